@@ -1,0 +1,184 @@
+#include "forms/Controls.h"
+
+#include "forms/Fonts.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace forms {
+
+void placeControl(QWidget* control, const QRect& twips)
+{
+    control->setGeometry(twips);
+    control->lower();
+    control->show();
+}
+
+void setBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setForeground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+// ---- Label
+
+Label::Label(QWidget* parent, const QRect& twips, const QString& caption) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFont(defaultFont());
+    setCaption(caption);
+    placeControl(this, twips);
+}
+
+void Label::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    QString shown = caption;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setText(shown);
+    setAccessibleName(shown);
+}
+
+void Label::setColours(const QColor& back, const QColor& text)
+{
+    setBackground(this, back);
+    setForeground(this, text);
+}
+
+// ---- TextBox
+
+TextBox::TextBox(QWidget* parent, const QRect& twips) : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (changed_)
+            changed_();
+    });
+    placeControl(this, twips);
+}
+
+void TextBox::onChange(std::function<void()> handler) { changed_ = std::move(handler); }
+
+void TextBox::takeFocus() { setFocus(Qt::OtherFocusReason); }
+
+// ---- CommandButton
+
+CommandButton::CommandButton(QWidget* parent, const QRect& twips, const QString& caption)
+    : QPushButton(caption, parent)
+{
+    setFont(defaultFont());
+    setAutoDefault(false);
+    setAccessibleName(caption);
+    placeControl(this, twips);
+}
+
+void CommandButton::onClick(std::function<void()> handler)
+{
+    connect(this, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
+}
+
+// ---- Image
+
+Image::Image(QWidget* parent, const QRect& twips, const QPixmap& picture)
+    : QWidget(parent), picture_(picture)
+{
+    placeControl(this, twips);
+}
+
+void Image::onClick(std::function<void()> handler) { clicked_ = std::move(handler); }
+
+void Image::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+void Image::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Image::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    const bool click = pressed_ && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click && clicked_)
+        clicked_();
+}
+
+// ---- PictureBox
+
+namespace {
+
+constexpr int kEdge = 2;
+
+// The inside of a picture box: its picture at the top left, beneath every
+// child.
+class Surface : public QWidget {
+public:
+    Surface(QWidget* parent, const QPixmap& picture) : QWidget(parent), picture_(picture) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (picture_.isNull())
+            return;
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, picture_);
+    }
+
+private:
+    QPixmap picture_;
+};
+
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent, const QRect& twips, const QColor& back,
+                       const QPixmap& picture)
+    : QFrame(parent), inside_(new Surface(this, picture))
+{
+    setBackground(this, back);
+    placeControl(this, twips);
+    inside_->setGeometry(kEdge, kEdge, width() - 2 * kEdge, height() - 2 * kEdge);
+    inside_->show();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    // The classic sunken edge: grey and dark grey above and to the left,
+    // white and light grey below and to the right.
+    QPainter painter(this);
+    const int r = width() - 1;
+    const int b = height() - 1;
+    painter.setPen(QColor(0x80, 0x80, 0x80));
+    painter.drawLine(0, 0, r - 1, 0);
+    painter.drawLine(0, 0, 0, b - 1);
+    painter.setPen(QColor(0x40, 0x40, 0x40));
+    painter.drawLine(1, 1, r - 2, 1);
+    painter.drawLine(1, 1, 1, b - 2);
+    painter.setPen(QColor(0xFF, 0xFF, 0xFF));
+    painter.drawLine(0, b, r, b);
+    painter.drawLine(r, 0, r, b);
+    painter.setPen(QColor(0xD4, 0xD0, 0xC8));
+    painter.drawLine(1, b - 1, r - 1, b - 1);
+    painter.drawLine(r - 1, 1, r - 1, b - 1);
+}
+
+} // namespace forms

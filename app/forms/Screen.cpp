@@ -1,0 +1,91 @@
+#include "forms/Screen.h"
+
+#include "forms/Fonts.h"
+#include "forms/Twips.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+
+namespace forms {
+
+Screen::Screen(Services& services) : services_(services), client_(new QWidget(this))
+{
+    setCentralWidget(client_);
+    setFont(defaultFont());
+}
+
+Screen::~Screen() = default;
+
+void Screen::Show()
+{
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    if (!fitted_)
+        fitWindow();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Screen::Hide() { hide(); }
+
+void Screen::setClientArea(int widthTwips, int heightTwips, Border border)
+{
+    clientSize_ = twipsSize(widthTwips, heightTwips);
+    border_ = border;
+    client_->setFixedSize(clientSize_);
+}
+
+void Screen::placeClientAt(int leftTwips, int topTwips)
+{
+    clientPlace_ = twipsPoint(leftTwips, topTwips);
+}
+
+QAction* Screen::addMenuCommand(const QString& caption, std::function<void()> handler)
+{
+    QAction* action = menuBar()->addAction(caption);
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    return action;
+}
+
+QMenu* Screen::addMenu(const QString& caption) { return menuBar()->addMenu(caption); }
+
+QAction* Screen::addMenuItem(QMenu* menu, const QString& caption, std::function<void()> handler)
+{
+    QAction* action = menu->addAction(caption);
+    if (handler)
+        connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    return action;
+}
+
+void Screen::closeEvent(QCloseEvent* event)
+{
+    // The window never closes itself: its close box does what the window
+    // says, which shows or hides screens or ends the program.
+    event->ignore();
+    if (closeBox_)
+        closeBox_();
+}
+
+void Screen::fitWindow()
+{
+    fitted_ = true;
+    const int menuHeight = menuWidget() ? menuBar()->sizeHint().height() : 0;
+    const QSize size(clientSize_.width(), clientSize_.height() + menuHeight);
+    if (border_ == Border::Fixed) {
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                       | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        setFixedSize(size);
+    } else {
+        // Resizing moves and scales nothing: the controls keep their places.
+        client_->setMinimumSize(0, 0);
+        client_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(size);
+    }
+    if (clientPlace_)
+        setGeometry(QRect(QPoint(clientPlace_->x(), clientPlace_->y() - menuHeight), size));
+}
+
+} // namespace forms

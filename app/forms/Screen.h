@@ -1,0 +1,69 @@
+#pragma once
+// A window of the program. Each exists once, created on first use by the
+// registry; its load handler Form_Load runs once, at the first Show, before
+// the window becomes visible. Show is modeless and brings the window to the
+// front; Hide only hides it, keeping its controls, variables and running
+// timers. The client area, where the controls lie, excludes the menu bar.
+// A window builds its own controls, menus and handlers; this class gives it
+// the frame, the placement and the close box.
+
+#include "forms/Services.h"
+
+#include <QMainWindow>
+#include <QSize>
+
+#include <functional>
+#include <optional>
+
+class QMenu;
+
+namespace forms {
+
+enum class Border { Fixed, Sizable };
+
+class Screen : public QMainWindow {
+public:
+    explicit Screen(Services& services);
+    ~Screen() override;
+
+    void Show();
+    void Hide();
+    bool loaded() const { return loaded_; }
+
+    // The client area: the window less its menu bar.
+    QWidget* client() const { return client_; }
+
+protected:
+    virtual void Form_Load() {}
+
+    Services& services() const { return services_; }
+
+    void setClientArea(int widthTwips, int heightTwips, Border border);
+    // Where the client area's top left corner first stands on the screen;
+    // without it the desktop places the window.
+    void placeClientAt(int leftTwips, int topTwips);
+
+    // A menu-bar entry that acts when clicked and has no items.
+    QAction* addMenuCommand(const QString& caption, std::function<void()> handler);
+    QMenu* addMenu(const QString& caption);
+    QAction* addMenuItem(QMenu* menu, const QString& caption, std::function<void()> handler = {});
+
+    // What the title-bar close box does.
+    void onCloseBox(std::function<void()> handler) { closeBox_ = std::move(handler); }
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void fitWindow();
+
+    Services& services_;
+    QWidget* client_;
+    QSize clientSize_;
+    Border border_ = Border::Sizable;
+    std::optional<QPoint> clientPlace_;
+    std::function<void()> closeBox_;
+    bool loaded_ = false;
+    bool fitted_ = false;
+};
+
+} // namespace forms

@@ -1,0 +1,25 @@
+// Tramelune: a teaching program for the 4-bit shift register.
+
+#include "AllScreens.h"
+#include "Startup.h"
+#include "forms/ProgramEnd.h"
+#include "forms/QtClock.h"
+#include "forms/QtMessageBox.h"
+#include "forms/ScreenRegistry.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    prepareApplication(application);
+
+    forms::QtClock clock;
+    forms::QtMessageBox messageBox;
+    forms::ProcessEnd programEnd;
+    forms::ScreenRegistry screens(clock, messageBox, programEnd);
+    defineAllScreens(screens);
+
+    screens.show(ScreenId::Registre);
+    return QApplication::exec();
+}

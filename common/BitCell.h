@@ -1,0 +1,26 @@
+#pragma once
+// The display of one register cell: a "0" picture and a "1" picture at one
+// place. The cell's value is only which picture is visible; before its first
+// set both are, and the "0" picture, in front, is seen.
+
+#include "forms/Controls.h"
+
+class BitCell {
+public:
+    BitCell(forms::Image& zero, forms::Image& one, const QString& name);
+
+    // "1" picture shown, then "0" hidden.
+    void set1();
+    // "0" picture shown, then "1" hidden.
+    void set0();
+
+    bool oneShown() const { return one_.shown(); }
+    bool zeroShown() const { return zero_.shown(); }
+
+    forms::Image& zero() const { return zero_; }
+    forms::Image& one() const { return one_; }
+
+private:
+    forms::Image& zero_;
+    forms::Image& one_;
+};

@@ -1,0 +1,19 @@
+#include "Lamp.h"
+
+Lamp::Lamp(forms::Image& unlit, forms::Image& lit, const QString& name) : unlit_(unlit), lit_(lit)
+{
+    unlit_.setAccessibleName(name + QStringLiteral(" : éteinte"));
+    lit_.setAccessibleName(name + QStringLiteral(" : allumée"));
+}
+
+void Lamp::light()
+{
+    lit_.setShown(true);
+    unlit_.setShown(false);
+}
+
+void Lamp::putOut()
+{
+    unlit_.setShown(true);
+    lit_.setShown(false);
+}

@@ -1,0 +1,26 @@
+#pragma once
+// A lamp on a diagram: an unlit and a lit picture at one place, of which the
+// program shows one and hides the other. Where both are visible the one in
+// front is seen. The program sets a lamp from other state and never reads it
+// back. Only the window decides which picture, if any, answers a click.
+// Each picture carries its own accessible name ("… allumée" / "… éteinte"),
+// so a screen reader, which sees only the visible one, hears the state.
+
+#include "forms/Controls.h"
+
+class Lamp {
+public:
+    Lamp(forms::Image& unlit, forms::Image& lit, const QString& name);
+
+    // Lit picture shown, then unlit hidden.
+    void light();
+    // Unlit picture shown, then lit hidden.
+    void putOut();
+
+    forms::Image& unlit() const { return unlit_; }
+    forms::Image& lit() const { return lit_; }
+
+private:
+    forms::Image& unlit_;
+    forms::Image& lit_;
+};

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: in a plain
+# build, and under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  XDG_RUNTIME_DIR=$(mktemp -d)
+  chmod 700 "$XDG_RUNTIME_DIR"
+  export XDG_RUNTIME_DIR
+fi
+jobs=$(nproc)
+
+for variant in plain sanitize; do
+  echo "== tests: $variant build"
+  dir=build/test-$variant
+  sanitize=OFF
+  [ "$variant" = sanitize ] && sanitize=ON
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRAMELUNE_SANITIZE=$sanitize >/dev/null
+  cmake --build "$dir"
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+done

@@ -1,0 +1,89 @@
+#include "support/ProgramFixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QWindow>
+
+ProgramFixture::ProgramFixture() { defineAllScreens(registry); }
+
+ProgramFixture::~ProgramFixture() = default;
+
+bool ProgramFixture::visible(ScreenId id) const
+{
+    const forms::Screen* s = registry.find(id);
+    return s && s->isVisible();
+}
+
+std::vector<ScreenId> ProgramFixture::visibleScreens() const
+{
+    std::vector<ScreenId> result;
+    for (ScreenId id : {ScreenId::Registre, ScreenId::Info, ScreenId::Suite, ScreenId::Serie,
+                        ScreenId::AideReg, ScreenId::sp, ScreenId::Aide_sp, ScreenId::pp})
+        if (visible(id))
+            result.push_back(id);
+    return result;
+}
+
+void ProgramFixture::start() { registry.show(ScreenId::Registre); }
+
+void ProgramFixture::click(QWidget* widget)
+{
+    QWidget* window = widget->window();
+    const QPoint at = widget->mapTo(window, widget->rect().center());
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+}
+
+void ProgramFixture::clickClient(forms::Screen& screen, QPoint point)
+{
+    const QPoint at = screen.client()->mapTo(&screen, point);
+    QTest::mouseClick(screen.windowHandle(), Qt::LeftButton, {}, at);
+}
+
+void ProgramFixture::chooseMenu(forms::Screen& screen, const QString& entry, const QString& item)
+{
+    QMenuBar* bar = screen.menuBar();
+    for (QAction* action : bar->actions()) {
+        if (action->text() != entry)
+            continue;
+        const QPoint at = bar->mapTo(&screen, bar->actionGeometry(action).center());
+        QTest::mouseClick(screen.windowHandle(), Qt::LeftButton, {}, at);
+        if (item.isEmpty())
+            return;
+        QMenu* menu = action->menu();
+        ASSERT_NE(menu, nullptr) << entry.toStdString();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+        for (QAction* sub : menu->actions()) {
+            if (sub->text() == item) {
+                QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                                  menu->actionGeometry(sub).center());
+                return;
+            }
+        }
+        FAIL() << "no item " << item.toStdString();
+    }
+    FAIL() << "no menu entry " << entry.toStdString();
+}
+
+void ProgramFixture::typeText(QWidget* widget, const QString& text)
+{
+    // One key event per character, each carrying its character as text.
+    QTest::keyClicks(widget, text);
+}
+
+void ProgramFixture::pressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(widget, key, modifiers);
+}
+
+void ProgramFixture::paste(QWidget* widget, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+}
+
+QImage grabImage(QWidget* widget) { return widget->grab().toImage(); }
+
+QColor pixelAt(QWidget* widget, QPoint point) { return grabImage(widget).pixelColor(point); }

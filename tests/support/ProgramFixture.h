@@ -1,0 +1,59 @@
+#pragma once
+// The whole program on a virtual clock, with recording message box and end,
+// driven by real mouse and key events on Qt's offscreen platform. Clicks go
+// to the window at a point, so they land on the topmost visible control
+// there, as a learner's would.
+
+#include "AllScreens.h"
+#include "ScreenId.h"
+#include "forms/ScreenRegistry.h"
+#include "support/Fakes.h"
+#include "support/VirtualClock.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <QWidget>
+
+#include <vector>
+
+class ProgramFixture : public ::testing::Test {
+protected:
+    ProgramFixture();
+    ~ProgramFixture() override;
+
+    // The window, created if need be.
+    template <class T>
+    T& screen(ScreenId id)
+    {
+        return static_cast<T&>(registry.screen(id));
+    }
+    bool exists(ScreenId id) const { return registry.find(id) != nullptr; }
+    bool visible(ScreenId id) const;
+    std::vector<ScreenId> visibleScreens() const;
+
+    // Starts the program as it starts: the main menu shown.
+    void start();
+    void advance(int ms) { clock.advance(ms); }
+
+    // A left click at the centre of the widget, delivered to its window.
+    void click(QWidget* widget);
+    // A left click at a point of a window's client area.
+    void clickClient(forms::Screen& screen, QPoint point);
+    // Chooses a menu-bar entry, or an item of a menu-bar menu, by caption.
+    void chooseMenu(forms::Screen& screen, const QString& entry, const QString& item = {});
+
+    void typeText(QWidget* widget, const QString& text);
+    void pressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void paste(QWidget* widget, const QString& text);
+
+    VirtualClock clock;
+    RecordingMessageBox messageBox;
+    RecordingEnd programEnd;
+    forms::ScreenRegistry registry{clock, messageBox, programEnd};
+};
+
+// The pixel at a point of a widget as it is drawn on screen now.
+QColor pixelAt(QWidget* widget, QPoint point);
+// The widget as drawn now.
+QImage grabImage(QWidget* widget);
