@@ -1,0 +1,374 @@
+// The form-and-control layer: the text box's change rule, the stacking and
+// click routing of images, load-once windows, timers on the virtual clock
+// and the real message box.
+
+#include "forms/Controls.h"
+#include "forms/QtMessageBox.h"
+#include "forms/Screen.h"
+#include "forms/ScreenRegistry.h"
+#include "forms/Timer.h"
+#include "forms/Twips.h"
+#include "support/Fakes.h"
+#include "support/VirtualClock.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+using forms::twipsRect;
+
+namespace {
+
+// A bare window with a text box, for the change rule.
+class TextBoxFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.resize(200, 100);
+        box = new forms::TextBox(&window, twipsRect(150, 150, 1500, 375));
+        box->onChange([this] { changes.append(box->text()); });
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        box->setFocus();
+    }
+
+    QWidget window;
+    forms::TextBox* box = nullptr;
+    QStringList changes; // the box's text as each change saw it
+};
+
+} // namespace
+
+TEST_F(TextBoxFixture, AWriteThatChangesTheTextRaisesTheChangeInsideTheWrite)
+{
+    QStringList seenDuringWrite;
+    box->onChange([&] { seenDuringWrite.append(box->text()); });
+    box->setText(QStringLiteral("10"));
+    // Already handled when setText returns.
+    EXPECT_EQ(seenDuringWrite, QStringList{QStringLiteral("10")});
+}
+
+TEST_F(TextBoxFixture, AWriteOfTheSameTextRaisesNothing)
+{
+    box->setText(QString());
+    box->setText(QStringLiteral("1"));
+    box->setText(QStringLiteral("1"));
+    EXPECT_EQ(changes, QStringList{QStringLiteral("1")});
+}
+
+TEST_F(TextBoxFixture, EachLearnerEditRaisesOneChange)
+{
+    struct Case {
+        const char* name;
+        QString before;
+        std::function<void(forms::TextBox*)> edit;
+        QString after;
+    };
+    const std::vector<Case> cases = {
+        {"typed character", "10", [](forms::TextBox* b) { QTest::keyClick(b, '1'); }, "101"},
+        {"Backspace", "101", [](forms::TextBox* b) { QTest::keyClick(b, Qt::Key_Backspace); }, "10"},
+        {"typing over a selection", "1011",
+         [](forms::TextBox* b) { b->selectAll(); QTest::keyClick(b, '0'); }, "0"},
+        {"paste of a word", "",
+         [](forms::TextBox* b) {
+             QApplication::clipboard()->setText(QStringLiteral("1010"));
+             QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+         },
+         "1010"},
+        {"Delete", "10",
+         [](forms::TextBox* b) { b->setCursorPosition(0); QTest::keyClick(b, Qt::Key_Delete); }, "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        box->setText(c.before);
+        box->end(false);
+        changes.clear();
+        c.edit(box);
+        EXPECT_EQ(changes, QStringList{c.after});
+    }
+}
+
+TEST_F(TextBoxFixture, BackspaceAtTheStartRaisesNothing)
+{
+    box->setText(QStringLiteral("1"));
+    box->setCursorPosition(0);
+    changes.clear();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_TRUE(changes.isEmpty());
+}
+
+TEST_F(TextBoxFixture, ALockedBoxRefusesEveryEditButTakesTheProgramsWrites)
+{
+    box->setText(QStringLiteral("1011"));
+    box->setLocked(true);
+    changes.clear();
+    QApplication::clipboard()->setText(QStringLiteral("0"));
+    QTest::keyClick(box, '1');
+    QTest::keyClick(box, Qt::Key_Backspace);
+    box->setCursorPosition(0);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(changes.isEmpty());
+    EXPECT_EQ(box->text(), QStringLiteral("1011"));
+
+    box->setText(QStringLiteral("101"));
+    EXPECT_EQ(changes, QStringList{QStringLiteral("101")});
+    EXPECT_TRUE(box->locked());
+}
+
+TEST(Label, CrLfStartsANewLine)
+{
+    QWidget window;
+    forms::Label label(&window, twipsRect(0, 0, 1500, 1500), QStringLiteral("un\r\ndeux"));
+    EXPECT_EQ(label.caption(), QStringLiteral("un\r\ndeux"));
+    EXPECT_EQ(label.text(), QStringLiteral("un\ndeux"));
+}
+
+namespace {
+
+QPixmap filled(const QColor& colour)
+{
+    QPixmap pixmap(12, 12);
+    pixmap.fill(colour);
+    return pixmap;
+}
+
+// Two images at one place, created front first, and a third one elsewhere.
+class ImagePairFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.resize(100, 100);
+        front = new forms::Image(&window, twipsRect(300, 300, 180, 180), filled(Qt::white));
+        back = new forms::Image(&window, twipsRect(300, 300, 180, 180), filled(Qt::red));
+        front->onClick([this] { clicks.append(QStringLiteral("front")); });
+        back->onClick([this] { clicks.append(QStringLiteral("back")); });
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    void clickPair() { QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(25, 25)); }
+    QColor seen() { return window.grab().toImage().pixelColor(25, 25); }
+
+    QWidget window;
+    forms::Image* front = nullptr;
+    forms::Image* back = nullptr;
+    QStringList clicks;
+};
+
+} // namespace
+
+TEST_F(ImagePairFixture, TheEarlierImageIsSeenAndTakesTheClick)
+{
+    EXPECT_EQ(seen(), QColor(Qt::white));
+    clickPair();
+    EXPECT_EQ(clicks, QStringList{QStringLiteral("front")});
+}
+
+TEST_F(ImagePairFixture, HidingTheFrontImageShowsAndClicksTheOneBehind)
+{
+    front->setShown(false);
+    EXPECT_EQ(seen(), QColor(Qt::red));
+    clickPair();
+    EXPECT_EQ(clicks, QStringList{QStringLiteral("back")});
+}
+
+TEST_F(ImagePairFixture, AVisibleImageWithoutHandlerKeepsTheClickFromTheOneBehind)
+{
+    front->onClick({});
+    clickPair();
+    EXPECT_TRUE(clicks.isEmpty());
+}
+
+TEST_F(ImagePairFixture, TheVisibleFlagReadsBackWhileTheWindowIsHidden)
+{
+    window.hide();
+    front->setShown(false);
+    back->setShown(true);
+    EXPECT_FALSE(front->shown());
+    EXPECT_TRUE(back->shown());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(seen(), QColor(Qt::red));
+}
+
+namespace {
+
+class ProbeScreen final : public forms::Screen {
+public:
+    explicit ProbeScreen(forms::Services& services) : Screen(services)
+    {
+        setClientArea(1500, 1500, forms::Border::Sizable);
+    }
+    int loads = 0;
+    bool visibleDuringLoad = true;
+
+protected:
+    void Form_Load() override
+    {
+        ++loads;
+        visibleDuringLoad = isVisible();
+    }
+};
+
+class ScreenFixture : public ::testing::Test {
+protected:
+    ScreenFixture()
+    {
+        registry.define(ScreenId::pp, [](forms::Services& s) { return std::make_unique<ProbeScreen>(s); });
+    }
+    ProbeScreen& probe() { return static_cast<ProbeScreen&>(registry.screen(ScreenId::pp)); }
+
+    VirtualClock clock;
+    RecordingMessageBox messageBox;
+    RecordingEnd programEnd;
+    forms::ScreenRegistry registry{clock, messageBox, programEnd};
+};
+
+} // namespace
+
+TEST_F(ScreenFixture, CreatedOnFirstUseAndLoadedOnceBeforeItShows)
+{
+    EXPECT_EQ(registry.find(ScreenId::pp), nullptr);
+    registry.hide(ScreenId::pp);
+    EXPECT_EQ(registry.find(ScreenId::pp), nullptr);
+
+    registry.show(ScreenId::pp);
+    ProbeScreen& screen = probe();
+    EXPECT_EQ(screen.loads, 1);
+    EXPECT_FALSE(screen.visibleDuringLoad);
+    EXPECT_TRUE(screen.isVisible());
+
+    registry.hide(ScreenId::pp);
+    EXPECT_FALSE(screen.isVisible());
+    registry.show(ScreenId::pp);
+    EXPECT_EQ(&probe(), &screen);
+    EXPECT_EQ(screen.loads, 1);
+}
+
+TEST_F(ScreenFixture, TheCloseBoxDoesNotCloseTheWindowByItself)
+{
+    registry.show(ScreenId::pp);
+    probe().close();
+    EXPECT_TRUE(probe().isVisible());
+}
+
+TEST(Timer, TicksOnlyWhileEnabledWithAnInterval)
+{
+    VirtualClock clock;
+    int ticks = 0;
+    forms::Timer timer(clock, [&] { ++ticks; });
+    clock.advance(1000);
+    EXPECT_EQ(ticks, 0) << "a new timer has interval 0";
+
+    timer.setInterval(200);
+    clock.advance(1000);
+    EXPECT_EQ(ticks, 5);
+
+    timer.setEnabled(false);
+    clock.advance(1000);
+    EXPECT_EQ(ticks, 5);
+
+    timer.setEnabled(true);
+    clock.advance(199);
+    EXPECT_EQ(ticks, 5);
+    clock.advance(1);
+    EXPECT_EQ(ticks, 6);
+
+    timer.setInterval(0);
+    clock.advance(1000);
+    EXPECT_EQ(ticks, 6);
+}
+
+TEST(Timer, SettingTheIntervalAgainRestartsThePeriodButEnablingAgainDoesNot)
+{
+    VirtualClock clock;
+    std::vector<std::int64_t> at;
+    forms::Timer timer(clock, [&] { at.push_back(clock.now()); });
+    timer.setInterval(200);
+    clock.advance(150);
+    timer.setEnabled(true);
+    clock.advance(100); // tick at 200
+    timer.setInterval(200);
+    clock.advance(300); // tick at 450
+    EXPECT_EQ(at, (std::vector<std::int64_t>{200, 450}));
+}
+
+TEST(Timer, TwoTimersInterleaveInTimeOrderAndMayStopEachOther)
+{
+    VirtualClock clock;
+    std::vector<std::pair<char, std::int64_t>> ticks;
+    forms::Timer* b = nullptr;
+    forms::Timer a(clock, [&] {
+        ticks.push_back({'a', clock.now()});
+        if (clock.now() == 400)
+            b->setEnabled(false);
+    });
+    forms::Timer bTimer(clock, [&] { ticks.push_back({'b', clock.now()}); });
+    b = &bTimer;
+    a.setInterval(200);
+    clock.advance(100);
+    bTimer.setInterval(200);
+    clock.advance(600);
+    EXPECT_EQ(ticks, (std::vector<std::pair<char, std::int64_t>>{
+                         {'a', 200}, {'b', 300}, {'a', 400}, {'a', 600}}));
+}
+
+TEST(Timer, ATimerMayStopItselfInItsOwnTick)
+{
+    VirtualClock clock;
+    int ticks = 0;
+    forms::Timer* self = nullptr;
+    forms::Timer timer(clock, [&] {
+        ++ticks;
+        self->setEnabled(false);
+    });
+    self = &timer;
+    timer.setInterval(200);
+    clock.advance(1000);
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(clock.running(), 0);
+}
+
+TEST(QtMessageBox, ShowsTheTextWithOkOnlyNoIconAndTheApplicationsTitle)
+{
+    QString title, text;
+    int buttons = -1;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        buttons = static_cast<int>(box->buttons().size());
+        icon = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+    forms::QtMessageBox().show(QStringLiteral("Entrer uniquement des 1 ou des 0"));
+    EXPECT_EQ(title, QStringLiteral("tramelune"));
+    EXPECT_EQ(text, QStringLiteral("Entrer uniquement des 1 ou des 0"));
+    EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
+}
+
+TEST(Startup, QtsOwnTextsAreInFrench)
+{
+    QLineEdit box;
+    std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QStringList captions;
+    for (QAction* action : menu->actions())
+        captions.append(action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0));
+    for (const char* french : {"Annuler", "Couper", "Copier", "Coller", "Tout sélectionner"})
+        EXPECT_TRUE(captions.contains(QString::fromUtf8(french))) << french;
+}
