@@ -16,10 +16,15 @@ void placeControl(QWidget* control, const QRect& twips)
 
 void setBackground(QWidget* widget, const QColor& colour)
 {
+    // Only the widget's own face: the buttons and boxes inside a coloured
+    // window keep their default colours.
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Button, colour);
+    if (qobject_cast<QAbstractButton*>(widget))
+        palette.setColor(QPalette::Button, colour);
+    else if (qobject_cast<QLineEdit*>(widget))
+        palette.setColor(QPalette::Base, colour);
+    else
+        palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

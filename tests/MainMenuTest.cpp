@@ -1,0 +1,111 @@
+// The main menu's, the About box's and the card's look: window sizes, the
+// column of buttons, colours and captions as the learner sees them.
+
+#include "Info.h"
+#include "Registre.h"
+#include "Suite.h"
+#include "support/ProgramFixture.h"
+
+#include <QMenuBar>
+
+class MainMenuLook : public ProgramFixture {
+protected:
+    Registre& menu() { return screen<Registre>(ScreenId::Registre); }
+    // A widget's rectangle in its window's client area.
+    static QRect inClient(forms::Screen& s, QWidget* w)
+    {
+        return QRect(w->mapTo(s.client(), QPoint(0, 0)), w->size());
+    }
+};
+
+TEST_F(MainMenuLook, WindowTitleSizeAndPlace)
+{
+    start();
+    EXPECT_EQ(menu().windowTitle(), QStringLiteral("Tramelune à décalage"));
+    EXPECT_EQ(menu().client()->size(), QSize(479, 424));
+    EXPECT_EQ(menu().client()->mapToGlobal(QPoint(0, 0)), QPoint(172, 91));
+    EXPECT_FALSE(menu().windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(menu().windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(menu().minimumSize(), menu().maximumSize());
+    EXPECT_FALSE(menu().windowIcon().isNull());
+}
+
+TEST_F(MainMenuLook, TheFourRegisterButtonsFormOneColumn)
+{
+    start();
+    struct Row {
+        forms::CommandButton* button;
+        const char* caption;
+        QRect place;
+    };
+    const Row rows[] = {
+        {menu().Command1, "Registre série/série", QRect(50, 98, 377, 33)},
+        {menu().Command3, "Registre série/parallèle", QRect(50, 140, 377, 33)},
+        {menu().Command2, "Registre parallèle/parallèle", QRect(50, 184, 377, 33)},
+        {menu().Command4, "", QRect(50, 224, 377, 33)},
+        {menu().Command5, "Quitter", QRect(200, 376, 81, 25)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.caption);
+        EXPECT_EQ(row.button->text(), QString::fromUtf8(row.caption));
+        EXPECT_EQ(inClient(menu(), row.button), row.place);
+        EXPECT_TRUE(row.button->font().bold());
+        EXPECT_EQ(row.button->font().pixelSize(), 16);
+    }
+}
+
+TEST_F(MainMenuLook, ColoursOfTheWindowTheTitleStripAndThePanel)
+{
+    start();
+    const struct {
+        QPoint at;
+        QColor colour;
+    } spots[] = {
+        {{5, 5}, QColor(0xFF, 0xE0, 0xC0)},     // window
+        {{80, 30}, QColor(0xFF, 0xC0, 0x80)},   // title strip, left of its label
+        {{30, 270}, QColor(0xFF, 0xC0, 0x80)},  // panel, left of the column
+        {{240, 350}, QColor(0xFF, 0xC0, 0x80)}, // panel, below the column
+        {{240, 410}, QColor(0xFF, 0xE0, 0xC0)}, // window, below "Quitter"
+    };
+    const QImage shot = grabImage(menu().client());
+    for (const auto& spot : spots)
+        EXPECT_EQ(shot.pixelColor(spot.at), spot.colour) << spot.at.x() << "," << spot.at.y();
+    EXPECT_EQ(menu().Label1->caption(), QStringLiteral("TRAMELUNE A DECALAGE"));
+    EXPECT_EQ(menu().Label1->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xFF));
+}
+
+TEST_F(MainMenuLook, MenuBarEntries)
+{
+    start();
+    QStringList entries;
+    for (QAction* action : menu().menuBar()->actions())
+        entries.append(action->text());
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("Fichier"), QStringLiteral("à propos")}));
+    ASSERT_NE(menu().menuBar()->actions().at(0)->menu(), nullptr);
+    EXPECT_EQ(menu().menuBar()->actions().at(0)->menu()->actions().at(0)->text(), QStringLiteral("Quitter"));
+    EXPECT_EQ(menu().menuBar()->actions().at(1)->menu(), nullptr);
+}
+
+TEST_F(MainMenuLook, AboutBoxTexts)
+{
+    registry.show(ScreenId::Info);
+    auto& info = screen<Info>(ScreenId::Info);
+    EXPECT_EQ(info.windowTitle(), QStringLiteral("Tramelune"));
+    EXPECT_EQ(info.client()->size(), QSize(375, 293));
+    EXPECT_EQ(info.Label1->caption(), QStringLiteral("TRAMELUNE A DECALAGE SERIE"));
+    EXPECT_EQ(info.Label2->caption(), QString(29, QLatin1Char('_')));
+    EXPECT_EQ(info.Command1->text(), QStringLiteral("OK"));
+    EXPECT_EQ(pixelAt(info.client(), {5, 5}), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(pixelAt(info.client(), {25, 200}), QColor(0xFF, 0xC0, 0x80));
+}
+
+TEST_F(MainMenuLook, CardWindow)
+{
+    registry.show(ScreenId::Suite);
+    auto& card = screen<Suite>(ScreenId::Suite);
+    EXPECT_EQ(card.windowTitle(), QStringLiteral("à suivre"));
+    EXPECT_EQ(card.client()->size(), QSize(334, 274));
+    EXPECT_EQ(card.Command1->text(), QStringLiteral("OK"));
+    // The card picture at the top left of the card box's inside.
+    EXPECT_EQ(card.Picture2->mapTo(card.client(), QPoint(2, 2)), QPoint(18 + 2 + 24 + 2, 14 + 2 + 32 + 2));
+}
