@@ -1,0 +1,86 @@
+# Helpers for driving the real program under Xvfb with xdotool.
+# Window coordinates are pixels from the window's top left (menu bar included).
+
+E2E_TIMEOUT_MS=${E2E_TIMEOUT_MS:-5000}
+
+now_ms() { date +%s%3N; }
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -n "${SHOT_DIR:-}" ]; then import -window root "$SHOT_DIR/failure.png" 2>/dev/null || true; fi
+  exit 1
+}
+
+# Starts Xvfb on a free display and exports DISPLAY.
+start_xvfb() {
+  local fdfile
+  fdfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local start
+  start=$(now_ms)
+  while [ ! -s "$fdfile" ]; do
+    [ $(( $(now_ms) - start )) -lt "$E2E_TIMEOUT_MS" ] || fail "Xvfb did not start"
+    sleep 0.02
+  done
+  export DISPLAY=":$(head -n1 "$fdfile")"
+  rm -f "$fdfile"
+  until xdpyinfo >/dev/null 2>&1; do sleep 0.02; done
+}
+
+stop_xvfb() { [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null || true; }
+
+# Prints the id of the visible window whose title matches the regular
+# expression, waiting for it to appear.
+wait_window() {
+  local title=$1 start wid
+  start=$(now_ms)
+  while :; do
+    wid=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n1)
+    [ -n "$wid" ] && { echo "$wid"; return 0; }
+    [ $(( $(now_ms) - start )) -lt "$E2E_TIMEOUT_MS" ] || fail "no window '$title'"
+    sleep 0.02
+  done
+}
+
+wait_window_gone() {
+  local title=$1 start
+  start=$(now_ms)
+  while xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+    [ $(( $(now_ms) - start )) -lt "$E2E_TIMEOUT_MS" ] || fail "window '$title' stayed"
+    sleep 0.02
+  done
+}
+
+# The window's menu bar height: its height less the client area's.
+menu_height() {
+  local wid=$1 client_height=$2
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  echo $(( HEIGHT - client_height ))
+}
+
+click_at() { xdotool mousemove --window "$1" "$2" "$3" click --delay 0 1; }
+
+# The colour at a window pixel, as RRGGBB.
+pixel() {
+  import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null \
+    | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -n1 | tr 'a-f' 'A-F'
+}
+
+# Waits until a window pixel has the colour.
+wait_pixel() {
+  local wid=$1 x=$2 y=$3 want=$4 what=$5 start got
+  start=$(now_ms)
+  while :; do
+    got=$(pixel "$wid" "$x" "$y")
+    [ "$got" = "$want" ] && return 0
+    [ $(( $(now_ms) - start )) -lt "$E2E_TIMEOUT_MS" ] || fail "$what: pixel $x,$y is $got, not $want"
+    sleep 0.02
+  done
+}
+
+expect_pixel() {
+  local got
+  got=$(pixel "$1" "$2" "$3")
+  [ "$got" = "$4" ] || fail "$5: pixel $2,$3 is $got, not $4"
+}
