@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev
   fonts-liberation2
   xvfb xdotool imagemagick x11-utils
+  desktop-file-utils appstream
 )
 
 missing=()
