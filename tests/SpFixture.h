@@ -12,8 +12,13 @@
 #include "serial_parallel/sp.h"
 #include "support/ProgramFixture.h"
 
+#include <QTest>
+
 #include <string>
 #include <vector>
+
+// Texts in failure messages as text, not bytes.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 enum class Do { Nothing, ClickH, ClickRead, ClickRaz, Type, Paste, Backspace };
 
@@ -52,6 +57,17 @@ protected:
         if (s.mot->locked())
             line += " locked";
         return line;
+    }
+
+    // Typing any character, outside Latin-1 too: one key event per
+    // character carrying it as its text (a surrogate pair is one character).
+    void typeCharacters(QWidget* widget, const QString& text)
+    {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const qsizetype units = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, units), Qt::NoModifier);
+            i += units - 1;
+        }
     }
 
     void act(Do action, const QString& text = {})
