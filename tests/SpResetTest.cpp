@@ -135,3 +135,23 @@ TEST_F(SpReset, CompletesWhileTheScreenIsHidden)
     click(screen<Registre>(ScreenId::Registre).Command3);
     EXPECT_EQ(view(), "........ n=0 r= []");
 }
+
+TEST_F(SpReset, ResetEndingWhileTheMessageIsOpenLeavesTheBoxSoundAndClearsAgainAfter)
+{
+    sp& s = openSp();
+    messageBox.whileOpen = [&] { advance(400); };
+    click(s.razw);
+    advance(100);
+    // The running reset clears the box under the learner's key.
+    typeText(s.mot, QStringLiteral("2"));
+    EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
+    EXPECT_EQ(view(), "........ n=0 r= []");
+    EXPECT_EQ(s.word->typedCount, 0);
+    // The reset that the message starts runs once more.
+    advance(200);
+    EXPECT_EQ(view(), ".R...... n=0 r= []");
+    advance(200);
+    EXPECT_EQ(view(), "........ n=0 r= []");
+    typeText(s.mot, QStringLiteral("1011"));
+    EXPECT_EQ(s.word->bit1 + s.word->bit2 + s.word->bit3 + s.word->bit4, QStringLiteral("1011"));
+}
