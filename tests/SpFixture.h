@@ -108,6 +108,12 @@ protected:
             advance(400);
         }
     }
+    // bit1 to bit4 joined, as the read would show them.
+    QString storedBits()
+    {
+        const WordBox& w = *trainer().word;
+        return w.bit1 + w.bit2 + w.bit3 + w.bit4;
+    }
     // A read, run to its end.
     void readOut()
     {

@@ -37,7 +37,7 @@ TEST_F(SpReset, AfterARunClearsOutputsCountAndLockedBoxButKeepsTheBits)
         {200, Do::Nothing, ".R..4.21 n=4 r=1011 [] locked"},
         {400, Do::Nothing, "........ n=0 r= []"},
     });
-    EXPECT_EQ(s.word->bit1 + s.word->bit2 + s.word->bit3 + s.word->bit4, QStringLiteral("1011"));
+    EXPECT_EQ(storedBits(), QStringLiteral("1011"));
     EXPECT_FALSE(s.s4r->shown());
     // A word pasted in one change is never stored: four pulses and a read
     // show the previous word.
@@ -60,7 +60,7 @@ TEST_F(SpReset, FullLockedBoxIsEmptiedUncountedAndTheNextWordCountsFromOne)
     EXPECT_TRUE(s.word->typedWord.isEmpty());
     typeText(s.mot, QStringLiteral("0110"));
     EXPECT_EQ(s.word->typedCount, 4);
-    EXPECT_EQ(s.word->bit1 + s.word->bit2 + s.word->bit3 + s.word->bit4, QStringLiteral("0110"));
+    EXPECT_EQ(storedBits(), QStringLiteral("0110"));
 }
 
 TEST_F(SpReset, SecondClickBeforeTheFirstTickGivesOneReset)
@@ -153,5 +153,5 @@ TEST_F(SpReset, ResetEndingWhileTheMessageIsOpenLeavesTheBoxSoundAndClearsAgainA
     advance(200);
     EXPECT_EQ(view(), "........ n=0 r= []");
     typeText(s.mot, QStringLiteral("1011"));
-    EXPECT_EQ(s.word->bit1 + s.word->bit2 + s.word->bit3 + s.word->bit4, QStringLiteral("1011"));
+    EXPECT_EQ(storedBits(), QStringLiteral("1011"));
 }

@@ -18,7 +18,7 @@ TEST_F(SpWord, FourTypedCharactersLockTheBoxAndStoreTheWord)
         EXPECT_EQ(s.mot->locked(), n == 3);
         EXPECT_EQ(s.word->bit4.isEmpty(), n < 3);
     }
-    EXPECT_EQ(s.word->bit1 + s.word->bit2 + s.word->bit3 + s.word->bit4, QStringLiteral("1011"));
+    EXPECT_EQ(storedBits(), QStringLiteral("1011"));
     // A fifth key is refused by the locked box and counts nothing.
     typeText(s.mot, QStringLiteral("1"));
     EXPECT_EQ(s.mot->text(), QStringLiteral("1011"));
@@ -67,7 +67,7 @@ TEST_F(SpWord, WrongFourthCharacterBringsTheMessageTheResetAndAStoreOfAllFour)
     sp& s = openSp();
     typeText(s.mot, QStringLiteral("101x"));
     EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
-    EXPECT_EQ(s.word->bit1 + s.word->bit2 + s.word->bit3 + s.word->bit4, QStringLiteral("101x"));
+    EXPECT_EQ(storedBits(), QStringLiteral("101x"));
     EXPECT_TRUE(s.Timer2.ticking());
     advance(400);
     EXPECT_EQ(view(), "........ n=0 r= []");
