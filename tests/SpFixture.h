@@ -59,17 +59,6 @@ protected:
         return line;
     }
 
-    // Typing any character, outside Latin-1 too: one key event per
-    // character carrying it as its text (a surrogate pair is one character).
-    void typeCharacters(QWidget* widget, const QString& text)
-    {
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const qsizetype units = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, units), Qt::NoModifier);
-            i += units - 1;
-        }
-    }
-
     void act(Do action, const QString& text = {})
     {
         sp& s = trainer();

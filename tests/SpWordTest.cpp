@@ -119,7 +119,7 @@ TEST_P(SpWordInput, BringsTheMessageAndTheResetOrIsTakenSilently)
     const BadInput& c = GetParam();
     sp& s = openSp();
     if (c.entry == Entry::Typed)
-        typeCharacters(s.mot, c.text);
+        typeText(s.mot, c.text);
     else
         paste(s.mot, c.text);
     EXPECT_EQ(messageBox.shown, c.message ? QStringList{kValidationText} : QStringList{});

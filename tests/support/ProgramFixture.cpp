@@ -69,8 +69,13 @@ void ProgramFixture::chooseMenu(forms::Screen& screen, const QString& entry, con
 
 void ProgramFixture::typeText(QWidget* widget, const QString& text)
 {
-    // One key event per character, each carrying its character as text.
-    QTest::keyClicks(widget, text);
+    // One key event per character, each carrying its character as text, so
+    // any character can be typed, one outside the BMP included.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype units = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, units), Qt::NoModifier);
+        i += units - 1;
+    }
 }
 
 void ProgramFixture::pressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers)
