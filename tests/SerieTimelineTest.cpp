@@ -93,7 +93,7 @@ const std::vector<Timeline> kTimelines = {
       {500, Act::Look, kCleared},
       {600, Act::Type, "1"},
       {1500, Act::Look, "0000 e0 s0 h0 r0 n= st= mot=1"}}},
-    {"ResetAfterTheWordIsLoadedKeepsTheClockLamp", "1011",
+    {"ResetAfterTheWordIsLoaded", "1011",
      pulses(0, 4)
          + std::vector<Step>{{1600, Act::Look, "1011 e1 s1 h0 r0 n=4 st= mot= locked"},
                              {1600, Act::ClickRaz},
