@@ -91,10 +91,7 @@ TEST_P(SerieBadInput, MessageAndResetOrSilentAcceptanceThenANewWord)
 
     // The trainer takes and shifts in a new word as on a fresh screen.
     type(QStringLiteral("0110"));
-    for (int pulse = 1; pulse <= 4; ++pulse) {
-        click(s.hw);
-        advance(400);
-    }
+    pulses(4);
     EXPECT_EQ(look(), "0110 e0 s0 h0 r0 n=4 st= mot= locked");
     EXPECT_LE(messageBox.shown.size(), 1);
 }
@@ -122,10 +119,7 @@ TEST_F(SerieBadInput, AnEmojiCountsAsOneCharacter)
     ASSERT_EQ(messageBox.shown.size(), 1) << "a character in front is not validated";
     EXPECT_TRUE(s.mot->locked());
     EXPECT_EQ(s.word->bit1, emoji);
-    for (int pulse = 1; pulse <= 3; ++pulse) {
-        click(s.hw);
-        advance(400);
-    }
+    pulses(3);
     EXPECT_EQ(s.mot->text(), emoji);
 }
 

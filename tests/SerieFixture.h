@@ -82,6 +82,15 @@ protected:
         QApplication::sendEvent(serie().mot, &event);
     }
 
+    // Clicks the clock lamp `count` times, each time waiting for the pulse.
+    void pulses(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            click(serie().hw);
+            advance(400);
+        }
+    }
+
     // Advances the clock to an absolute time since the test's start.
     void at(int ms) { advance(static_cast<int>(ms - clock.now())); }
 };

@@ -162,10 +162,7 @@ TEST_F(SerieScreen, PicturesAndLabelsWithoutActionIgnoreClicks)
     EXPECT_TRUE(messageBox.shown.isEmpty());
 
     // The lit pictures ignore clicks too: light the lamps and click them.
-    for (int pulse = 1; pulse <= 4; ++pulse) {
-        click(s.hw);
-        advance(400);
-    }
+    pulses(4);
     const std::string loaded = look();
     ASSERT_EQ(loaded, "1011 e1 s1 h0 r0 n=4 st= mot= locked");
     for (QWidget* target : std::initializer_list<QWidget*>{s.e1, s.s1, s.b0_1, s.b3_1})

@@ -38,7 +38,7 @@ void PrintTo(const Timeline& timeline, std::ostream* out) { *out << timeline.nam
 constexpr const char* kCleared = "0000 e0 s0 h0 r0 n= st=RAZ mot=";
 
 // Clock clicks every 400 ms from `from`, the first `count` pulses of a word.
-std::vector<Step> pulses(int from, int count)
+std::vector<Step> clockClicks(int from, int count)
 {
     std::vector<Step> steps;
     for (int i = 0; i < count; ++i)
@@ -94,7 +94,7 @@ const std::vector<Timeline> kTimelines = {
       {600, Act::Type, "1"},
       {1500, Act::Look, "0000 e0 s0 h0 r0 n= st= mot=1"}}},
     {"ResetAfterTheWordIsLoaded", "1011",
-     pulses(0, 4)
+     clockClicks(0, 4)
          + std::vector<Step>{{1600, Act::Look, "1011 e1 s1 h0 r0 n=4 st= mot= locked"},
                              {1600, Act::ClickRaz},
                              {1800, Act::Look, "1011 e0 s1 h0 r1 n=4 st= mot= locked"},
@@ -133,7 +133,7 @@ const std::vector<Timeline> kTimelines = {
       {1000, Act::Look, kCleared},
       {1000, Act::Focus}}},
     {"NinthPulseWhileHidden", "1011",
-     pulses(0, 9)
+     clockClicks(0, 9)
          + std::vector<Step>{{3300, Act::Menu},
                              {4000, Act::Return},
                              {4000, Act::Look, "0000 e0 s0 h0 r0 n=0 st=RAZ mot="},
@@ -233,10 +233,7 @@ TEST_F(SerieWorked, NinePulsesShiftTheWordInAndOut)
 
     // The next word goes in from a clean register.
     type(QStringLiteral("0110"));
-    for (int pulse = 1; pulse <= 4; ++pulse) {
-        click(s.hw);
-        advance(400);
-    }
+    pulses(4);
     EXPECT_EQ(look(), "0110 e0 s0 h0 r0 n=4 st= mot= locked");
 }
 
@@ -250,10 +247,7 @@ TEST_F(SerieWorked, AStoredCharacterThatIsNoBitDoesNotEnter)
     type(QStringLiteral("x"));
     ASSERT_EQ(s.mot->text(), QStringLiteral("x011"));
     ASSERT_TRUE(messageBox.shown.isEmpty());
-    for (int pulse = 1; pulse <= 4; ++pulse) {
-        click(s.hw);
-        advance(400);
-    }
+    pulses(4);
     EXPECT_EQ(look(), "0011 e0 s1 h0 r0 n=4 st= mot=x locked");
     // The flag left by the pulse that did not write is still up: the
     // reset's own write does nothing more and the reset clears everything.
@@ -277,10 +271,7 @@ TEST_F(SerieWorked, ALongerStoredWordIsCutByTheFirstPulse)
     click(s.hw);
     advance(400);
     EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n=1 st= mot=101 locked");
-    for (int pulse = 2; pulse <= 4; ++pulse) {
-        click(s.hw);
-        advance(400);
-    }
+    pulses(3);
     EXPECT_EQ(look(), "1010 e1 s0 h0 r0 n=4 st= mot= locked");
 }
 

@@ -176,10 +176,7 @@ TEST_F(SerieWordEntry, AResetEndingWhileTheMessageIsOpenLeavesASoundScreen)
     EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ mot=");
     EXPECT_FALSE(s.Timer2.ticking());
     type(QStringLiteral("1101"));
-    for (int pulse = 1; pulse <= 4; ++pulse) {
-        click(s.hw);
-        advance(400);
-    }
+    pulses(4);
     EXPECT_EQ(look(), "1101 e1 s1 h0 r0 n=4 st= mot= locked");
 }
 
@@ -225,10 +222,7 @@ TEST_F(SerieResetWrite, OnlyLowersTheFlagAPulseLeftUp)
     type(QStringLiteral("011"));
     pressKey(s.mot, Qt::Key_Home);
     type(QStringLiteral("x"));
-    for (int pulse = 1; pulse <= 4; ++pulse) {
-        click(s.hw);
-        advance(400);
-    }
+    pulses(4);
     ASSERT_EQ(s.word->ignoreNextChange, 1);
     ASSERT_EQ(s.mot->text(), QStringLiteral("x"));
     EXPECT_EQ(resetAndWatch(), (Changes{{4, 0}}));
