@@ -18,3 +18,19 @@ void BitCell::set0()
     zero_.setShown(true);
     one_.setShown(false);
 }
+
+void BitCell::copyFrom(const BitCell& source)
+{
+    if (source.oneShown())
+        set1();
+    if (source.zeroShown())
+        set0();
+}
+
+void BitCell::take(const QString& bit)
+{
+    if (bit == QLatin1String("1"))
+        set1();
+    if (bit == QLatin1String("0"))
+        set0();
+}

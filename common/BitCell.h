@@ -17,6 +17,13 @@ public:
     bool oneShown() const { return one_.shown(); }
     bool zeroShown() const { return zero_.shown(); }
 
+    // Takes the value of another cell: tests its "1" picture first, then its
+    // "0" picture, so a cell never set (both visible) copies as 0.
+    void copyFrom(const BitCell& source);
+    // Takes a stored character of the word: "1" sets 1, then "0" sets 0; any
+    // other text (empty, another character) leaves the cell as it was.
+    void take(const QString& bit);
+
     forms::Image& zero() const { return zero_; }
     forms::Image& one() const { return one_; }
 

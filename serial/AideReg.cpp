@@ -1,7 +1,64 @@
 #include "AideReg.h"
 
-AideReg::AideReg(forms::Services& services) : Screen(services)
+#include "common/HelpText.h"
+#include "forms/Fonts.h"
+#include "forms/Pictures.h"
+#include "forms/ScreenRegistry.h"
+#include "forms/Twips.h"
+
+using namespace forms;
+
+namespace {
+
+const QColor kLightYellow(0xFF, 0xFF, 0xC0);
+
+// What the pulses after the fourth do, and the automatic reset.
+QString blockC()
 {
-    setWindowTitle(QStringLiteral("AideReg"));
-    setClientArea(3000, 3000, forms::Border::Sizable);
+    return QStringLiteral("  Si on continue à appliquer une impulsion de transfert, le décalage à "
+                          "droite se poursuit, le premier bit à droite du registre sera remplacé "
+                          "par le précédent et la première cellule de gauche sera vidée (0).")
+        + help::kLineBreak + help::kLineBreak
+        + QStringLiteral("Aprés la huitième impulsion, une remise à zéro est effectuée "
+                         "automatiquement. ")
+        + help::kLineBreak;
+}
+
+} // namespace
+
+AideReg::AideReg(Services& services) : Screen(services)
+{
+    setWindowTitle(QStringLiteral("Aide"));
+    setWindowIcon(icon({QStringLiteral(":/assets/france-map-32.svg"),
+                        QStringLiteral(":/assets/france-map-16.svg")}));
+    setBackground(this, kLightYellow);
+    setBackground(client(), kLightYellow);
+    setClientArea(6960, 6390, Border::Sizable);
+    placeClientAt(3060, 1140);
+
+    QWidget* form = client();
+    // Front to back.
+    Command1 = new CommandButton(form, twipsRect(3240, 5880, 435, 435), QStringLiteral("OK"));
+    Label1 = new Label(form, twipsRect(120, 510, 6795, 5265));
+    Label1->setColours(kLightYellow, QColor(0x00, 0x00, 0xFF));
+    Label1->setFont(formFont(QStringLiteral("Arial"), 9.75));
+    Label2 = new Label(form, twipsRect(960, 60, 4545, 405),
+                       QStringLiteral("REGISTRE A DECALAGE SERIE"));
+    Label2->setColours(kLightYellow, QColor(0xC0, 0x00, 0x00));
+    Label2->setFont(formFont(QStringLiteral("Times New Roman"), 14.25, Weight::Bold));
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    Command1->onClick([this] { Command1_Click(); });
+    onCloseBox([this] { Command1_Click(); });
+}
+
+void AideReg::Form_Load()
+{
+    Label1->setCaption(help::blockA() + help::blockB() + blockC() + help::blockD());
+}
+
+void AideReg::Command1_Click()
+{
+    Hide();
+    services().screens.show(ScreenId::Serie);
 }

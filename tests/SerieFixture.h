@@ -1,0 +1,96 @@
+#pragma once
+// The serial trainer opened from the main menu, and what its learner sees
+// written as one line, so a timeline can state the screen at each moment:
+//   "cells e? s? h? r? n=<Label6> st=<Label5> mot=<text>[ locked]"
+// cells from cell 3 (input end) to cell 0 (output end), each the digit in
+// front; e, s, h, r the input, output, clock and reset lamps, 1 when lit.
+
+#include "Registre.h"
+#include "serial/Serie.h"
+#include "support/ProgramFixture.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+#include <initializer_list>
+#include <string>
+
+class SerieFixture : public ProgramFixture {
+protected:
+    // Starts the program and opens the trainer as a learner does.
+    Serie& open()
+    {
+        start();
+        click(screen<Registre>(ScreenId::Registre).Command1);
+        return serie();
+    }
+    Serie& serie() { return screen<Serie>(ScreenId::Serie); }
+
+    // The digit seen on a cell: the "0" picture lies in front.
+    static char seen(const BitCell& c)
+    {
+        if (c.zeroShown())
+            return '0';
+        return c.oneShown() ? '1' : '-';
+    }
+    // A lamp as seen: the unlit picture lies in front.
+    static char seen(const Lamp& lamp)
+    {
+        if (lamp.unlit().shown())
+            return '0';
+        return lamp.lit().shown() ? '1' : '-';
+    }
+
+    std::string look()
+    {
+        Serie& s = serie();
+        std::string line;
+        for (int k = 3; k >= 0; --k)
+            line += seen(*s.cell[k]);
+        line += std::string(" e") + seen(*s.inputLamp) + " s" + seen(*s.outputLamp) + " h"
+            + seen(*s.clockLamp) + " r" + seen(*s.resetLamp);
+        line += " n=" + s.Label6->caption().toStdString() + " st=" + s.Label5->caption().toStdString()
+            + " mot=" + s.mot->text().toStdString();
+        if (s.mot->locked())
+            line += " locked";
+        return line;
+    }
+
+    // The word typed as a learner types it, one key per character. A key
+    // beyond ASCII carries no key code of its own, only its character.
+    void type(const QString& text)
+    {
+        QWidget* box = serie().mot;
+        for (const QChar ch : text) {
+            if (ch.unicode() < 0x80) {
+                typeText(box, QString(ch));
+                continue;
+            }
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(box, &press);
+            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(box, &release);
+        }
+    }
+    // A character committed by an input method (an emoji picker, a compose
+    // key): one change, whatever its length in UTF-16 units.
+    void commit(const QString& text)
+    {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(serie().mot, &event);
+    }
+
+    // Clicks the clock lamp `count` times, each time waiting for the pulse.
+    void pulses(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            click(serie().hw);
+            advance(400);
+        }
+    }
+
+    // Advances the clock to an absolute time since the test's start.
+    void at(int ms) { advance(static_cast<int>(ms - clock.now())); }
+};
