@@ -57,22 +57,8 @@ protected:
         return line;
     }
 
-    // The word typed as a learner types it, one key per character. A key
-    // beyond ASCII carries no key code of its own, only its character.
-    void type(const QString& text)
-    {
-        QWidget* box = serie().mot;
-        for (const QChar ch : text) {
-            if (ch.unicode() < 0x80) {
-                typeText(box, QString(ch));
-                continue;
-            }
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-            QApplication::sendEvent(box, &press);
-            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
-            QApplication::sendEvent(box, &release);
-        }
-    }
+    // The word typed as a learner types it, one key per character.
+    void type(const QString& text) { typeText(serie().mot, text); }
     // A character committed by an input method (an emoji picker, a compose
     // key): one change, whatever its length in UTF-16 units.
     void commit(const QString& text)
