@@ -8,6 +8,11 @@ QFont formFont(const QString& family, double points, Weight weight, Slant slant)
 {
     QFont font(family);
     font.setPixelSize(qRound(points * 96.0 / 72.0));
+    // The face standing in for MS Sans Serif is about a tenth wider than the
+    // bitmap face it replaces; narrowed to the same average width, captions
+    // wrap where they were laid out to wrap.
+    if (family == QLatin1String("MS Sans Serif"))
+        font.setStretch(90);
     font.setBold(weight == Weight::Bold);
     font.setItalic(slant == Slant::Italic);
     return font;
