@@ -14,6 +14,8 @@ QImage render(const QString& path)
     if (!path.endsWith(QLatin1String(".svg")))
         return QImage(path).convertToFormat(QImage::Format_ARGB32);
     QSvgRenderer renderer(path);
+    if (!renderer.isValid())
+        return QImage();
     QImage image(renderer.defaultSize(), QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
