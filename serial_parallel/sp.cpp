@@ -10,6 +10,8 @@
 
 #include <QMenu>
 
+#include <limits>
+
 using namespace forms;
 
 namespace {
@@ -86,6 +88,8 @@ void sp::buildControls()
     mot = new TextBox(form, twipsRect(720, 3420, 855, 375));
     mot->setFont(formFont(kSansSerif, 13.5));
     mot->setAlignment(Qt::AlignHCenter);
+    // No length limit: a pasted text enters whole, however long.
+    mot->setMaxLength(std::numeric_limits<int>::max());
     setForeground(mot, kBlue);
     mot->setAccessibleName(QStringLiteral("Mot de 4 bits"));
     Entree = new Label(form, twipsRect(150, 3450, 615, 345), QStringLiteral("Entrée"));

@@ -111,6 +111,8 @@ TEST_F(SpRead, ClockClickedAfterTheReadLitFirstEndsAtOnceAndTheReadRunsTwice)
         // The clock's only tick: its lamp never lights, its step runs once.
         {300, Do::Nothing, "..EL4.21 n=4 r=1011 [] locked"},
         {400, Do::Nothing, "..EL4.21 n=4 r=1011 [] locked"},
+        // The lit read lamp takes no click.
+        {450, Do::ClickRead, "..EL4.21 n=4 r=1011 [] locked"},
         {599, Do::Nothing, "..EL4.21 n=4 r=1011 [] locked"},
         {600, Do::Nothing, "..E.4.21 n=4 r=1011 [] locked"},
     });
@@ -139,4 +141,18 @@ TEST_F(SpRead, StoreAfterAReadShowsTheOutputsUnlitAndTheNextReadLightsTheNewOnes
     readOut();
     EXPECT_EQ(view(), "..E...21 n=4 r=0011 [0011] locked");
     EXPECT_TRUE(trainer().s4r->shown());
+}
+
+TEST_F(SpRead, SecondClickBeforeTheLampLightsGivesOneRead)
+{
+    openSp();
+    shiftIn(QStringLiteral("0101"));
+    runTimeline({
+        {0, Do::ClickRead, "........ n=4 r= [] locked"},
+        {100, Do::ClickRead, "........ n=4 r= [] locked"},
+        {300, Do::Nothing, "...L.3.1 n=4 r=0101 [] locked"},
+        {500, Do::Nothing, ".....3.1 n=4 r=0101 [] locked"},
+        {1100, Do::Nothing, ".....3.1 n=4 r=0101 [] locked"},
+    });
+    EXPECT_FALSE(trainer().Timer3.ticking());
 }

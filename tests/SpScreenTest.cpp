@@ -6,6 +6,7 @@
 #include "serial_parallel/Aide_sp.h"
 
 #include <QApplication>
+#include <QFile>
 
 using Screens = std::vector<ScreenId>;
 
@@ -115,4 +116,37 @@ TEST_F(SpScreen, QuitterButtonMenuAndCloseBoxEndTheProgram)
     EXPECT_EQ(programEnd.ended, 2);
     s.close();
     EXPECT_EQ(programEnd.ended, 3);
+}
+
+TEST_F(SpScreen, DiagramLiesAtTheTopLeftOfTheFrameWithItsGreyBackShowingRightAndBelow)
+{
+    if (!QFile::exists(QStringLiteral(":/assets/sp-diagram.svg"))
+        || !QFile::exists(QStringLiteral(":/assets/sp-read-label.svg")))
+        GTEST_SKIP() << "the diagram pictures are not in the program yet";
+    sp& s = openSp();
+    EXPECT_EQ(s.Image1->picture().size(), QSize(66, 28));
+    QWidget* inside = s.Picture1->inside();
+    const QImage drawn = grabImage(inside);
+    const QColor grey(0xE0, 0xE0, 0xE0);
+    // The picture is 379 x 334: the frame's back colour shows beyond it.
+    EXPECT_EQ(drawn.pixelColor(378, 2), QColor(Qt::white));
+    EXPECT_EQ(drawn.pixelColor(379, 2), grey);
+    EXPECT_EQ(drawn.pixelColor(100, 333), QColor(Qt::white));
+    EXPECT_EQ(drawn.pixelColor(100, 334), grey);
+    EXPECT_EQ(drawn.pixelColor(inside->width() - 1, inside->height() - 1), grey);
+    // The register symbol in green and a flip-flop in yellow, where the
+    // lamps are laid out to meet them.
+    EXPECT_EQ(drawn.pixelColor(200, 80), QColor(0x00, 0xFF, 0x80));
+    EXPECT_EQ(drawn.pixelColor(97, 232), QColor(0xFF, 0xFF, 0x00));
+}
+
+TEST_F(SpScreen, TabGoesFromTheWordBoxToMenuQuitterAndTheDiagramAndBack)
+{
+    sp& s = openSp();
+    const std::vector<QWidget*> ring = {s.mot, s.men, s.quitt, s.Picture1, s.mot};
+    for (size_t i = 0; i + 1 < ring.size(); ++i) {
+        ASSERT_EQ(QApplication::focusWidget(), ring[i]) << i;
+        pressKey(ring[i], Qt::Key_Tab);
+    }
+    EXPECT_EQ(QApplication::focusWidget(), s.mot);
 }

@@ -182,3 +182,16 @@ TEST_F(SpWord, LongPastedTextEntersWholeAndThePulsesCutIt)
     }
     EXPECT_TRUE(messageBox.shown.isEmpty());
 }
+
+TEST_F(SpWord, PasteBeyondTheDefaultLineLengthEntersWholeAndItsLastCharacterIsChecked)
+{
+    sp& s = openSp();
+    // Longer than a line edit takes by default: nothing may be cut off, so
+    // the wrong last character is seen.
+    const QString pasted = QString(40000, QLatin1Char('1')) + QLatin1Char('x');
+    paste(s.mot, pasted);
+    EXPECT_EQ(s.mot->text().size(), pasted.size());
+    EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
+    advance(400);
+    EXPECT_EQ(view(), "........ n=0 r= []");
+}
