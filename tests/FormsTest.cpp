@@ -127,6 +127,20 @@ TEST_F(TextBoxFixture, ALockedBoxRefusesEveryEditButTakesTheProgramsWrites)
     EXPECT_TRUE(box->locked());
 }
 
+TEST(CommandButton, EnterAndSpaceClickTheFocusedButton)
+{
+    QWidget window;
+    forms::CommandButton button(&window, twipsRect(0, 0, 1215, 495), QStringLiteral("OK"));
+    int clicks = 0;
+    button.onClick([&] { ++clicks; });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    button.setFocus();
+    QTest::keyClick(&button, Qt::Key_Return);
+    QTest::keyClick(&button, Qt::Key_Space);
+    EXPECT_EQ(clicks, 2);
+}
+
 TEST(Label, CrLfStartsANewLine)
 {
     QWidget window;
@@ -189,6 +203,12 @@ TEST_F(ImagePairFixture, AVisibleImageWithoutHandlerKeepsTheClickFromTheOneBehin
     front->onClick({});
     clickPair();
     EXPECT_TRUE(clicks.isEmpty());
+}
+
+TEST_F(ImagePairFixture, ADoubleClickIsOneClick)
+{
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(25, 25));
+    EXPECT_EQ(clicks, QStringList{QStringLiteral("front")});
 }
 
 TEST_F(ImagePairFixture, TheVisibleFlagReadsBackWhileTheWindowIsHidden)

@@ -86,7 +86,8 @@ CommandButton::CommandButton(QWidget* parent, const QRect& twips, const QString&
     : QPushButton(caption, parent)
 {
     setFont(defaultFont());
-    setAutoDefault(false);
+    // Enter clicks the focused button, as Space does.
+    setAutoDefault(true);
     setAccessibleName(caption);
     placeControl(this, twips);
 }
@@ -115,6 +116,13 @@ void Image::paintEvent(QPaintEvent*)
 void Image::mousePressEvent(QMouseEvent* event)
 {
     pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Image::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click is no second click.
+    pressed_ = false;
     event->accept();
 }
 

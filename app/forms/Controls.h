@@ -65,7 +65,7 @@ public:
 // A picture at natural size that can be shown, hidden and clicked. Its
 // visible flag reads back the last value set, whether or not its window is
 // shown. A visible image takes a click at its place, with or without a
-// handler, so nothing beneath it receives it.
+// handler, so nothing beneath it receives it. A double click is one click.
 class Image : public QWidget {
 public:
     Image(QWidget* parent, const QRect& twips, const QPixmap& picture);
@@ -77,6 +77,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
