@@ -47,7 +47,7 @@ Serie::Serie(Services& services)
       Timer2(services.clock, [this] { Timer2_Timer(); })
 {
     setWindowTitle(QStringLiteral("Registre série"));
-    setBackground(this, kLightYellow);
+    // The client area only: the menu bar keeps the desktop's menu colour.
     setBackground(client(), kLightYellow);
     setClientArea(9870, 5925, Border::Sizable);
     placeClientAt(1155, 1530);

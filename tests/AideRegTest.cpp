@@ -57,6 +57,52 @@ TEST_F(AideRegScreen, ShowsTheTitleAndTheWholeTextOnThirteenLines)
     EXPECT_EQ(lines[12].right(11), QStringLiteral("recommencer"));
 }
 
+// The window and its three controls as laid out: place, size, faces and
+// colours; the whole text fits the label, its last line included.
+TEST_F(AideRegScreen, WindowAndControlsStandAsLaidOut)
+{
+    AideReg& help = openHelp();
+    EXPECT_EQ(help.client()->mapToGlobal(QPoint(0, 0)), QPoint(204, 76));
+    EXPECT_EQ(help.client()->size(), QSize(464, 426));
+    EXPECT_NE(help.minimumSize(), help.maximumSize()) << "the desktop's usual sizable window";
+    const QList<QSize> iconSizes = help.windowIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(32, 32)));
+    EXPECT_TRUE(iconSizes.contains(QSize(16, 16)));
+    EXPECT_EQ(pixelAt(help.client(), QPoint(5, 420)).name(), QStringLiteral("#ffffc0"));
+
+    EXPECT_EQ(help.Command1->geometry(), QRect(216, 392, 29, 29));
+    EXPECT_EQ(help.Command1->text(), QStringLiteral("OK"));
+
+    const struct {
+        const char* name;
+        forms::Label* label;
+        QRect place;
+        const char* family;
+        int pixels;
+        bool bold;
+        QColor text;
+        Qt::Alignment alignment;
+    } labels[] = {
+        {"text", help.Label1, QRect(8, 34, 453, 351), "Arial", 13, false, QColor(0, 0, 0xFF),
+         Qt::AlignLeft},
+        {"title", help.Label2, QRect(64, 4, 303, 27), "Times New Roman", 19, true,
+         QColor(0xC0, 0, 0), Qt::AlignHCenter},
+    };
+    for (const auto& row : labels) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.label->geometry(), row.place);
+        EXPECT_EQ(row.label->font().family(), QString::fromUtf8(row.family));
+        EXPECT_EQ(row.label->font().pixelSize(), row.pixels);
+        EXPECT_EQ(row.label->font().bold(), row.bold);
+        EXPECT_FALSE(row.label->font().italic());
+        EXPECT_EQ(row.label->palette().color(QPalette::WindowText), row.text);
+        EXPECT_EQ(row.label->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xC0));
+        EXPECT_EQ(row.label->alignment() & Qt::AlignHorizontal_Mask, row.alignment);
+        EXPECT_LE(row.label->heightForWidth(row.label->width()), row.label->height())
+            << "the caption is cut off";
+    }
+}
+
 TEST_F(AideRegScreen, OkAndTheCloseBoxLeadBackToTheTrainerAsLeft)
 {
     AideReg& help = openHelp();

@@ -7,6 +7,7 @@
 #include "Info.h"
 #include "serial/AideReg.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -56,6 +57,110 @@ TEST_F(SerieScreen, ControlsStandAtTheirPlaces)
     EXPECT_EQ(s.Label5->geometry(), QRect(168, 88, 81, 25));
     EXPECT_EQ(s.mot->palette().color(QPalette::Text), QColor(0x00, 0x00, 0xFF));
     EXPECT_EQ(s.mot->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+// The window as the desktop shows it: placed, sizable without moving or
+// scaling anything, without an icon, and with a menu bar of its own colour.
+TEST_F(SerieScreen, WindowIsPlacedSizableWithoutIconAndKeepsAPlainMenuBar)
+{
+    Serie& s = open();
+    EXPECT_EQ(s.client()->mapToGlobal(QPoint(0, 0)), QPoint(77, 102));
+    EXPECT_TRUE(s.windowIcon().isNull());
+
+    QMenuBar* bar = s.menuBar();
+    const QPoint emptyBar(bar->width() - 10, bar->height() / 2);
+    EXPECT_EQ(pixelAt(bar, emptyBar).name(), QApplication::palette().color(QPalette::Window).name())
+        << "the window's light yellow is the client area's, not the menu bar's";
+
+    const QRect box = s.mot->geometry();
+    s.resize(s.width() + 150, s.height() + 120);
+    EXPECT_EQ(s.mot->geometry(), box);
+    EXPECT_EQ(s.Picture1->geometry(), QRect(152, 64, 401, 233));
+    EXPECT_EQ(pixelAt(&s, QPoint(s.width() - 5, s.height() - 5)).name(), QStringLiteral("#ffffc0"));
+}
+
+TEST_F(SerieScreen, MenuBarHoldsFichierWithTwoItemsThenTwoEntriesThatAct)
+{
+    Serie& s = open();
+    QStringList entries;
+    for (QAction* action : s.menuBar()->actions())
+        entries << action->text();
+    EXPECT_EQ(entries, QStringList({"Fichier", "Aide", "à propos..."}));
+    const QList<QAction*> actions = s.menuBar()->actions();
+    ASSERT_EQ(actions.size(), 3);
+    ASSERT_NE(actions[0]->menu(), nullptr);
+    QStringList items;
+    for (QAction* item : actions[0]->menu()->actions())
+        items << item->text();
+    EXPECT_EQ(items, QStringList({"Menu", "Quitter"}));
+    EXPECT_EQ(actions[1]->menu(), nullptr);
+    EXPECT_EQ(actions[2]->menu(), nullptr);
+}
+
+// Every text on the screen in its face, size, weight and colours.
+TEST_F(SerieScreen, TextsHaveTheirFontsAndColours)
+{
+    Serie& s = open();
+    const QColor yellow(0xFF, 0xFF, 0xC0), darkRed(0xC0, 0, 0), white(Qt::white);
+    const struct {
+        const char* name;
+        QWidget* widget;
+        int pixels;
+        bool bold;
+        QColor text;
+        QColor back;
+        QPalette::ColorRole textRole;
+        QPalette::ColorRole backRole;
+    } rows[] = {
+        {"Label1", s.Label1, 11, false, darkRed, yellow, QPalette::WindowText, QPalette::Window},
+        {"Label4", s.Label4, 11, false, darkRed, yellow, QPalette::WindowText, QPalette::Window},
+        {"Label2", s.Label2, 11, false, darkRed, yellow, QPalette::WindowText, QPalette::Window},
+        {"Label3", s.Label3, 11, false, QColor(0, 0, 0xC0), yellow, QPalette::WindowText,
+         QPalette::Window},
+        {"Label6", s.Label6, 13, true, QColor(0xFF, 0, 0), white, QPalette::WindowText,
+         QPalette::Window},
+        {"Label5", s.Label5, 16, true, QColor(0xFF, 0, 0), white, QPalette::WindowText,
+         QPalette::Window},
+        {"mot", s.mot, 18, false, QColor(0, 0, 0xFF), white, QPalette::Text, QPalette::Base},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QFont font = row.widget->font();
+        EXPECT_EQ(font.family(), QStringLiteral("MS Sans Serif"));
+        EXPECT_EQ(font.pixelSize(), row.pixels);
+        EXPECT_EQ(font.bold(), row.bold);
+        EXPECT_FALSE(font.italic());
+        EXPECT_EQ(row.widget->palette().color(row.textRole), row.text);
+        EXPECT_EQ(row.widget->palette().color(row.backRole), row.back);
+    }
+    for (QWidget* button : {static_cast<QWidget*>(s.men), static_cast<QWidget*>(s.quitt)})
+        EXPECT_EQ(button->font().pixelSize(), 11);
+    EXPECT_EQ(s.Label6->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(s.Label5->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(s.Label1->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+}
+
+// Each pair of pictures lies at one place on the diagram, at natural size.
+TEST_F(SerieScreen, EveryPairOfPicturesSharesItsPlace)
+{
+    Serie& s = open();
+    const struct {
+        forms::Image* front;
+        forms::Image* back;
+        QRect place;
+    } pairs[] = {
+        {s.b0_0, s.b0_1, QRect(304, 136, 16, 17)}, {s.b1_0, s.b1_1, QRect(232, 136, 16, 17)},
+        {s.b2_0, s.b2_1, QRect(168, 136, 16, 17)}, {s.b3_0, s.b3_1, QRect(96, 136, 16, 17)},
+        {s.s0, s.s1, QRect(368, 128, 12, 12)},     {s.hw, s.hr, QRect(48, 192, 12, 12)},
+        {s.razw, s.razr, QRect(48, 160, 12, 12)},  {s.e0, s.e1, QRect(32, 128, 12, 12)},
+    };
+    for (const auto& pair : pairs) {
+        SCOPED_TRACE(pair.front->accessibleName().toStdString());
+        EXPECT_EQ(pair.front->geometry(), pair.place);
+        EXPECT_EQ(pair.back->geometry(), pair.place);
+        EXPECT_EQ(pair.front->picture().size(), pair.place.size());
+        EXPECT_EQ(pair.back->picture().size(), pair.place.size());
+    }
 }
 
 // The front-to-back order inside the diagram: the labels above every
