@@ -21,7 +21,6 @@ Registre::Registre(Services& services) : Screen(services)
     setWindowTitle(QStringLiteral("Tramelune à décalage"));
     setWindowIcon(icon({QStringLiteral(":/assets/france-map-32.svg"),
                         QStringLiteral(":/assets/france-map-16.svg")}));
-    setBackground(this, kPeach);
     setBackground(client(), kPeach);
     setClientArea(7185, 6360, Border::Fixed);
     placeClientAt(2580, 1365);

@@ -70,6 +70,8 @@ TEST_F(MainMenuLook, ColoursOfTheWindowTheTitleStripAndThePanel)
     const QImage shot = grabImage(menu().client());
     for (const auto& spot : spots)
         EXPECT_EQ(shot.pixelColor(spot.at), spot.colour) << spot.at.x() << "," << spot.at.y();
+    // The menu bar keeps the desktop's colour.
+    EXPECT_NE(pixelAt(menu().menuBar(), {300, 5}), QColor(0xFF, 0xE0, 0xC0));
     EXPECT_EQ(menu().Label1->caption(), QStringLiteral("TRAMELUNE A DECALAGE"));
     EXPECT_EQ(menu().Label1->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xFF));
 }
