@@ -455,13 +455,11 @@ struct Band {
     int inked = 0, foreign = 0, left = 1 << 20, right = -1;
 };
 
-Band band(const QImage& picture, int from, int to, QRgb colour, int fromColumn = 0, int toColumn = -1)
+Band band(const QImage& picture, int from, int to, QRgb colour)
 {
-    if (toColumn < 0)
-        toColumn = picture.width() - 1;
     Band b;
     for (int y = from; y <= to; ++y)
-        for (int x = fromColumn; x <= toColumn; ++x) {
+        for (int x = 0; x < picture.width(); ++x) {
             const QRgb pixel = picture.pixel(x, y);
             const double a = coverage(pixel, colour, kWhite);
             if (a >= 0.5) {
