@@ -19,6 +19,11 @@ QImage render(const QString& path)
     QImage image(renderer.defaultSize(), QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    // Lettering starts from the painter's font: the application's, which is
+    // narrowed. A picture's lettering names its own face and keeps its width.
+    QFont unstretched = painter.font();
+    unstretched.setStretch(QFont::Unstretched);
+    painter.setFont(unstretched);
     renderer.render(&painter);
     return image;
 }
