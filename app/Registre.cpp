@@ -49,7 +49,11 @@ Registre::Registre(Services& services) : Screen(services)
     for (CommandButton* button : {Command1, Command2, Command3, Command4, Command5})
         button->setFont(buttonFont);
 
-    // Tab order by tab index.
+    // Tab order by tab index. The panel comes first and holds the focus, so
+    // no button stands out as the one Enter would click.
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setFocus(Qt::OtherFocusReason);
+    setTabOrder(Picture1, Command2);
     setTabOrder(Command2, Command5);
     setTabOrder(Command5, Command4);
     setTabOrder(Command4, Command3);

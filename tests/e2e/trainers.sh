@@ -27,6 +27,7 @@ PROGRAM_PID=$!
 menu=$(wait_window '^Tramelune à décalage$')
 mh=$(menu_height "$menu" 424)
 wait_pixel "$menu" 5 $(( mh + 5 )) FFE0C0 "main menu background"
+import -window "$menu" "$SHOT_DIR/menu.png"
 click_at "$menu" 238 $(( mh + 114 ))                  # "Registre série/série"
 
 # ---- serial trainer: diagram inside starts at 154, 66 of the client area
