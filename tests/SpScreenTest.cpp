@@ -6,7 +6,6 @@
 #include "serial_parallel/Aide_sp.h"
 
 #include <QApplication>
-#include <QFile>
 
 using Screens = std::vector<ScreenId>;
 
@@ -120,9 +119,6 @@ TEST_F(SpScreen, QuitterButtonMenuAndCloseBoxEndTheProgram)
 
 TEST_F(SpScreen, DiagramLiesAtTheTopLeftOfTheFrameWithItsGreyBackShowingRightAndBelow)
 {
-    if (!QFile::exists(QStringLiteral(":/assets/sp-diagram.svg"))
-        || !QFile::exists(QStringLiteral(":/assets/sp-read-label.svg")))
-        GTEST_SKIP() << "the diagram pictures are not in the program yet";
     sp& s = openSp();
     EXPECT_EQ(s.Image1->picture().size(), QSize(66, 28));
     QWidget* inside = s.Picture1->inside();
