@@ -18,7 +18,6 @@
 #include "Info.h"
 #include "Registre.h"
 #include "Suite.h"
-#include "common/Text.h"
 #include "common/ValidationMessage.h"
 #include "parallel/pp.h"
 #include "serial/AideReg.h"
@@ -44,7 +43,7 @@
 namespace {
 
 constexpr std::uint64_t kDefaultSeed = 20261210;
-constexpr long kDefaultSteps = 3000;
+constexpr long kDefaultSteps = 12000;
 
 std::uint64_t envNumber(const char* name, std::uint64_t fallback)
 {
@@ -122,6 +121,17 @@ struct MenuChoice {
     QString item;
     Effect effect;
 };
+
+// The test's own reading of a bit, independent of the program's.
+bool zeroOrOne(const QString& s) { return s == QStringLiteral("0") || s == QStringLiteral("1"); }
+
+// Characters, not UTF-16 units: a character outside the BMP counts once.
+int characters(const QString& s) { return static_cast<int>(s.toUcs4().size()); }
+QString lastCharacter(const QString& s)
+{
+    const QList<uint> all = s.toUcs4();
+    return all.isEmpty() ? QString() : QString::fromUcs4(reinterpret_cast<const char32_t*>(&all.last()), 1);
+}
 
 // Characters a learner may type: digits 0/1 most often, then anything else.
 const std::vector<QString> kOtherCharacters = {
@@ -556,14 +566,45 @@ private:
 
     // One key: a 0 or a 1 `bitPercent` times in a hundred, else any other
     // character.
+    // When the key is the learner's own counted change and no time passed
+    // while a message was open, the message comes exactly when the box's
+    // last character is neither "0" nor "1".
     void typeOne(const std::string& on, forms::TextBox& box, int bitPercent)
     {
+        const WordBox& word = wordOf(box);
+        const bool counted = !box.locked() && word.ignoreNextChange == 0;
+        const QString before = box.text();
+        const qsizetype messages = messageBox.shown.size();
+        const long nested = reached_.nestedAdvances;
         edit(box, [&] {
             const QString c = random_.chance(bitPercent) ? QString(QLatin1Char(random_.chance(50) ? '0' : '1'))
                                                          : random_.pick(kOtherCharacters);
             log(on + "type " + quoted(c));
             typeText(&box, c);
         });
+        if (!counted || box.text() == before || nested != reached_.nestedAdvances)
+            return;
+        const bool wrong = !box.text().isEmpty() && !zeroOrOne(lastCharacter(box.text()));
+        expect(messageBox.shown.size() - messages == (wrong ? 1 : 0),
+               "typing made the box " + quoted(box.text()) + " and brought "
+                   + std::to_string(messageBox.shown.size() - messages) + " messages");
+        // A counted change blanks the status line ("RAZ", or the read).
+        const forms::Label& status = statusOf(box);
+        expect(status.caption().isEmpty(), "a counted change left Label5 " + quoted(status.caption()));
+    }
+
+    forms::Label& statusOf(forms::TextBox& box)
+    {
+        if (auto* s = find<Serie>(ScreenId::Serie); s && s->mot == &box)
+            return *s->Label5;
+        return *find<sp>(ScreenId::sp)->Label5;
+    }
+
+    WordBox& wordOf(forms::TextBox& box)
+    {
+        if (auto* s = find<Serie>(ScreenId::Serie); s && s->mot == &box)
+            return *s->word;
+        return *find<sp>(ScreenId::sp)->word;
     }
 
     // An edit of the box; a locked box must refuse it.
@@ -667,7 +708,7 @@ private:
         if (resetJustRan_) {
             ++reached_.resetLooks;
             if (*resetJustRan_ == ScreenId::Serie)
-                checkSerieResetLook(*find<Serie>(ScreenId::Serie));
+                checkSerieResetLook(*find<Serie>(ScreenId::Serie), QString(), "after RAZ");
             else
                 checkSpResetLook(*find<sp>(ScreenId::sp));
             resetJustRan_.reset();
@@ -678,7 +719,7 @@ private:
     {
         expect(word.typedWord == box.text(), std::string(screen) + ": typedWord " + quoted(word.typedWord)
                                                  + " differs from the box " + quoted(box.text()));
-        expect(text::length(box.text()) <= 3 || box.locked(),
+        expect(characters(box.text()) <= 3 || box.locked(),
                std::string(screen) + ": the box holds " + quoted(box.text()) + " and is not locked");
         expect(word.ignoreNextChange == 0 || word.ignoreNextChange == 1,
                std::string(screen) + ": ignoreNextChange is " + std::to_string(word.ignoreNextChange));
@@ -693,10 +734,20 @@ private:
         expect(!s.Timer3.ticking(), "Serie: Timer3 ticks");
         checkBox(n, *s.word, *s.mot);
 
+        // A pulse passes only with a stored 0 or 1 to enter first, and the
+        // word stays stored until the register is cleared.
+        expect(s.pulseCount == 0 || zeroOrOne(s.word->bit4),
+               "Serie: pulse " + std::to_string(s.pulseCount) + " with bit4 " + quoted(s.word->bit4));
         if (s.pulseCount == 4 && serieLastPulse_ == 3)
             ++reached_.wordsShiftedIn;
-        if (s.pulseCount == 0 && serieLastPulse_ == 8 && s.Label6->caption() == QStringLiteral("0"))
+        // The ninth pulse: 8 pulses, then 0 shown as "0" (a manual reset
+        // leaves the count blank). Unless the learner typed since, the
+        // screen shows the reset look.
+        if (s.pulseCount == 0 && serieLastPulse_ == 8 && s.Label6->caption() == QStringLiteral("0")) {
             ++reached_.ninthPulses;
+            if (!editingAction_)
+                checkSerieResetLook(s, QStringLiteral("0"), "after the ninth pulse");
+        }
         serieLastPulse_ = s.pulseCount;
         const QString count = s.Label6->caption();
         expect(count == QString::number(s.pulseCount) || (count.isEmpty() && s.pulseCount == 0),
@@ -766,6 +817,17 @@ private:
             expect(out.unlit().shown() || out.lit().shown(), "sp: " + name + " has no picture shown");
             const int lit = seenOf(&out.unlit(), &out.lit(), name.c_str(), n);
             anyLit = anyLit || lit == 1;
+            // Newly lit: a read ran in this step, which acts only at pulse 4
+            // (what a step does to the count comes before its time passes),
+            // and shows the word, unless the learner typed since.
+            if (lit == 1 && !spLit_[k - 1]) {
+                expect(s.pulseCount == 4, "sp: " + name + " lit at pulse " + std::to_string(s.pulseCount));
+                const WordBox& w = *s.word;
+                if (!editingAction_)
+                    expect(s.Label5->caption() == w.bit1 + w.bit2 + w.bit3 + w.bit4,
+                           "sp: the read shows " + quoted(s.Label5->caption()));
+            }
+            spLit_[k - 1] = lit == 1;
             expect(lit != 1 || s.word->bit(5 - k) == QStringLiteral("1"),
                    "sp: " + name + " is lit while its bit is " + quoted(s.word->bit(5 - k)));
         }
@@ -804,22 +866,22 @@ private:
         }
     }
 
-    void checkSerieResetLook(Serie& s)
+    void checkSerieResetLook(Serie& s, const QString& count, const std::string& when)
     {
         for (int k = 0; k < 4; ++k)
             expect(s.cell[k]->zeroShown() && !s.cell[k]->oneShown(),
-                   "Serie after RAZ: cell " + std::to_string(k) + " does not show 0 alone");
-        expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "Serie after RAZ: input lamp lit");
-        expect(s.outputLamp->unlit().shown() && !s.outputLamp->lit().shown(), "Serie after RAZ: output lamp lit");
+                   "Serie " + when + ": cell " + std::to_string(k) + " does not show 0 alone");
+        expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "Serie " + when + ": input lamp lit");
+        expect(s.outputLamp->unlit().shown() && !s.outputLamp->lit().shown(), "Serie " + when + ": output lamp lit");
         expect(s.mot->text().isEmpty() && !s.mot->locked(),
-               "Serie after RAZ: the box holds " + quoted(s.mot->text()) + (s.mot->locked() ? ", locked" : ""));
-        expect(s.Label5->caption() == QStringLiteral("RAZ"), "Serie after RAZ: Label5 " + quoted(s.Label5->caption()));
-        expect(s.Label6->caption().isEmpty(), "Serie after RAZ: Label6 " + quoted(s.Label6->caption()));
+               "Serie " + when + ": the box holds " + quoted(s.mot->text()) + (s.mot->locked() ? ", locked" : ""));
+        expect(s.Label5->caption() == QStringLiteral("RAZ"), "Serie " + when + ": Label5 " + quoted(s.Label5->caption()));
+        expect(s.Label6->caption() == count, "Serie " + when + ": Label6 " + quoted(s.Label6->caption()));
         const WordBox& w = *s.word;
         expect(s.pulseCount == 0 && w.typedCount == 0 && w.ignoreNextChange == 0 && w.typedWord.isEmpty(),
-               "Serie after RAZ: counters or word not cleared");
+               "Serie " + when + ": counters or word not cleared");
         expect(w.bit1.isEmpty() && w.bit2.isEmpty() && w.bit3.isEmpty() && w.bit4.isEmpty(),
-               "Serie after RAZ: the bits are kept");
+               "Serie " + when + ": the bits are kept");
     }
 
     void checkSpResetLook(sp& s)
@@ -861,6 +923,7 @@ private:
     ScreenId scriptWindow_ = ScreenId::Registre;
     int serieLastPulse_ = 0;
     bool spOutputsLit_ = false;
+    bool spLit_[4] = {false, false, false, false};
     Reached reached_;
 };
 
