@@ -183,7 +183,7 @@ public:
         }
         mayOpenParallel_ = withParallel;
         hookAdvances_ = random_.chance(60);
-        junk_ = random_.pick(std::vector<int>{5, 20, 50, 100});
+        offExercise_ = random_.pick(std::vector<int>{5, 20, 50, 100});
         messageBox.whileOpen = [this] {
             if (hookAdvances_ && random_.chance(50)) {
                 const int ms = random_.between(0, 1000);
@@ -273,10 +273,10 @@ private:
     }
 
     // What a click on this widget does to the windows, when it is a button.
-    std::optional<Effect> buttonEffect(QWidget* hit)
+    Effect buttonEffect(QWidget* hit)
     {
         if (!hit)
-            return std::nullopt;
+            return {};
         if (auto* r = find<Registre>(ScreenId::Registre)) {
             if (hit == r->Command1) return leaveFor(ScreenId::Serie);
             if (hit == r->Command3) return leaveFor(ScreenId::sp);
@@ -327,6 +327,7 @@ private:
         const QString quit = QStringLiteral("Quitter");
         switch (id) {
         case ScreenId::Registre:
+            // Its Fichier > Quitter ends the program too.
             return {{file, quit, kEnds}, {QStringLiteral("à propos"), {}, leaveFor(ScreenId::Info)}};
         case ScreenId::Serie:
             return {{file, QStringLiteral("Menu"), leaveFor(ScreenId::Registre)},
@@ -380,7 +381,7 @@ private:
         forms::Screen& window = *registry.find(id);
         const bool trainer = id == ScreenId::Serie || id == ScreenId::sp;
         // A diligent learner mostly stays on the exercise.
-        const int roll = trainer && !random_.chance(junk_) ? 99 : random_.below(100);
+        const int roll = trainer && !random_.chance(offExercise_) ? 99 : random_.below(100);
         if (roll < 2) {
             if (closeBoxEffect(id).ends && random_.chance(90))
                 return actOn(id);
@@ -430,7 +431,7 @@ private:
     {
         const QPoint at = target->mapTo(&window, target->rect().center());
         QWidget* hit = window.childAt(at);
-        const Effect effect = *buttonEffect(hit);
+        const Effect effect = buttonEffect(hit);
         if (effect.ends && random_.chance(95)) {
             log(std::string("(skipped a click that ends the program on ") + nameOf(id) + ")");
             return;
@@ -459,7 +460,7 @@ private:
     {
         // The exercise itself (clock, reset, read, a typed word) lies in the
         // first 55; the rest is anything else a learner may do.
-        const int roll = random_.chance(junk_) ? random_.below(100) : random_.below(55);
+        const int roll = random_.chance(offExercise_) ? random_.below(100) : random_.below(55);
         const std::string on = std::string(nameOf(id)) + " ";
         if (roll < 4) {
             startLesson(id, window, box, hw, razw, lw);
@@ -907,7 +908,7 @@ private:
     std::set<ScreenId> shown_;
     bool mayOpenParallel_ = false;
     bool hookAdvances_ = false;
-    int junk_ = 100; // percent of actions off the exercise
+    int offExercise_ = 100; // percent of actions off the exercise
     bool ended_ = false;
     bool failed_ = false;
     bool expectEnd_ = false;
