@@ -1,0 +1,987 @@
+// Long random sequences of learner actions across every window, on the
+// virtual clock, with the program started as it starts. After every step the
+// states that must always hold are checked: the windows shown, the counters,
+// what each lamp and cell shows, the word box, the timers once the
+// animations have run out, and the look each trainer's reset leaves.
+//
+// Each sequence runs on a fresh program until its steps are used or an
+// action ends the program. The parallel register window, which no window
+// opens, has a shorter soak of its own, shown through the registry.
+//
+// Reproducible: the seed comes from TRAMELUNE_SOAK_SEED (default below) and
+// the total number of steps from TRAMELUNE_SOAK_STEPS. A failure prints the
+// seed, the sequence, the step and the last actions.
+//
+// The long run, in a Release or RelWithDebInfo build:
+//   TRAMELUNE_SOAK_STEPS=100000 TRAMELUNE_SOAK_SEED=7 build-rel/tests/tramelune_tests --gtest_filter='Soak.*'
+
+#include "Info.h"
+#include "Registre.h"
+#include "Suite.h"
+#include "common/ValidationMessage.h"
+#include "parallel/pp.h"
+#include "serial/AideReg.h"
+#include "serial/Serie.h"
+#include "serial_parallel/Aide_sp.h"
+#include "serial_parallel/sp.h"
+#include "support/ProgramFixture.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::uint64_t kDefaultSeed = 20261210;
+constexpr long kDefaultSteps = 12000;
+
+std::uint64_t envNumber(const char* name, std::uint64_t fallback)
+{
+    const char* value = std::getenv(name);
+    if (!value || !*value)
+        return fallback;
+    return std::strtoull(value, nullptr, 10);
+}
+
+const char* nameOf(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::Registre: return "Registre";
+    case ScreenId::Info: return "Info";
+    case ScreenId::Suite: return "Suite";
+    case ScreenId::Serie: return "Serie";
+    case ScreenId::AideReg: return "AideReg";
+    case ScreenId::sp: return "sp";
+    case ScreenId::Aide_sp: return "Aide_sp";
+    case ScreenId::pp: return "pp";
+    }
+    return "?";
+}
+
+std::string names(const std::set<ScreenId>& ids)
+{
+    std::string out = "{";
+    for (ScreenId id : ids)
+        out += std::string(out.size() > 1 ? " " : "") + nameOf(id);
+    return out + "}";
+}
+
+std::string quoted(const QString& s)
+{
+    const QString shown = s.size() > 24 ? s.left(20) + QStringLiteral("…(%1)").arg(s.size()) : s;
+    return '"' + shown.toStdString() + '"';
+}
+
+// A small generator of our own, so a seed gives the same run whatever the
+// standard library.
+class Random {
+public:
+    explicit Random(std::uint64_t seed) : state_(seed ? seed : 1) {}
+    std::uint64_t next()
+    {
+        // xorshift64*
+        state_ ^= state_ >> 12;
+        state_ ^= state_ << 25;
+        state_ ^= state_ >> 27;
+        return state_ * 2685821657736338717ULL;
+    }
+    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
+    int between(int lo, int hi) { return lo + below(hi - lo + 1); }
+    bool chance(int percent) { return below(100) < percent; }
+    template <class T>
+    const T& pick(const std::vector<T>& items) { return items[static_cast<size_t>(below(static_cast<int>(items.size())))]; }
+
+private:
+    std::uint64_t state_;
+};
+
+// What a navigation action does to the set of windows shown.
+struct Effect {
+    bool ends = false;
+    bool hidesSelf = false;
+    std::optional<ScreenId> shows;
+};
+
+const Effect kEnds{true, false, {}};
+Effect leaveFor(ScreenId target) { return {false, true, target}; }
+Effect alsoShow(ScreenId target) { return {false, false, target}; }
+
+struct MenuChoice {
+    QString entry;
+    QString item;
+    Effect effect;
+};
+
+// The test's own reading of a bit, independent of the program's.
+bool zeroOrOne(const QString& s) { return s == QStringLiteral("0") || s == QStringLiteral("1"); }
+
+// Characters, not UTF-16 units: a character outside the BMP counts once.
+int characters(const QString& s) { return static_cast<int>(s.toUcs4().size()); }
+QString lastCharacter(const QString& s)
+{
+    const QList<uint> all = s.toUcs4();
+    return all.isEmpty() ? QString() : QString::fromUcs4(reinterpret_cast<const char32_t*>(&all.last()), 1);
+}
+
+// Characters a learner may type: digits 0/1 most often, then anything else.
+const std::vector<QString> kOtherCharacters = {
+    QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("9"), QStringLiteral("a"),
+    QStringLiteral("Z"), QStringLiteral(" "), QStringLiteral("-"), QStringLiteral("."),
+    QStringLiteral("é"), QStringLiteral("à"), QStringLiteral("ç"), QStringLiteral("ß"),
+    QStringLiteral("Ж"), QStringLiteral("中"), QStringLiteral("\u00a0"), QStringLiteral("\u0301"),
+    QStringLiteral("😀"), QStringLiteral("𝟙"),
+};
+
+// How deep the runs went, so a report shows the interesting states were
+// reached and not only the main menu.
+struct Reached {
+    long wordsShiftedIn = 0;  // Serie pulse 4
+    long ninthPulses = 0;     // Serie automatic reset
+    long outputsLit = 0;      // sp output seen lit after a read
+    long messages = 0;
+    long lockedEdits = 0;
+    long resetLooks = 0;
+    long restChecks = 0;
+    long nestedAdvances = 0;  // time passing while the message is open
+
+    void add(const Reached& o)
+    {
+        wordsShiftedIn += o.wordsShiftedIn;
+        ninthPulses += o.ninthPulses;
+        outputsLit += o.outputsLit;
+        messages += o.messages;
+        lockedEdits += o.lockedEdits;
+        resetLooks += o.resetLooks;
+        restChecks += o.restChecks;
+        nestedAdvances += o.nestedAdvances;
+    }
+};
+
+// One program run, driven at random. Derived from the shared fixture so it
+// drives the very windows and fakes the other tests use; it is not a test of
+// its own.
+class SoakProgram final : public ProgramFixture {
+public:
+    SoakProgram(std::uint64_t seed, int sequence, bool withParallel)
+        : random_(seed), seed_(seed), sequence_(sequence)
+    {
+        start();
+        shown_ = {ScreenId::Registre};
+        if (withParallel) {
+            registry.show(ScreenId::pp);
+            shown_.insert(ScreenId::pp);
+        }
+        mayOpenParallel_ = withParallel;
+        hookAdvances_ = random_.chance(60);
+        offExercise_ = random_.pick(std::vector<int>{5, 20, 50, 100});
+        messageBox.whileOpen = [this] {
+            if (hookAdvances_ && random_.chance(50)) {
+                const int ms = random_.between(0, 1000);
+                log("  message open, " + std::to_string(ms) + " ms pass");
+                ++reached_.nestedAdvances;
+                advance(ms);
+            }
+        };
+        checkAll();
+    }
+
+    void TestBody() override {}
+
+    // Runs up to `steps` steps; returns how many ran. Stops at the end of
+    // the program or at the first broken invariant.
+    long run(long steps)
+    {
+        long done = 0;
+        while (done < steps && !ended_ && !failed_) {
+            ++step_;
+            ++done;
+            oneStep();
+            if (!ended_)
+                checkAll();
+        }
+        return done;
+    }
+    bool failed() const { return failed_; }
+    const Reached& reached() const { return reached_; }
+    bool ended() const { return ended_; }
+
+private:
+    // ---- the record printed on failure ----
+
+    void log(const std::string& line)
+    {
+        recent_.push_back("#" + std::to_string(step_) + " t=" + std::to_string(clock.now()) + " " + line);
+        if (recent_.size() > 30)
+            recent_.pop_front();
+    }
+
+    void violation(const std::string& what)
+    {
+        if (failed_)
+            return;
+        failed_ = true;
+        std::ostringstream out;
+        out << what << "\n  seed " << seed_ << ", sequence " << sequence_ << ", step " << step_
+            << ", t=" << clock.now() << " ms; windows shown " << names(actualShown())
+            << "\n  last actions:\n";
+        for (const std::string& line : recent_)
+            out << "    " << line << '\n';
+        ADD_FAILURE() << out.str();
+    }
+
+    void expect(bool holds, const std::string& what)
+    {
+        if (!holds)
+            violation(what);
+    }
+
+    // ---- the windows ----
+
+    template <class T>
+    T* find(ScreenId id)
+    {
+        return static_cast<T*>(registry.find(id));
+    }
+
+    std::set<ScreenId> actualShown() const
+    {
+        const std::vector<ScreenId> v = visibleScreens();
+        return {v.begin(), v.end()};
+    }
+
+    // The one window of this run whose action we take, chosen among those
+    // shown, the trainers more often.
+    ScreenId pickWindow()
+    {
+        std::vector<ScreenId> weighted;
+        for (ScreenId id : shown_) {
+            const int weight = (id == ScreenId::Serie || id == ScreenId::sp) ? 6 : 1;
+            for (int i = 0; i < weight; ++i)
+                weighted.push_back(id);
+        }
+        return random_.pick(weighted);
+    }
+
+    // What a click on this widget does to the windows, when it is a button.
+    Effect buttonEffect(QWidget* hit)
+    {
+        if (!hit)
+            return {};
+        if (auto* r = find<Registre>(ScreenId::Registre)) {
+            if (hit == r->Command1) return leaveFor(ScreenId::Serie);
+            if (hit == r->Command3) return leaveFor(ScreenId::sp);
+            if (hit == r->Command2 || hit == r->Command4) return leaveFor(ScreenId::Suite);
+            if (hit == r->Command5) return kEnds;
+        }
+        if (auto* s = find<Serie>(ScreenId::Serie)) {
+            if (hit == s->men) return leaveFor(ScreenId::Registre);
+            if (hit == s->quitt) return kEnds;
+        }
+        if (auto* s = find<sp>(ScreenId::sp)) {
+            if (hit == s->men) return leaveFor(ScreenId::Registre);
+            if (hit == s->quitt) return kEnds;
+        }
+        if (auto* i = find<Info>(ScreenId::Info); i && hit == i->Command1)
+            return leaveFor(ScreenId::Serie);
+        if (auto* i = find<Suite>(ScreenId::Suite); i && hit == i->Command1)
+            return leaveFor(ScreenId::Registre);
+        if (auto* a = find<AideReg>(ScreenId::AideReg); a && hit == a->Command1)
+            return leaveFor(ScreenId::Serie);
+        if (auto* a = find<Aide_sp>(ScreenId::Aide_sp); a && hit == a->Command1)
+            return leaveFor(ScreenId::sp);
+        if (auto* p = find<pp>(ScreenId::pp)) {
+            if (hit == p->Quit) return kEnds;
+            if (hit == p->Menu) return leaveFor(ScreenId::Registre);
+        }
+        return Effect{};
+    }
+
+    static Effect closeBoxEffect(ScreenId id)
+    {
+        switch (id) {
+        case ScreenId::Registre:
+        case ScreenId::Serie:
+        case ScreenId::sp:
+        case ScreenId::pp: return kEnds;
+        case ScreenId::Info:
+        case ScreenId::AideReg: return leaveFor(ScreenId::Serie);
+        case ScreenId::Suite: return leaveFor(ScreenId::Registre);
+        case ScreenId::Aide_sp: return leaveFor(ScreenId::sp);
+        }
+        return {};
+    }
+
+    static std::vector<MenuChoice> menuChoices(ScreenId id)
+    {
+        const QString file = QStringLiteral("Fichier");
+        const QString quit = QStringLiteral("Quitter");
+        switch (id) {
+        case ScreenId::Registre:
+            // Its Fichier > Quitter ends the program too.
+            return {{file, quit, kEnds}, {QStringLiteral("à propos"), {}, leaveFor(ScreenId::Info)}};
+        case ScreenId::Serie:
+            return {{file, QStringLiteral("Menu"), leaveFor(ScreenId::Registre)},
+                    {file, quit, kEnds},
+                    {QStringLiteral("Aide"), {}, leaveFor(ScreenId::AideReg)},
+                    {QStringLiteral("à propos..."), {}, leaveFor(ScreenId::Info)}};
+        case ScreenId::sp:
+            return {{file, QStringLiteral("Menu"), leaveFor(ScreenId::Registre)},
+                    {file, quit, kEnds},
+                    {QStringLiteral("Aide"), {}, alsoShow(ScreenId::Aide_sp)},
+                    {QStringLiteral("à propos..."), {}, alsoShow(ScreenId::Info)}};
+        default: return {};
+        }
+    }
+
+    // ---- the actions ----
+
+    void oneStep()
+    {
+        messagesBefore_ = messageBox.shown.size();
+        expectEnd_ = false;
+        editingAction_ = false;
+        resetClickAt_.reset();
+        if (!script_.empty() && !shown_.count(scriptWindow_))
+            script_.clear(); // the learner went elsewhere
+        if (!script_.empty() && random_.chance(85)) {
+            const std::function<void()> next = script_.front();
+            script_.pop_front();
+            next();
+            lastActionAt_ = resetClickAt_ ? *resetClickAt_ : clock.now();
+            afterAction();
+            return;
+        }
+        const int roll = random_.below(100);
+        if (roll < 22) {
+            const int ms = random_.chance(70) ? random_.between(0, 250) : random_.between(0, 1000);
+            log("advance " + std::to_string(ms));
+            advance(ms);
+        } else if (roll < 24) {
+            log("wait 1000");
+            advance(1000);
+        } else {
+            actOn(pickWindow());
+            lastActionAt_ = resetClickAt_ ? *resetClickAt_ : clock.now();
+        }
+        afterAction();
+    }
+
+    void actOn(ScreenId id)
+    {
+        forms::Screen& window = *registry.find(id);
+        const bool trainer = id == ScreenId::Serie || id == ScreenId::sp;
+        // A diligent learner mostly stays on the exercise.
+        const int roll = trainer && !random_.chance(offExercise_) ? 99 : random_.below(100);
+        if (roll < 2) {
+            if (closeBoxEffect(id).ends && random_.chance(90))
+                return actOn(id);
+            log(std::string("close box of ") + nameOf(id));
+            take(closeBoxEffect(id), id);
+            window.close();
+            return;
+        }
+        if (roll < 6) {
+            const std::vector<MenuChoice> choices = menuChoices(id);
+            if (!choices.empty()) {
+                const MenuChoice& c = random_.pick(choices);
+                if (c.effect.ends && random_.chance(95))
+                    return actOn(id); // quitting ends the sequence; keep it rarer
+                log(std::string(nameOf(id)) + " menu " + quoted(c.entry) + (c.item.isEmpty() ? "" : " > " + quoted(c.item)));
+                take(c.effect, id);
+                chooseMenu(window, c.entry, c.item);
+                return;
+            }
+        }
+        if (roll < 16 || (id != ScreenId::Serie && id != ScreenId::sp)) {
+            clickAnywhere(window, id);
+            return;
+        }
+        if (id == ScreenId::Serie)
+            trainerAction(id, window, *find<Serie>(id)->mot, find<Serie>(id)->hw, find<Serie>(id)->razw, nullptr);
+        else
+            trainerAction(id, window, *find<sp>(id)->mot, find<sp>(id)->hw, find<sp>(id)->razw, find<sp>(id)->lw);
+    }
+
+    // A click on any control of the window, lit lamp pictures and hidden
+    // ones included: it lands on whatever is topmost at that place.
+    void clickAnywhere(forms::Screen& window, ScreenId id)
+    {
+        std::vector<QWidget*> controls;
+        for (QWidget* w : window.client()->findChildren<QWidget*>())
+            if (dynamic_cast<forms::Label*>(w) || dynamic_cast<forms::TextBox*>(w)
+                || dynamic_cast<forms::CommandButton*>(w) || dynamic_cast<forms::Image*>(w)
+                || dynamic_cast<forms::PictureBox*>(w))
+                controls.push_back(w);
+        if (controls.empty())
+            return;
+        clickControl(window, id, random_.pick(controls));
+    }
+
+    void clickControl(forms::Screen& window, ScreenId id, QWidget* target)
+    {
+        const QPoint at = target->mapTo(&window, target->rect().center());
+        QWidget* hit = window.childAt(at);
+        const Effect effect = buttonEffect(hit);
+        if (effect.ends && random_.chance(95)) {
+            log(std::string("(skipped a click that ends the program on ") + nameOf(id) + ")");
+            return;
+        }
+        log(std::string(nameOf(id)) + " click " + describe(target) + " -> " + describe(hit));
+        take(effect, id);
+        click(target);
+    }
+
+    static std::string describe(QWidget* w)
+    {
+        if (!w)
+            return "nothing";
+        QString name = w->objectName();
+        if (name.isEmpty())
+            name = w->accessibleName();
+        if (auto* b = dynamic_cast<QAbstractButton*>(w); b && name.isEmpty())
+            name = b->text();
+        if (name.isEmpty())
+            name = QString::fromLatin1(w->metaObject()->className());
+        return quoted(name) + (w->isHidden() ? "(hidden)" : "");
+    }
+
+    void trainerAction(ScreenId id, forms::Screen& window, forms::TextBox& box, forms::Image* hw,
+                       forms::Image* razw, forms::Image* lw)
+    {
+        // The exercise itself (clock, reset, read, a typed word) lies in the
+        // first 55; the rest is anything else a learner may do.
+        const int roll = random_.chance(offExercise_) ? random_.below(100) : random_.below(55);
+        const std::string on = std::string(nameOf(id)) + " ";
+        if (roll < 4) {
+            startLesson(id, window, box, hw, razw, lw);
+        } else if (roll < 18) {
+            clickControl(window, id, hw);
+        } else if (roll < 30) {
+            // A whole pulse, as a learner waits for it.
+            clickControl(window, id, hw);
+            const int ms = random_.between(380, 450);
+            log(on + "  and " + std::to_string(ms) + " ms");
+            advance(ms);
+        } else if (roll < 35) {
+            clickControl(window, id, razw);
+        } else if (roll < 37) {
+            log(on + "RAZ, then 1000 ms without action");
+            click(razw);
+            resetClickAt_ = clock.now();
+            advance(1000);
+            resetJustRan_ = id;
+        } else if (roll < 45 && lw) {
+            clickControl(window, id, lw);
+        } else if (roll < 55) {
+            // A word typed key by key, almost always of 0s and 1s.
+            for (int i = 0; i < 4 && !failed_; ++i)
+                typeOne(on, box, 95);
+        } else if (roll < 70) {
+            typeOne(on, box, 80);
+        } else if (roll < 82) {
+            struct Key {
+                Qt::Key key;
+                Qt::KeyboardModifiers mods;
+                const char* name;
+            };
+            static const std::vector<Key> keys = {
+                {Qt::Key_Backspace, Qt::NoModifier, "Backspace"},
+                {Qt::Key_Backspace, Qt::NoModifier, "Backspace"},
+                {Qt::Key_Delete, Qt::NoModifier, "Delete"},
+                {Qt::Key_A, Qt::ControlModifier, "Ctrl+A"},
+                {Qt::Key_Home, Qt::NoModifier, "Home"},
+                {Qt::Key_End, Qt::NoModifier, "End"},
+                {Qt::Key_Left, Qt::NoModifier, "Left"},
+                {Qt::Key_X, Qt::ControlModifier, "Ctrl+X"},
+                {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"},
+                {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "Ctrl+Shift+Z"},
+            };
+            const Key& k = random_.pick(keys);
+            edit(box, [&] {
+                log(on + "key " + k.name);
+                pressKey(&box, k.key, k.mods);
+            });
+        } else if (roll < 90) {
+            edit(box, [&] {
+                QString text;
+                if (random_.chance(10)) {
+                    for (int i = 0; i < 5000; ++i)
+                        text += QLatin1Char(random_.chance(50) ? '0' : '1');
+                    if (random_.chance(30))
+                        text += random_.pick(kOtherCharacters);
+                } else {
+                    const int n = random_.between(1, 6);
+                    for (int i = 0; i < n; ++i)
+                        text += random_.chance(75) ? QString(QLatin1Char(random_.chance(50) ? '0' : '1'))
+                                                   : random_.pick(kOtherCharacters);
+                }
+                log(on + "paste " + quoted(text));
+                paste(&box, text);
+            });
+        } else {
+            clickAnywhere(window, id);
+        }
+    }
+
+    // The whole exercise as a diligent learner does it, one step at a time:
+    // a reset, a word typed key by key, the pulses, and on sp the read.
+    // Other actions may still come between its steps.
+    void startLesson(ScreenId id, forms::Screen& window, forms::TextBox& box, forms::Image* hw,
+                     forms::Image* razw, forms::Image* lw)
+    {
+        const std::string on = std::string(nameOf(id)) + " lesson: ";
+        log(on + "begins");
+        script_.clear();
+        scriptWindow_ = id;
+        auto wait = [this, on](int lo, int hi) {
+            script_.push_back([this, on, lo, hi] {
+                const int ms = random_.between(lo, hi);
+                log(on + "wait " + std::to_string(ms));
+                advance(ms);
+            });
+        };
+        script_.push_back([this, &window, id, razw] { clickControl(window, id, razw); });
+        wait(400, 600);
+        for (int i = 0; i < 4; ++i)
+            script_.push_back([this, &box, on] { typeOne(on, box, 97); });
+        const int pulses = lw ? random_.between(4, 5) : random_.pick(std::vector<int>{4, 8, 9, 9, 10});
+        for (int i = 0; i < pulses; ++i) {
+            script_.push_back([this, &window, id, hw] { clickControl(window, id, hw); });
+            wait(380, 450);
+        }
+        if (lw) {
+            script_.push_back([this, &window, id, lw] { clickControl(window, id, lw); });
+            wait(380, 450);
+        }
+    }
+
+    // One key: a 0 or a 1 `bitPercent` times in a hundred, else any other
+    // character.
+    // When the key is the learner's own counted change and no time passed
+    // while a message was open, the message comes exactly when the box's
+    // last character is neither "0" nor "1".
+    void typeOne(const std::string& on, forms::TextBox& box, int bitPercent)
+    {
+        const WordBox& word = wordOf(box);
+        const bool counted = !box.locked() && word.ignoreNextChange == 0;
+        const QString before = box.text();
+        const qsizetype messages = messageBox.shown.size();
+        const long nested = reached_.nestedAdvances;
+        edit(box, [&] {
+            const QString c = random_.chance(bitPercent) ? QString(QLatin1Char(random_.chance(50) ? '0' : '1'))
+                                                         : random_.pick(kOtherCharacters);
+            log(on + "type " + quoted(c));
+            typeText(&box, c);
+        });
+        if (!counted || box.text() == before || nested != reached_.nestedAdvances)
+            return;
+        const bool wrong = !box.text().isEmpty() && !zeroOrOne(lastCharacter(box.text()));
+        expect(messageBox.shown.size() - messages == (wrong ? 1 : 0),
+               "typing made the box " + quoted(box.text()) + " and brought "
+                   + std::to_string(messageBox.shown.size() - messages) + " messages");
+        // A counted change blanks the status line ("RAZ", or the read).
+        const forms::Label& status = statusOf(box);
+        expect(status.caption().isEmpty(), "a counted change left Label5 " + quoted(status.caption()));
+    }
+
+    forms::Label& statusOf(forms::TextBox& box)
+    {
+        if (auto* s = find<Serie>(ScreenId::Serie); s && s->mot == &box)
+            return *s->Label5;
+        return *find<sp>(ScreenId::sp)->Label5;
+    }
+
+    WordBox& wordOf(forms::TextBox& box)
+    {
+        if (auto* s = find<Serie>(ScreenId::Serie); s && s->mot == &box)
+            return *s->word;
+        return *find<sp>(ScreenId::sp)->word;
+    }
+
+    // An edit of the box; a locked box must refuse it.
+    void edit(forms::TextBox& box, const std::function<void()>& doIt)
+    {
+        const bool locked = box.locked();
+        reached_.lockedEdits += locked ? 1 : 0;
+        const QString before = box.text();
+        editingAction_ = true;
+        doIt();
+        if (locked)
+            expect(box.text() == before,
+                   "a locked word box took an edit: " + quoted(before) + " became " + quoted(box.text()));
+    }
+
+    void take(const Effect& effect, ScreenId self)
+    {
+        if (effect.ends) {
+            expectEnd_ = true;
+            return;
+        }
+        if (effect.hidesSelf)
+            shown_.erase(self);
+        if (effect.shows)
+            shown_.insert(*effect.shows);
+    }
+
+    void afterAction()
+    {
+        const int ended = programEnd.ended;
+        if (expectEnd_) {
+            expect(ended == 1, "an action that ends the program ended it " + std::to_string(ended) + " times");
+            log("  the program ended");
+            ended_ = true;
+            return;
+        }
+        expect(ended == 0, "the program ended on an action that does not end it");
+        // A message comes only from the learner's change of a word box.
+        for (qsizetype i = messagesBefore_; i < messageBox.shown.size(); ++i) {
+            log("  message " + quoted(messageBox.shown[i]));
+            ++reached_.messages;
+            expect(messageBox.shown[i] == kValidationText, "unexpected message " + quoted(messageBox.shown[i]));
+        }
+        if (!editingAction_)
+            expect(messageBox.shown.size() == messagesBefore_, "a message came from an action that edits nothing");
+    }
+
+    // ---- the invariants ----
+
+    // The picture seen at a lamp's or cell's place: the topmost visible one.
+    static QWidget* seenAt(forms::Image* front)
+    {
+        QWidget* parent = front->parentWidget();
+        return parent->childAt(front->geometry().center());
+    }
+
+    // A pair seen: 0 for the first picture, 1 for the second, -1 for
+    // neither (nothing of the pair shows there).
+    int seenOf(forms::Image* first, forms::Image* second, const char* name, const char* screen)
+    {
+        QWidget* top = seenAt(first);
+        if (top == first)
+            return 0;
+        if (top == second)
+            return 1;
+        violation(std::string(screen) + ": at the place of " + name + " the learner sees " + describe(top));
+        return -1;
+    }
+
+    // Once one picture of a pair is shown and the other hidden, every later
+    // write keeps it so.
+    void keepsOnePicture(std::set<std::string>& settled, const std::string& name, const forms::Image& a,
+                         const forms::Image& b, const char* screen)
+    {
+        const bool one = a.shown() != b.shown();
+        if (one)
+            settled.insert(name);
+        else if (settled.count(name))
+            violation(std::string(screen) + ": " + name + " shows " + (a.shown() ? "both pictures" : "neither picture")
+                      + " after showing one");
+        expect(a.shown() || b.shown(), std::string(screen) + ": " + name + " has no picture shown");
+    }
+
+    void checkAll()
+    {
+        expect(actualShown() == shown_,
+               "windows shown " + names(actualShown()) + ", navigation implies " + names(shown_));
+        if (!mayOpenParallel_)
+            expect(!exists(ScreenId::pp), "the parallel register window was created");
+        if (auto* s = find<Serie>(ScreenId::Serie))
+            checkSerie(*s);
+        if (auto* s = find<sp>(ScreenId::sp))
+            checkSp(*s);
+        if (auto* p = find<pp>(ScreenId::pp))
+            checkPp(*p);
+
+        if (clock.now() - lastActionAt_ >= 1000) {
+            ++reached_.restChecks;
+            checkSettled();
+        }
+        if (resetJustRan_) {
+            ++reached_.resetLooks;
+            if (*resetJustRan_ == ScreenId::Serie)
+                checkSerieResetLook(*find<Serie>(ScreenId::Serie), QString(), "after RAZ");
+            else
+                checkSpResetLook(*find<sp>(ScreenId::sp));
+            resetJustRan_.reset();
+        }
+    }
+
+    void checkBox(const char* screen, const WordBox& word, const forms::TextBox& box)
+    {
+        expect(word.typedWord == box.text(), std::string(screen) + ": typedWord " + quoted(word.typedWord)
+                                                 + " differs from the box " + quoted(box.text()));
+        expect(characters(box.text()) <= 3 || box.locked(),
+               std::string(screen) + ": the box holds " + quoted(box.text()) + " and is not locked");
+        expect(word.ignoreNextChange == 0 || word.ignoreNextChange == 1,
+               std::string(screen) + ": ignoreNextChange is " + std::to_string(word.ignoreNextChange));
+        expect(word.typedCount >= 0, std::string(screen) + ": typedCount is negative");
+    }
+
+    void checkSerie(Serie& s)
+    {
+        const char* n = "Serie";
+        expect(s.pulseCount >= 0 && s.pulseCount <= 8, std::string(n) + ": pulseCount " + std::to_string(s.pulseCount));
+        expect(s.tickCount == 0 || s.tickCount == 1, std::string(n) + ": tickCount " + std::to_string(s.tickCount));
+        expect(!s.Timer3.ticking(), "Serie: Timer3 ticks");
+        checkBox(n, *s.word, *s.mot);
+
+        // A pulse passes only with a stored 0 or 1 to enter first, and the
+        // word stays stored until the register is cleared.
+        expect(s.pulseCount == 0 || zeroOrOne(s.word->bit4),
+               "Serie: pulse " + std::to_string(s.pulseCount) + " with bit4 " + quoted(s.word->bit4));
+        if (s.pulseCount == 4 && serieLastPulse_ == 3)
+            ++reached_.wordsShiftedIn;
+        // The ninth pulse: 8 pulses, then 0 shown as "0" (a manual reset
+        // leaves the count blank). Unless the learner typed since, the
+        // screen shows the reset look.
+        if (s.pulseCount == 0 && serieLastPulse_ == 8 && s.Label6->caption() == QStringLiteral("0")) {
+            ++reached_.ninthPulses;
+            if (!editingAction_)
+                checkSerieResetLook(s, QStringLiteral("0"), "after the ninth pulse");
+        }
+        serieLastPulse_ = s.pulseCount;
+        const QString count = s.Label6->caption();
+        expect(count == QString::number(s.pulseCount) || (count.isEmpty() && s.pulseCount == 0),
+               "Serie: Label6 " + quoted(count) + " with pulseCount " + std::to_string(s.pulseCount));
+        expect(s.Label5->caption().isEmpty() || s.Label5->caption() == QStringLiteral("RAZ"),
+               "Serie: Label5 " + quoted(s.Label5->caption()));
+
+        int cells[4];
+        for (int k = 0; k < 4; ++k) {
+            const std::string name = "cell " + std::to_string(k);
+            keepsOnePicture(serieSettled_, name, s.cell[k]->zero(), s.cell[k]->one(), n);
+            cells[k] = seenOf(&s.cell[k]->zero(), &s.cell[k]->one(), name.c_str(), n);
+            // Cells the word has not reached yet, or has left, hold 0.
+            if (k < 4 - s.pulseCount || k > 7 - s.pulseCount)
+                expect(cells[k] == 0, "Serie: cell " + std::to_string(k) + " shows 1 after pulse "
+                                          + std::to_string(s.pulseCount));
+        }
+        struct Pair {
+            const char* name;
+            Lamp& lamp;
+        };
+        const Pair lamps[] = {{"input lamp", *s.inputLamp}, {"output lamp", *s.outputLamp},
+                              {"clock lamp", *s.clockLamp}, {"RAZ lamp", *s.resetLamp}};
+        int lit[4];
+        for (int i = 0; i < 4; ++i) {
+            keepsOnePicture(serieSettled_, lamps[i].name, lamps[i].lamp.unlit(), lamps[i].lamp.lit(), n);
+            lit[i] = seenOf(&lamps[i].lamp.unlit(), &lamps[i].lamp.lit(), lamps[i].name, n);
+        }
+        expect(lit[1] == cells[0], "Serie: the output lamp does not show cell 0");
+        expect(lit[0] != 1 || cells[3] == 1, "Serie: the input lamp is lit while cell 3 shows 0");
+        expect(lit[2] != 1 || s.Timer1.ticking(), "Serie: the clock lamp is lit with no clock animation");
+        expect(lit[3] != 1 || s.Timer2.ticking(), "Serie: the RAZ lamp is lit with no reset animation");
+    }
+
+    void checkSp(sp& s)
+    {
+        const char* n = "sp";
+        expect(s.pulseCount >= 0 && s.pulseCount <= 4, std::string(n) + ": pulseCount " + std::to_string(s.pulseCount));
+        expect(s.tickCount == 0 || s.tickCount == 1, std::string(n) + ": tickCount " + std::to_string(s.tickCount));
+        expect(s.resetTickCount == 0 || s.resetTickCount == 1,
+               std::string(n) + ": resetTickCount " + std::to_string(s.resetTickCount));
+        checkBox(n, *s.word, *s.mot);
+        expect(s.Label6->caption() == QString::number(s.pulseCount),
+               "sp: Label6 " + quoted(s.Label6->caption()) + " with pulseCount " + std::to_string(s.pulseCount));
+
+        struct Pair {
+            const char* name;
+            Lamp& lamp;
+            const forms::Timer* timer;
+        };
+        const Pair lamps[] = {{"clock lamp", *s.clockLamp, &s.Timer1},
+                              {"RAZ lamp", *s.resetLamp, &s.Timer2},
+                              {"read lamp", *s.readLamp, &s.Timer3},
+                              {"input lamp", *s.inputLamp, nullptr}};
+        for (const Pair& p : lamps) {
+            keepsOnePicture(spSettled_, p.name, p.lamp.unlit(), p.lamp.lit(), n);
+            const int lit = seenOf(&p.lamp.unlit(), &p.lamp.lit(), p.name, n);
+            if (p.timer)
+                expect(lit != 1 || p.timer->ticking(), std::string("sp: the ") + p.name + " is lit with no animation");
+        }
+        // An output seen lit was lit by a read of a "1", and no word has been
+        // stored since: a store shows every output unlit again.
+        bool anyLit = false;
+        for (int k = 1; k <= 4; ++k) {
+            Lamp& out = s.output(k);
+            const std::string name = "output S" + std::to_string(k);
+            expect(out.unlit().shown() || out.lit().shown(), "sp: " + name + " has no picture shown");
+            const int lit = seenOf(&out.unlit(), &out.lit(), name.c_str(), n);
+            anyLit = anyLit || lit == 1;
+            // Newly lit: a read ran in this step, which acts only at pulse 4
+            // (what a step does to the count comes before its time passes),
+            // and shows the word, unless the learner typed since.
+            if (lit == 1 && !spLit_[k - 1]) {
+                expect(s.pulseCount == 4, "sp: " + name + " lit at pulse " + std::to_string(s.pulseCount));
+                const WordBox& w = *s.word;
+                if (!editingAction_)
+                    expect(s.Label5->caption() == w.bit1 + w.bit2 + w.bit3 + w.bit4,
+                           "sp: the read shows " + quoted(s.Label5->caption()));
+            }
+            spLit_[k - 1] = lit == 1;
+            expect(lit != 1 || s.word->bit(5 - k) == QStringLiteral("1"),
+                   "sp: " + name + " is lit while its bit is " + quoted(s.word->bit(5 - k)));
+        }
+        if (anyLit && !spOutputsLit_)
+            ++reached_.outputsLit;
+        spOutputsLit_ = anyLit;
+    }
+
+    void checkPp(pp& p)
+    {
+        for (const forms::Timer* t : {&p.Timer1, &p.Timer2, &p.Timer3})
+            expect(!t->ticking(), "pp: a timer ticks");
+        for (const Lamp& lamp : p.lamps()) {
+            expect(lamp.unlit().shown() && lamp.lit().shown(), "pp: a lamp picture was hidden");
+            expect(seenAt(&lamp.lit()) == &lamp.lit(), "pp: a lamp does not show its lit picture");
+        }
+    }
+
+    // Nothing moves once every animation has run out.
+    void checkSettled()
+    {
+        expect(clock.running() == 0, "1000 ms after the last action " + std::to_string(clock.running())
+                                         + " timers still tick");
+        if (auto* s = find<Serie>(ScreenId::Serie)) {
+            expect(!s->Timer1.ticking() && !s->Timer2.ticking(), "Serie: an animation still runs");
+            expect(s->tickCount == 0, "Serie: tickCount is not 0 at rest");
+            expect(seenAt(&s->clockLamp->unlit()) == &s->clockLamp->unlit()
+                       && seenAt(&s->resetLamp->unlit()) == &s->resetLamp->unlit(),
+                   "Serie: a clickable lamp is lit at rest");
+        }
+        if (auto* s = find<sp>(ScreenId::sp)) {
+            expect(!s->Timer1.ticking() && !s->Timer2.ticking() && !s->Timer3.ticking(), "sp: an animation still runs");
+            expect(s->tickCount == 0 && s->resetTickCount == 0, "sp: a tick counter is not 0 at rest");
+            for (Lamp* l : {&*s->clockLamp, &*s->resetLamp, &*s->readLamp})
+                expect(seenAt(&l->unlit()) == &l->unlit(), "sp: a clickable lamp is lit at rest");
+        }
+    }
+
+    void checkSerieResetLook(Serie& s, const QString& count, const std::string& when)
+    {
+        for (int k = 0; k < 4; ++k)
+            expect(s.cell[k]->zeroShown() && !s.cell[k]->oneShown(),
+                   "Serie " + when + ": cell " + std::to_string(k) + " does not show 0 alone");
+        expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "Serie " + when + ": input lamp lit");
+        expect(s.outputLamp->unlit().shown() && !s.outputLamp->lit().shown(), "Serie " + when + ": output lamp lit");
+        expect(s.mot->text().isEmpty() && !s.mot->locked(),
+               "Serie " + when + ": the box holds " + quoted(s.mot->text()) + (s.mot->locked() ? ", locked" : ""));
+        expect(s.Label5->caption() == QStringLiteral("RAZ"), "Serie " + when + ": Label5 " + quoted(s.Label5->caption()));
+        expect(s.Label6->caption() == count, "Serie " + when + ": Label6 " + quoted(s.Label6->caption()));
+        const WordBox& w = *s.word;
+        expect(s.pulseCount == 0 && w.typedCount == 0 && w.ignoreNextChange == 0 && w.typedWord.isEmpty(),
+               "Serie " + when + ": counters or word not cleared");
+        expect(w.bit1.isEmpty() && w.bit2.isEmpty() && w.bit3.isEmpty() && w.bit4.isEmpty(),
+               "Serie " + when + ": the bits are kept");
+    }
+
+    void checkSpResetLook(sp& s)
+    {
+        for (int k = 1; k <= 4; ++k)
+            expect(s.output(k).unlit().shown() && !s.output(k).lit().shown(),
+                   "sp after RAZ: output S" + std::to_string(k) + " not put out");
+        expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "sp after RAZ: input lamp lit");
+        expect(s.Label5->caption().isEmpty(), "sp after RAZ: Label5 " + quoted(s.Label5->caption()));
+        expect(s.Label6->caption() == QStringLiteral("0"), "sp after RAZ: Label6 " + quoted(s.Label6->caption()));
+        expect(s.mot->text().isEmpty() && !s.mot->locked(),
+               "sp after RAZ: the box holds " + quoted(s.mot->text()) + (s.mot->locked() ? ", locked" : ""));
+        const WordBox& w = *s.word;
+        expect(s.pulseCount == 0 && w.typedCount == 0 && w.ignoreNextChange == 0 && w.typedWord.isEmpty()
+                   && s.resetTickCount == 0,
+               "sp after RAZ: counters or word not cleared");
+    }
+
+    Random random_;
+    std::uint64_t seed_;
+    int sequence_;
+    long step_ = 0;
+    std::set<ScreenId> shown_;
+    bool mayOpenParallel_ = false;
+    bool hookAdvances_ = false;
+    int offExercise_ = 100; // percent of actions off the exercise
+    bool ended_ = false;
+    bool failed_ = false;
+    bool expectEnd_ = false;
+    bool editingAction_ = false;
+    std::optional<std::int64_t> resetClickAt_;
+    qsizetype messagesBefore_ = 0;
+    std::int64_t lastActionAt_ = 0;
+    std::optional<ScreenId> resetJustRan_;
+    std::set<std::string> serieSettled_;
+    std::set<std::string> spSettled_;
+    std::deque<std::string> recent_;
+    std::deque<std::function<void()>> script_;
+    ScreenId scriptWindow_ = ScreenId::Registre;
+    int serieLastPulse_ = 0;
+    bool spOutputsLit_ = false;
+    bool spLit_[4] = {false, false, false, false};
+    Reached reached_;
+};
+
+struct SoakFigures {
+    long steps = 0;
+    int sequences = 0;
+    int ends = 0;
+    bool failed = false;
+    Reached reached;
+};
+
+SoakFigures soak(std::uint64_t seed, long totalSteps, bool withParallel)
+{
+    SoakFigures figures;
+    Random sequences(seed);
+    while (figures.steps < totalSteps && !figures.failed) {
+        const std::uint64_t sequenceSeed = sequences.next();
+        const long length = std::min<long>(totalSteps - figures.steps, 50 + sequences.below(450));
+        SoakProgram program(sequenceSeed, figures.sequences, withParallel);
+        figures.steps += program.run(length);
+        ++figures.sequences;
+        figures.ends += program.ended() ? 1 : 0;
+        figures.failed = program.failed();
+        figures.reached.add(program.reached());
+    }
+    return figures;
+}
+
+void report(const char* name, std::uint64_t seed, const SoakFigures& f, std::chrono::steady_clock::duration took)
+{
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(took).count();
+    std::printf("[ soak ] %s: seed %llu, %ld steps, %d sequences (%d ended by the program's end), %lld ms%s\n", name,
+                static_cast<unsigned long long>(seed), f.steps, f.sequences, f.ends, static_cast<long long>(ms),
+                f.failed ? ", FAILED" : "");
+    const Reached& r = f.reached;
+    std::printf("[ soak ]   reached: %ld words shifted in, %ld ninth pulses, %ld reads lighting outputs, "
+                "%ld messages (%ld with time passing), %ld edits of a locked box, %ld reset looks, %ld rest checks\n",
+                r.wordsShiftedIn, r.ninthPulses, r.outputsLit, r.messages, r.nestedAdvances, r.lockedEdits,
+                r.resetLooks, r.restChecks);
+}
+
+} // namespace
+
+TEST(Soak, EveryWindowThroughRandomLearnerActions)
+{
+    const std::uint64_t seed = envNumber("TRAMELUNE_SOAK_SEED", kDefaultSeed);
+    const long steps = static_cast<long>(envNumber("TRAMELUNE_SOAK_STEPS", kDefaultSteps));
+    const auto begin = std::chrono::steady_clock::now();
+    const SoakFigures f = soak(seed, steps, false);
+    report("all windows", seed, f, std::chrono::steady_clock::now() - begin);
+}
+
+TEST(Soak, ParallelRegisterWindowShownThroughTheRegistry)
+{
+    const std::uint64_t seed = envNumber("TRAMELUNE_SOAK_SEED", kDefaultSeed) ^ 0x5050;
+    const long steps = static_cast<long>(envNumber("TRAMELUNE_SOAK_STEPS", kDefaultSteps)) / 5;
+    const auto begin = std::chrono::steady_clock::now();
+    const SoakFigures f = soak(seed, steps, true);
+    report("with the parallel register", seed, f, std::chrono::steady_clock::now() - begin);
+}
