@@ -4,6 +4,16 @@
 
 bool isBit(const QString& s) { return s == QLatin1String("0") || s == QLatin1String("1"); }
 
+bool WordBox::takeChange()
+{
+    copyText();
+    lockWhenFull();
+    if (takeOwnWrite())
+        return false;
+    countChange();
+    return true;
+}
+
 void WordBox::lockWhenFull()
 {
     if (text::length(box.text()) > 3)

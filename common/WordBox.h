@@ -14,6 +14,11 @@ class WordBox {
 public:
     explicit WordBox(forms::TextBox& box) : box(box) {}
 
+    // The steps every change of the box goes through, W1 to W4: copy, lock
+    // when full, take the program's own write; answers true when the change
+    // was counted as the learner's, to be validated.
+    bool takeChange();
+
     // W1: the screen's word becomes the box's text.
     void copyText() { typedWord = box.text(); }
     // W2: a text of more than three characters locks the box; nothing here

@@ -191,12 +191,8 @@ void Serie::quitt_Click() { services().programEnd.end(); }
 
 void Serie::mot_Change()
 {
-    word->copyText();
-    word->lockWhenFull();
-    if (word->takeOwnWrite())
-        return;
-    word->countChange();
-    ValidateWord();
+    if (word->takeChange())
+        ValidateWord();
 }
 
 void Serie::ValidateWord()

@@ -201,12 +201,8 @@ void sp::endProgram() { services().programEnd.end(); }
 
 void sp::mot_Change()
 {
-    word->copyText();
-    word->lockWhenFull();
-    if (word->takeOwnWrite())
-        return;
-    word->countChange();
-    ValidateWord();
+    if (word->takeChange())
+        ValidateWord();
 }
 
 void sp::ValidateWord()
