@@ -17,6 +17,14 @@ LIT=FF0F50
 WHITE=FFFFFF
 RED=FF0000
 
+# Clicks a lamp and waits for its two-tick animation: lit, then out again.
+animate_lamp() {
+  local wid=$1 x=$2 y=$3 what=$4
+  click_at "$wid" "$x" "$y"
+  wait_pixel "$wid" "$x" "$y" $LIT "$what lights"
+  wait_pixel "$wid" "$x" "$y" $WHITE "$what goes out"
+}
+
 start_xvfb
 trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null || true; stop_xvfb' EXIT
 
@@ -38,9 +46,7 @@ d() { echo $(( 154 + $1 )) $(( 66 + $2 + mh )); }       # diagram point -> windo
 click_at "$serie" 108 $(( 196 + mh ))                   # the word box
 xdotool type --delay 20 1011
 for pulse in 1 2 3 4; do
-  click_at "$serie" $(d 54 198)                          # clock lamp "H"
-  wait_pixel "$serie" $(d 54 198) $LIT "clock lamp lights at pulse $pulse"
-  wait_pixel "$serie" $(d 54 198) $WHITE "clock lamp goes out at pulse $pulse"
+  animate_lamp "$serie" $(d 54 198) "clock lamp at pulse $pulse"
 done
 # Cells 3 2 1 0 hold 1 0 1 1: a "1" has its red stroke where a "0" is white.
 expect_pixel "$serie" $(d $(( 96 + 8 )) $(( 136 + 8 ))) $RED "cell 3"
@@ -62,13 +68,9 @@ d() { echo $(( 108 + $1 )) $(( 18 + $2 + mh )); }
 click_at "$sp" 76 $(( 240 + mh ))                       # the word box
 xdotool type --delay 20 1011
 for pulse in 1 2 3 4; do
-  click_at "$sp" $(d 30 286)                             # clock lamp "H"
-  wait_pixel "$sp" $(d 30 286) $LIT "clock lamp lights at pulse $pulse"
-  wait_pixel "$sp" $(d 30 286) $WHITE "clock lamp goes out at pulse $pulse"
+  animate_lamp "$sp" $(d 30 286) "clock lamp at pulse $pulse"
 done
-click_at "$sp" $(d 30 206)                               # read lamp
-wait_pixel "$sp" $(d 30 206) $LIT "read lamp lights"
-wait_pixel "$sp" $(d 30 206) $WHITE "read lamp goes out"
+animate_lamp "$sp" $(d 30 206) "read lamp"
 expect_pixel "$sp" $(d 120 142) $LIT "S4"
 expect_pixel "$sp" $(d 192 142) $WHITE "S3"
 expect_pixel "$sp" $(d 260 142) $LIT "S2"
