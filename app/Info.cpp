@@ -49,6 +49,5 @@ Info::Info(Services& services) : Screen(services)
 
 void Info::Command1_Click()
 {
-    Hide();
-    services().screens.show(ScreenId::Serie);
+    leaveFor(ScreenId::Serie);
 }

@@ -71,12 +71,6 @@ Registre::Registre(Services& services) : Screen(services)
     onCloseBox([this] { Command5_Click(); });
 }
 
-void Registre::leaveFor(ScreenId target)
-{
-    Hide();
-    services().screens.show(target);
-}
-
 void Registre::Command1_Click() { leaveFor(ScreenId::Serie); }
 void Registre::Command3_Click() { leaveFor(ScreenId::sp); }
 void Registre::Command2_Click() { leaveFor(ScreenId::Suite); }

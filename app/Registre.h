@@ -30,6 +30,4 @@ private:
     void Command5_Click();
     void quit_Click();
     void propos_Click();
-
-    void leaveFor(ScreenId target);
 };

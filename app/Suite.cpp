@@ -31,6 +31,5 @@ Suite::Suite(Services& services) : Screen(services)
 
 void Suite::Command1_Click()
 {
-    Hide();
-    services().screens.show(ScreenId::Registre);
+    leaveFor(ScreenId::Registre);
 }

@@ -82,6 +82,5 @@ void pp::Quit_Click() { services().programEnd.end(); }
 
 void pp::Menu_Click()
 {
-    Hide();
-    services().screens.show(ScreenId::Registre);
+    leaveFor(ScreenId::Registre);
 }

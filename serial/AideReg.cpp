@@ -59,6 +59,5 @@ void AideReg::Form_Load()
 
 void AideReg::Command1_Click()
 {
-    Hide();
-    services().screens.show(ScreenId::Serie);
+    leaveFor(ScreenId::Serie);
 }

@@ -174,12 +174,6 @@ void Serie::Form_Load()
 
 // ---- Navigation
 
-void Serie::leaveFor(ScreenId target)
-{
-    Hide();
-    services().screens.show(target);
-}
-
 void Serie::ad_Click() { leaveFor(ScreenId::AideReg); }
 void Serie::inf_Click() { leaveFor(ScreenId::Info); }
 void Serie::men_Click() { leaveFor(ScreenId::Registre); }

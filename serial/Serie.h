@@ -98,7 +98,6 @@ private:
     void Menu_Click();
     void Quit_Click();
     void quitt_Click();
-    void leaveFor(ScreenId target);
 
     // Word entry.
     void mot_Change();

@@ -46,6 +46,5 @@ void Aide_sp::Form_Load()
 
 void Aide_sp::Command1_Click()
 {
-    Hide();
-    services().screens.show(ScreenId::sp);
+    leaveFor(ScreenId::sp);
 }

@@ -184,16 +184,10 @@ void sp::Form_Load()
 void sp::Ade_Click() { services().screens.show(ScreenId::Aide_sp); }
 void sp::inf_Click() { services().screens.show(ScreenId::Info); }
 
-void sp::men_Click() { backToMainMenu(); }
-void sp::MenuSp_Click() { backToMainMenu(); }
+void sp::men_Click() { leaveFor(ScreenId::Registre); }
+void sp::MenuSp_Click() { leaveFor(ScreenId::Registre); }
 void sp::quitt_Click() { endProgram(); }
 void sp::Q_Click() { endProgram(); }
-
-void sp::backToMainMenu()
-{
-    Hide();
-    services().screens.show(ScreenId::Registre);
-}
 
 void sp::endProgram() { services().programEnd.end(); }
 

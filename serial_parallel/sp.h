@@ -115,7 +115,6 @@ private:
     void buildDiagramControls();
     void buildMenus();
     void connectHandlers();
-    void backToMainMenu();
     void endProgram();
     void showPulseCount();
 

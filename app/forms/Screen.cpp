@@ -1,6 +1,7 @@
 #include "forms/Screen.h"
 
 #include "forms/Fonts.h"
+#include "forms/ScreenRegistry.h"
 #include "forms/Twips.h"
 
 #include <QCloseEvent>
@@ -30,6 +31,12 @@ void Screen::Show()
 }
 
 void Screen::Hide() { hide(); }
+
+void Screen::leaveFor(ScreenId target)
+{
+    Hide();
+    services_.screens.show(target);
+}
 
 void Screen::setClientArea(int widthTwips, int heightTwips, Border border)
 {

@@ -7,6 +7,7 @@
 // A window builds its own controls, menus and handlers; this class gives it
 // the frame, the placement and the close box.
 
+#include "ScreenId.h"
 #include "forms/Services.h"
 
 #include <QMainWindow>
@@ -37,6 +38,10 @@ protected:
     virtual void Form_Load() {}
 
     Services& services() const { return services_; }
+
+    // Hides this window, then shows the target, as every "Menu", "OK" and
+    // main-menu button does.
+    void leaveFor(ScreenId target);
 
     void setClientArea(int widthTwips, int heightTwips, Border border);
     // Where the client area's top left corner first stands on the screen;
