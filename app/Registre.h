@@ -3,7 +3,6 @@
 // buttons hide it and show the trainer or card they name, "à propos" shows
 // the About box, and "Quitter" ends the program.
 
-#include "ScreenId.h"
 #include "forms/Controls.h"
 #include "forms/Screen.h"
 
