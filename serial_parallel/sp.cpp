@@ -186,10 +186,8 @@ void sp::inf_Click() { services().screens.show(ScreenId::Info); }
 
 void sp::men_Click() { leaveFor(ScreenId::Registre); }
 void sp::MenuSp_Click() { leaveFor(ScreenId::Registre); }
-void sp::quitt_Click() { endProgram(); }
-void sp::Q_Click() { endProgram(); }
-
-void sp::endProgram() { services().programEnd.end(); }
+void sp::quitt_Click() { services().programEnd.end(); }
+void sp::Q_Click() { services().programEnd.end(); }
 
 // ---- Word entry
 

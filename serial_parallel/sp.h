@@ -115,7 +115,6 @@ private:
     void buildDiagramControls();
     void buildMenus();
     void connectHandlers();
-    void endProgram();
     void showPulseCount();
 
     std::optional<TwoTickAnimation> clockAnimation;
