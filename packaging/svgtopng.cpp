@@ -1,5 +1,9 @@
-// Renders an SVG picture to a square PNG of a given size, for the icons that
-// the desktop shows at each of its sizes. Run at build time:
+// Renders a pixel-art SVG picture to a square PNG for the icons that the
+// desktop shows at each of its sizes. The picture is drawn at its own size
+// and then enlarged by a whole factor, each of its pixels becoming a block
+// of pixels, so that every edge of the picture falls on a pixel boundary of
+// the icon: a size that is not a whole multiple of the picture's is refused.
+// Which picture serves which size is the build's choice. Run at build time:
 //   tramelune_svgtopng picture.svg size picture.png
 
 #include <QFile>
@@ -34,12 +38,21 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s: not a picture that can be read\n", qPrintable(args.at(1)));
         return 1;
     }
-    QImage image(size, size, QImage::Format_ARGB32);
+    const QSize own = renderer.defaultSize();
+    if (own.width() != own.height() || own.width() < 1 || size % own.width() != 0) {
+        std::fprintf(stderr, "%s: %dx%d does not go a whole number of times into %dx%d\n",
+                     qPrintable(args.at(1)), own.width(), own.height(), size, size);
+        return 1;
+    }
+
+    QImage image(own, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        renderer.render(&painter, QRectF(0, 0, size, size));
+        renderer.render(&painter);
     }
+    if (size != own.width())
+        image = image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     if (!image.save(args.at(3), "PNG")) {
         std::fprintf(stderr, "%s: cannot be written\n", qPrintable(args.at(3)));
         return 1;
