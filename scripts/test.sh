@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: in a plain
-# build, and under AddressSanitizer and UndefinedBehaviorSanitizer.
+# build, and under AddressSanitizer and UndefinedBehaviorSanitizer, with
+# every compiler warning an error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -17,7 +18,7 @@ for variant in plain sanitize; do
   dir=build/test-$variant
   sanitize=OFF
   [ "$variant" = sanitize ] && sanitize=ON
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRAMELUNE_SANITIZE=$sanitize >/dev/null
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRAMELUNE_SANITIZE=$sanitize -DTRAMELUNE_WERROR=ON >/dev/null
   cmake --build "$dir"
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$dir" --output-on-failure -j "$jobs"
