@@ -18,7 +18,7 @@ runs=${RUNS:-10}
 build=build-bench
 
 for tool in Xvfb xdotool xdpyinfo; do
-  command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/deps.sh" >&2; exit 1; }
+  command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/deps.sh --tests" >&2; exit 1; }
 done
 
 echo "== building (Release) in $build"
@@ -53,6 +53,11 @@ for n in $(seq 90 199); do
 done
 [ -n "$display" ] || { echo "no Xvfb could be started" >&2; exit 1; }
 echo "== Xvfb on $display"
+# The machine the figures come from, for whoever quotes them.
+cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
+memory=$(awk '/^MemTotal:/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo)
+qt=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)
+echo "== machine: ${cpu:-unknown processor}, $(nproc) cores, $memory, Debian $(cat /etc/debian_version 2>/dev/null || echo unknown), Qt $qt, load $(cut -d' ' -f1-3 /proc/loadavg)"
 
 export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
 unset WAYLAND_DISPLAY

@@ -1,15 +1,28 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever the build, the program and the
-# tests need and the machine does not have yet.
+# Installs, from Debian's packages, what the machine does not have yet of:
+#   scripts/deps.sh          what building and running the program need
+#   scripts/deps.sh --tests  that, and the tools the tests use as well
 set -euo pipefail
 
+# Building: the compiler, CMake and Ninja, Qt 6 with its SVG module. Running:
+# Qt's own texts in French and the metric twins of the fonts the screens name.
 packages=(
   build-essential cmake ninja-build
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev
-  fonts-liberation2
-  xvfb xdotool imagemagick x11-utils
-  desktop-file-utils appstream
+  qt6-base-dev qt6-svg-dev
+  qt6-translations-l10n fonts-liberation2
 )
+case "${1:-}" in
+  "") ;;
+  --tests)
+    # GoogleTest; Xvfb, xdotool, ImageMagick and the X utilities for the
+    # end-to-end tests; the freedesktop validators for the installation.
+    packages+=(
+      libgtest-dev
+      xvfb xdotool imagemagick x11-utils
+      desktop-file-utils appstream
+    ) ;;
+  *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

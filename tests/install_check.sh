@@ -25,7 +25,7 @@ fail() {
 }
 
 for tool in desktop-file-validate appstreamcli; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh installs it)" >&2; exit 1; }
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh --tests installs it)" >&2; exit 1; }
 done
 
 # Width and height of a PNG, read from its IHDR chunk.
