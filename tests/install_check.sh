@@ -10,7 +10,7 @@ set -euo pipefail
 build=$1
 source=$2
 id=fr.tramelune.Tramelune
-# What `appstreamcli validate --pedantic` may still say. The capital in the
+# What appstreamcli's pedantic check may still say. The capital in the
 # id follows the desktop entry's reverse-DNS naming, and the id is already
 # the desktop file's name and the windows' application id.
 allowed_pedantic=(cid-contains-uppercase-letter)
