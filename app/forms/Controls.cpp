@@ -99,7 +99,7 @@ void CommandButton::onClick(std::function<void()> handler)
 
 // ---- Image
 
-Image::Image(QWidget* parent, const QRect& twips, const QPixmap& picture)
+Image::Image(QWidget* parent, const QRect& twips, const Picture& picture)
     : QWidget(parent), picture_(picture)
 {
     placeControl(this, twips);
@@ -110,7 +110,7 @@ void Image::onClick(std::function<void()> handler) { clicked_ = std::move(handle
 void Image::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawPixmap(0, 0, picture_.at(devicePixelRatioF()));
 }
 
 void Image::mousePressEvent(QMouseEvent* event)
@@ -146,7 +146,7 @@ constexpr int kEdge = 2;
 // child.
 class Surface : public QWidget {
 public:
-    Surface(QWidget* parent, const QPixmap& picture) : QWidget(parent), picture_(picture) {}
+    Surface(QWidget* parent, const Picture& picture) : QWidget(parent), picture_(picture) {}
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -154,17 +154,17 @@ protected:
         if (picture_.isNull())
             return;
         QPainter painter(this);
-        painter.drawPixmap(0, 0, picture_);
+        painter.drawPixmap(0, 0, picture_.at(devicePixelRatioF()));
     }
 
 private:
-    QPixmap picture_;
+    Picture picture_;
 };
 
 } // namespace
 
 PictureBox::PictureBox(QWidget* parent, const QRect& twips, const QColor& back,
-                       const QPixmap& picture)
+                       const Picture& picture)
     : QFrame(parent), inside_(new Surface(this, picture))
 {
     setBackground(this, back);

@@ -5,6 +5,10 @@
 // earlier lies above every control created after it (the design order), so a
 // window lists its controls front to back and the layer stacks them.
 // What a control does when clicked is given by the window that owns it.
+// Pictures are drawn sharp at the device pixel ratio of the screen they are
+// on.
+
+#include "forms/Pictures.h"
 
 #include <QColor>
 #include <QFrame>
@@ -68,11 +72,11 @@ public:
 // handler, so nothing beneath it receives it. A double click is one click.
 class Image : public QWidget {
 public:
-    Image(QWidget* parent, const QRect& twips, const QPixmap& picture);
+    Image(QWidget* parent, const QRect& twips, const Picture& picture);
     void onClick(std::function<void()> handler);
     void setShown(bool shown) { setVisible(shown); }
     bool shown() const { return !isHidden(); }
-    const QPixmap& picture() const { return picture_; }
+    const Picture& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -81,7 +85,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap picture_;
+    Picture picture_;
     std::function<void()> clicked_;
     bool pressed_ = false;
 };
@@ -91,7 +95,7 @@ private:
 class PictureBox : public QFrame {
 public:
     PictureBox(QWidget* parent, const QRect& twips, const QColor& back,
-               const QPixmap& picture = {});
+               const Picture& picture = {});
     QWidget* inside() const { return inside_; }
 
 protected:
