@@ -124,10 +124,12 @@ void Serie::buildDiagram()
     Label6->setColours(Qt::white, kRed);
     Label6->setFont(formFont(kSansSerif, 9.75, Weight::Bold));
     Label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label6->setAccessibleTitle(QStringLiteral("Impulsions"));
     Label5 = new Label(inside, twipsRect(2520, 1320, 1215, 375));
     Label5->setColours(Qt::white, kRed);
     Label5->setFont(formFont(kSansSerif, 12, Weight::Bold));
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label5->setAccessibleTitle(QStringLiteral("État"));
 
     auto image = [inside](int left, int top, int size, const Picture& picture) {
         return new Image(inside, twipsRect(left, top, size, size == 240 ? 255 : size), picture);
