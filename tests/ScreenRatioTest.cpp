@@ -1,7 +1,9 @@
 // The windows' pictures as drawn on the screen: the diagrams, the card, the
 // lamps and the digits come out as each picture rendered for the screen's
 // device pixel ratio, pixel for pixel. The suite runs on the plain screen and
-// again with QT_SCALE_FACTOR at 2 and at 1.5 (see CMakeLists.txt).
+// again with QT_SCALE_FACTOR at 2 and at 1.5; a window moved to a screen of
+// another ratio draws its pictures anew for it, on two screens of ratio 1
+// and 2 (see CMakeLists.txt).
 
 #include "Suite.h"
 #include "forms/Pictures.h"
@@ -9,6 +11,9 @@
 #include "serial/Serie.h"
 #include "serial_parallel/sp.h"
 #include "support/ProgramFixture.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <cmath>
 #include <string>
@@ -106,6 +111,28 @@ TEST_F(DrawnAtTheScreensRatio, ParallelRegisterAndCard)
              Drawn{"the card", card.Picture2->inside(), "card.svg", {0, 0}, {0, 0, 220, 150}},
          })
         expectDrawnAtTheScreensRatio(d);
+}
+
+class MovedToAnotherScreen : public DrawnAtTheScreensRatio {};
+
+TEST_F(MovedToAnotherScreen, ItsPicturesAreRenderedAgainForThatScreensRatio)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio())
+        GTEST_SKIP() << "needs two screens of different ratios";
+    Serie& s = shown<Serie>(ScreenId::Serie);
+    QWidget* diagram = s.Picture1->inside();
+    const Drawn drawn[] = {
+        {"the block", diagram, "serie-diagram.svg", {0, 0}, {140, 0, 250, 60}},
+        {"the clock lamp", diagram, "lamp-unlit.svg", {48, 192}, {0, 0, 12, 12}},
+    };
+    for (QScreen* screen : {screens[0], screens[1], screens[0]}) {
+        SCOPED_TRACE(screen->name().toStdString());
+        s.setScreen(screen);
+        ASSERT_EQ(diagram->devicePixelRatioF(), screen->devicePixelRatio());
+        for (const Drawn& d : drawn)
+            expectDrawnAtTheScreensRatio(d);
+    }
 }
 
 } // namespace
