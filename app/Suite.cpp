@@ -20,7 +20,7 @@ Suite::Suite(Services& services) : Screen(services)
     Picture1 = new PictureBox(client(), twipsRect(270, 210, 4215, 3615), lightOrange);
     Picture2 = new PictureBox(Picture1->inside(), twipsRect(360, 480, 3495, 2415),
                               QApplication::palette().color(QPalette::Button),
-                              picture(QStringLiteral(":/assets/card.svg")));
+                              Picture(QStringLiteral(":/assets/card.svg")));
     Picture2->setAccessibleName(QStringLiteral("Bientôt le prochain épisode"));
     Command1 = new CommandButton(Picture1->inside(), twipsRect(1800, 3000, 645, 495),
                                  QStringLiteral("OK"));

@@ -5,6 +5,7 @@ BitCell::BitCell(forms::Image& zero, forms::Image& one, const QString& name)
 {
     zero_.setAccessibleName(name + QStringLiteral(" : 0"));
     one_.setAccessibleName(name + QStringLiteral(" : 1"));
+    forms::Image::pair(zero_, one_);
 }
 
 void BitCell::set1()

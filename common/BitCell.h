@@ -1,7 +1,8 @@
 #pragma once
 // The display of one register cell: a "0" picture and a "1" picture at one
 // place. The cell's value is only which picture is visible; before its first
-// set both are, and the "0" picture, in front, is seen.
+// set both are, and the "0" picture, in front, is seen. A screen reader
+// hears one cell, named after the picture seen ("Cellule 3 : 1").
 
 #include "forms/Controls.h"
 

@@ -4,6 +4,7 @@ Lamp::Lamp(forms::Image& unlit, forms::Image& lit, const QString& name) : unlit_
 {
     unlit_.setAccessibleName(name + QStringLiteral(" : éteinte"));
     lit_.setAccessibleName(name + QStringLiteral(" : allumée"));
+    forms::Image::pair(unlit_, lit_);
 }
 
 void Lamp::light()

@@ -3,8 +3,9 @@
 // program shows one and hides the other. Where both are visible the one in
 // front is seen. The program sets a lamp from other state and never reads it
 // back. Only the window decides which picture, if any, answers a click.
-// Each picture carries its own accessible name ("… allumée" / "… éteinte"),
-// so a screen reader, which sees only the visible one, hears the state.
+// Each picture carries its own accessible name ("… allumée" / "… éteinte")
+// and the two are paired, so a screen reader hears one lamp named after the
+// picture seen, a button while that picture answers a click.
 
 #include "forms/Controls.h"
 

@@ -49,18 +49,18 @@ pp::pp(Services& services)
     QWidget* form = client();
     Picture1 = new PictureBox(form, twipsRect(2100, 240, 5745, 5325),
                               QApplication::palette().color(QPalette::Button),
-                              picture(QStringLiteral(":/assets/pp-diagram.svg")));
+                              Picture(QStringLiteral(":/assets/pp-diagram.svg")));
     Picture1->setAccessibleName(
         QStringLiteral("Schéma du registre 4 bits à entrées et sorties parallèles"));
     QWidget* diagram = Picture1->inside();
-    const QPixmap lit = picture(QStringLiteral(":/assets/pp-lamp-lit.svg"));
-    const QPixmap unlit = picture(QStringLiteral(":/assets/pp-lamp-unlit.svg"));
+    const Picture lit(QStringLiteral(":/assets/pp-lamp-lit.svg"));
+    const Picture unlit(QStringLiteral(":/assets/pp-lamp-unlit.svg"));
     for (const LampPlace& lamp : kLamps)
         this->*lamp.lit = new Image(diagram, lampRect(lamp), lit);
     for (const LampPlace& lamp : kLamps)
         this->*lamp.unlit = new Image(diagram, lampRect(lamp), unlit);
     Image1 = new Image(diagram, twipsRect(240, 4200, 540, 585),
-                       picture(QStringLiteral(":/assets/pp-pulse.svg")));
+                       Picture(QStringLiteral(":/assets/pp-pulse.svg")));
     Image1->setAccessibleName(QStringLiteral("Impulsion d'horloge"));
     Menu = new CommandButton(form, twipsRect(2100, 5640, 1245, 345), QStringLiteral("Menu"));
     Quit = new CommandButton(form, twipsRect(6600, 5640, 1245, 375), QStringLiteral("Quitter"));

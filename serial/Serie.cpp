@@ -26,15 +26,15 @@ const QColor kRed(0xFF, 0x00, 0x00);
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
 const QString kStatusReset = QStringLiteral("RAZ");
 
-QPixmap digit(int value)
+Picture digit(int value)
 {
-    return picture(value == 0 ? QStringLiteral(":/assets/digit-0.svg")
+    return Picture(value == 0 ? QStringLiteral(":/assets/digit-0.svg")
                               : QStringLiteral(":/assets/digit-1.svg"));
 }
 
-QPixmap lampPicture(bool lit)
+Picture lampPicture(bool lit)
 {
-    return picture(lit ? QStringLiteral(":/assets/lamp-lit.svg")
+    return Picture(lit ? QStringLiteral(":/assets/lamp-lit.svg")
                        : QStringLiteral(":/assets/lamp-unlit.svg"));
 }
 
@@ -83,7 +83,7 @@ void Serie::buildWindow()
     QWidget* form = client();
     Picture1 = new PictureBox(form, twipsRect(2280, 960, 6015, 3495),
                               QApplication::palette().color(QPalette::Button),
-                              picture(QStringLiteral(":/assets/serie-diagram.svg")));
+                              Picture(QStringLiteral(":/assets/serie-diagram.svg")));
     Picture1->setAccessibleName(QStringLiteral("Registre 4 bits, entrées et sorties série"));
     Picture1->setFocusPolicy(Qt::TabFocus);
 
@@ -124,12 +124,14 @@ void Serie::buildDiagram()
     Label6->setColours(Qt::white, kRed);
     Label6->setFont(formFont(kSansSerif, 9.75, Weight::Bold));
     Label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label6->setAccessibleTitle(QStringLiteral("Impulsions"));
     Label5 = new Label(inside, twipsRect(2520, 1320, 1215, 375));
     Label5->setColours(Qt::white, kRed);
     Label5->setFont(formFont(kSansSerif, 12, Weight::Bold));
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label5->setAccessibleTitle(QStringLiteral("État"));
 
-    auto image = [inside](int left, int top, int size, const QPixmap& picture) {
+    auto image = [inside](int left, int top, int size, const Picture& picture) {
         return new Image(inside, twipsRect(left, top, size, size == 240 ? 255 : size), picture);
     };
     b0_0 = image(4560, 2040, 240, digit(0));

@@ -31,7 +31,7 @@ const QString kSansSerif = QStringLiteral("MS Sans Serif");
 // A lamp picture, 180 x 180 twips, at its place inside the diagram.
 Image* lampPicture(QWidget* parent, int left, int top, const QString& path)
 {
-    return new Image(parent, twipsRect(left, top, 180, 180), picture(path));
+    return new Image(parent, twipsRect(left, top, 180, 180), Picture(path));
 }
 
 Label* colouredLabel(QWidget* parent, const QRect& where, const QString& caption,
@@ -81,7 +81,8 @@ void sp::buildControls()
     QWidget* form = client();
     // Front to back; the timers are not drawn.
     Picture1 = new PictureBox(form, twipsRect(1590, 240, 5865, 5115), kDiagramBack,
-                              picture(QStringLiteral(":/assets/sp-diagram.svg")));
+                              Picture(QStringLiteral(":/assets/sp-diagram.svg")));
+    Picture1->setAccessibleName(QStringLiteral("Registre 4 bits, entrée série et sortie parallèle"));
     Picture1->setFocusPolicy(Qt::TabFocus);
     quitt = new CommandButton(form, twipsRect(90, 1740, 1245, 285), QStringLiteral("Quitter"));
     men = new CommandButton(form, twipsRect(90, 1410, 1245, 285), QStringLiteral("Menu"));
@@ -120,11 +121,13 @@ void sp::buildDiagramControls()
     Label6 = colouredLabel(diagram, twipsRect(120, 4050, 255, 285), QString(), kWhite, kDarkRed);
     Label6->setFont(formFont(kSansSerif, 9.75, Weight::Bold));
     Label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label6->setAccessibleTitle(QStringLiteral("Impulsions"));
     Label5 = colouredLabel(diagram, twipsRect(720, 1800, 765, 345), QString(), kLightYellow, kRed);
     Label5->setFont(formFont(kSansSerif, 13.5, Weight::Bold, Slant::Italic));
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label5->setAccessibleTitle(QStringLiteral("Lecture"));
     Image1 = new Image(diagram, twipsRect(30, 2550, 990, 420),
-                       picture(QStringLiteral(":/assets/sp-read-label.svg")));
+                       Picture(QStringLiteral(":/assets/sp-read-label.svg")));
     Image1->setAccessibleName(QStringLiteral("Commande lecture"));
 
     hw = lampPicture(diagram, 360, 4200, kUnlit);

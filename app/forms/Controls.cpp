@@ -1,7 +1,9 @@
 #include "forms/Controls.h"
 
+#include "forms/AccessibleControls.h"
 #include "forms/Fonts.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -56,7 +58,22 @@ void Label::setCaption(const QString& caption)
     QString shown = caption;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setText(shown);
-    setAccessibleName(shown);
+    updateAccessibleName();
+}
+
+void Label::setAccessibleTitle(const QString& title)
+{
+    title_ = title;
+    updateAccessibleName();
+}
+
+void Label::updateAccessibleName()
+{
+    if (title_.isEmpty())
+        setAccessibleName(text());
+    else
+        setAccessibleName(title_ + QStringLiteral(" : ")
+                          + (text().isEmpty() ? QStringLiteral("vide") : text()));
 }
 
 void Label::setColours(const QColor& back, const QColor& text)
@@ -99,18 +116,70 @@ void CommandButton::onClick(std::function<void()> handler)
 
 // ---- Image
 
-Image::Image(QWidget* parent, const QRect& twips, const QPixmap& picture)
+Image::Image(QWidget* parent, const QRect& twips, const Picture& picture)
     : QWidget(parent), picture_(picture)
 {
+    installAccessibleControls();
     placeControl(this, twips);
 }
 
 void Image::onClick(std::function<void()> handler) { clicked_ = std::move(handler); }
 
+void Image::setShown(bool shown)
+{
+    const Image* seenBefore = seen();
+    setVisible(shown);
+    tellScreenReader(seenBefore);
+}
+
+void Image::pair(Image& first, Image& second)
+{
+    first.partner_ = &second;
+    second.partner_ = &first;
+    first.speaks_ = true;
+    second.speaks_ = false;
+}
+
+const Image* Image::seen() const
+{
+    const Image* front = this;
+    if (paired() && (!shown() || (partner_->shown() && partner_->inFrontOf(*this))))
+        front = partner_;
+    return front->shown() ? front : nullptr;
+}
+
+bool Image::inFrontOf(const Image& other) const
+{
+    // Within one parent a later child lies above an earlier one.
+    const QObjectList& stack = parentWidget()->children();
+    return stack.indexOf(this) > stack.indexOf(&other);
+}
+
+void Image::click()
+{
+    if (clicked_)
+        clicked_();
+}
+
+void Image::tellScreenReader(const Image* seenBefore)
+{
+    if (!QAccessible::isActive() || seen() == seenBefore)
+        return;
+    QWidget* heard = const_cast<Image*>(&speaker());
+    QAccessibleEvent renamed(heard, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    // Hiding the speaking picture told the screen reader it went away; the
+    // pair is still there, seen through its other picture.
+    if (heard->isHidden() && seen()) {
+        QAccessibleEvent stillShown(heard, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&stillShown);
+    }
+}
+
 void Image::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawPixmap(0, 0, picture_.at(devicePixelRatioF()));
 }
 
 void Image::mousePressEvent(QMouseEvent* event)
@@ -146,7 +215,10 @@ constexpr int kEdge = 2;
 // child.
 class Surface : public QWidget {
 public:
-    Surface(QWidget* parent, const QPixmap& picture) : QWidget(parent), picture_(picture) {}
+    Surface(QWidget* parent, const Picture& picture) : QWidget(parent), picture_(picture)
+    {
+        installAccessibleControls();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -154,17 +226,17 @@ protected:
         if (picture_.isNull())
             return;
         QPainter painter(this);
-        painter.drawPixmap(0, 0, picture_);
+        painter.drawPixmap(0, 0, picture_.at(devicePixelRatioF()));
     }
 
 private:
-    QPixmap picture_;
+    Picture picture_;
 };
 
 } // namespace
 
 PictureBox::PictureBox(QWidget* parent, const QRect& twips, const QColor& back,
-                       const QPixmap& picture)
+                       const Picture& picture)
     : QFrame(parent), inside_(new Surface(this, picture))
 {
     setBackground(this, back);

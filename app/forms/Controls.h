@@ -5,6 +5,10 @@
 // earlier lies above every control created after it (the design order), so a
 // window lists its controls front to back and the layer stacks them.
 // What a control does when clicked is given by the window that owns it.
+// Pictures are drawn sharp at the device pixel ratio of the screen they are
+// on. A screen reader hears what the eye sees (see Image and Label).
+
+#include "forms/Pictures.h"
 
 #include <QColor>
 #include <QFrame>
@@ -33,9 +37,15 @@ public:
     void setCaption(const QString& caption);
     QString caption() const { return caption_; }
     void setColours(const QColor& back, const QColor& text);
+    // A label that shows a value: a screen reader hears the caption after
+    // what it is, "Impulsions : 4", and an empty one as "Impulsions : vide".
+    void setAccessibleTitle(const QString& title);
 
 private:
+    void updateAccessibleName();
+
     QString caption_;
+    QString title_;
 };
 
 // A single-line text box. Every change of its text, by the learner or by a
@@ -66,13 +76,31 @@ public:
 // visible flag reads back the last value set, whether or not its window is
 // shown. A visible image takes a click at its place, with or without a
 // handler, so nothing beneath it receives it. A double click is one click.
+//
+// A screen reader hears an image by its accessible name, as a button with a
+// press action while it answers a click. Two images paired at one place (a
+// lamp's unlit and lit pictures, a cell's "0" and "1") are heard as one
+// object, the first image, that says what the eye sees: the name, and the
+// click if any, of the one in front among those visible.
 class Image : public QWidget {
 public:
-    Image(QWidget* parent, const QRect& twips, const QPixmap& picture);
+    Image(QWidget* parent, const QRect& twips, const Picture& picture);
     void onClick(std::function<void()> handler);
-    void setShown(bool shown) { setVisible(shown); }
+    void setShown(bool shown);
     bool shown() const { return !isHidden(); }
-    const QPixmap& picture() const { return picture_; }
+    const Picture& picture() const { return picture_; }
+
+    // Pairs two images of one parent at one place: `first` speaks for both.
+    static void pair(Image& first, Image& second);
+    bool paired() const { return partner_ != nullptr; }
+    // The one heard for this image's pair: this one when it is alone.
+    const Image& speaker() const { return paired() && !speaks_ ? *partner_ : *this; }
+    // The image of the pair that is seen: the one in front among those
+    // whose visible flag is set; none when neither is.
+    const Image* seen() const;
+    bool answersClick() const { return bool(clicked_); }
+    // What a click on the image does.
+    void click();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -81,9 +109,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap picture_;
+    bool inFrontOf(const Image& other) const;
+    void tellScreenReader(const Image* seenBefore);
+
+    Picture picture_;
     std::function<void()> clicked_;
     bool pressed_ = false;
+    Image* partner_ = nullptr;
+    bool speaks_ = true;
 };
 
 // A picture box: a panel with a 2-pixel sunken edge whose inside, where its
@@ -91,7 +124,7 @@ private:
 class PictureBox : public QFrame {
 public:
     PictureBox(QWidget* parent, const QRect& twips, const QColor& back,
-               const QPixmap& picture = {});
+               const Picture& picture = {});
     QWidget* inside() const { return inside_; }
 
 protected:

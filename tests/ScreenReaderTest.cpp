@@ -1,0 +1,337 @@
+// What a screen reader hears of the trainers, read through Qt's
+// accessibility interfaces as an assistive technology reads them: one
+// object per lamp and per cell, named after the picture seen; the lamps
+// that answer a click at that moment as buttons whose press action does
+// what the click does, every other one static; the pulse count and the
+// status or read line named after what they are; at first display, after
+// pulses, after a read and after a reset.
+
+#include "SerieFixture.h"
+#include "SpFixture.h"
+#include "parallel/pp.h"
+
+#include <QAccessible>
+
+#include <vector>
+
+namespace {
+
+struct Heard {
+    QString name;
+    QAccessibleInterface* object;
+};
+
+// Every object below one, depth first, checking that each child knows its
+// parent and its place among its siblings.
+void collect(QAccessibleInterface* parent, std::vector<Heard>& all)
+{
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QAccessibleInterface* child = parent->child(i);
+        if (!child) {
+            ADD_FAILURE() << "no child " << i << " under " << parent->text(QAccessible::Name).toStdString();
+            continue;
+        }
+        EXPECT_EQ(child->parent(), parent);
+        EXPECT_EQ(parent->indexOfChild(child), i);
+        all.push_back({child->text(QAccessible::Name), child});
+        collect(child, all);
+    }
+}
+
+std::vector<Heard> tree(QWidget* window)
+{
+    std::vector<Heard> all;
+    collect(QAccessible::queryAccessibleInterface(window), all);
+    return all;
+}
+
+QString roleWord(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::Button: return QStringLiteral("button");
+    case QAccessible::StaticText: return QStringLiteral("static");
+    case QAccessible::Graphic: return QStringLiteral("graphic");
+    default: return QStringLiteral("role %1").arg(int(role));
+    }
+}
+
+QStringList actionsOf(QAccessibleInterface* object)
+{
+    QAccessibleActionInterface* actions = object->actionInterface();
+    return actions ? actions->actionNames() : QStringList{};
+}
+
+// What is heard of the objects named "<what> : …": their name, role and
+// actions, and "hidden" when the object says it is not shown; or how many
+// there are when there is not exactly one.
+QString said(const std::vector<Heard>& all, const QString& what)
+{
+    std::vector<QAccessibleInterface*> found;
+    for (const Heard& h : all)
+        if (h.name.startsWith(what + QStringLiteral(" : ")))
+            found.push_back(h.object);
+    if (found.size() != 1)
+        return QStringLiteral("%1 objects").arg(found.size());
+    QAccessibleInterface* object = found.front();
+    QStringList words{object->text(QAccessible::Name), roleWord(object->role())};
+    words += actionsOf(object);
+    if (object->state().invisible)
+        words << QStringLiteral("hidden");
+    return words.join(QStringLiteral(", "));
+}
+
+QAccessibleInterface* objectNamed(const std::vector<Heard>& all, const QString& what)
+{
+    for (const Heard& h : all)
+        if (h.name.startsWith(what + QStringLiteral(" : ")))
+            return h.object;
+    return nullptr;
+}
+
+const QString kPress = QAccessibleActionInterface::pressAction();
+
+// Each line: what an object is called, then all that is heard of it.
+using Hearing = std::vector<std::pair<const char*, const char*>>;
+
+void expectHeard(QWidget* window, const Hearing& expected)
+{
+    const std::vector<Heard> all = tree(window);
+    for (const auto& [what, heard] : expected)
+        EXPECT_EQ(said(all, QString::fromUtf8(what)).toStdString(), heard) << what;
+}
+
+void press(QWidget* window, const char* what)
+{
+    QAccessibleInterface* object = objectNamed(tree(window), QString::fromUtf8(what));
+    ASSERT_NE(object, nullptr) << what;
+    ASSERT_NE(object->actionInterface(), nullptr) << what;
+    object->actionInterface()->doAction(kPress);
+}
+
+// ---------------------------------------------------------------- Série
+
+class SerieHeard : public SerieFixture {};
+
+TEST_F(SerieHeard, AtFirstDisplayEveryCellIsZeroAndOnlyTheClockAndResetAreButtons)
+{
+    Serie& s = open();
+    expectHeard(&s, {
+        {"Cellule 3", "Cellule 3 : 0, static"},
+        {"Cellule 2", "Cellule 2 : 0, static"},
+        {"Cellule 1", "Cellule 1 : 0, static"},
+        {"Cellule 0", "Cellule 0 : 0, static"},
+        {"Entrée série", "Entrée série : éteinte, static"},
+        {"Sortie série", "Sortie série : éteinte, static"},
+        {"Horloge H", "Horloge H : éteinte, button, Press"},
+        {"RAZ", "RAZ : éteinte, button, Press"},
+        {"Impulsions", "Impulsions : 0, static"},
+        {"État", "État : vide, static"},
+    });
+    const std::vector<Heard> all = tree(&s);
+    auto named = [&all](const QString& name) {
+        return std::any_of(all.begin(), all.end(), [&name](const Heard& h) { return h.name == name; });
+    };
+    EXPECT_TRUE(named(QStringLiteral("Registre 4 bits, entrées et sorties série")));
+    EXPECT_TRUE(named(QStringLiteral("Mot de 4 bits")));
+}
+
+TEST_F(SerieHeard, PulsesAreHeardInTheCellsTheLampsAndTheCount)
+{
+    Serie& s = open();
+    type(QStringLiteral("1011"));
+    click(s.hw);
+    advance(200);
+    // Lit, the clock lamp takes no click: it is no button meanwhile.
+    expectHeard(&s, {{"Horloge H", "Horloge H : allumée, static"}});
+    advance(200);
+    expectHeard(&s, {
+        {"Cellule 3", "Cellule 3 : 1, static"},
+        {"Cellule 2", "Cellule 2 : 0, static"},
+        {"Entrée série", "Entrée série : allumée, static"},
+        {"Horloge H", "Horloge H : éteinte, button, Press"},
+        {"Impulsions", "Impulsions : 1, static"},
+    });
+    pulses(3);
+    expectHeard(&s, {
+        {"Cellule 3", "Cellule 3 : 1, static"},
+        {"Cellule 2", "Cellule 2 : 0, static"},
+        {"Cellule 1", "Cellule 1 : 1, static"},
+        {"Cellule 0", "Cellule 0 : 1, static"},
+        {"Sortie série", "Sortie série : allumée, static"},
+        {"Impulsions", "Impulsions : 4, static"},
+    });
+}
+
+TEST_F(SerieHeard, AResetIsHeardClearedWithItsStatusAndABlankCount)
+{
+    Serie& s = open();
+    type(QStringLiteral("1011"));
+    pulses(4);
+    click(s.razw);
+    advance(200);
+    expectHeard(&s, {{"RAZ", "RAZ : allumée, static"}});
+    advance(200);
+    expectHeard(&s, {
+        {"Cellule 3", "Cellule 3 : 0, static"},
+        {"Cellule 1", "Cellule 1 : 0, static"},
+        {"Cellule 0", "Cellule 0 : 0, static"},
+        {"Entrée série", "Entrée série : éteinte, static"},
+        {"Sortie série", "Sortie série : éteinte, static"},
+        {"RAZ", "RAZ : éteinte, button, Press"},
+        {"Impulsions", "Impulsions : vide, static"},
+        {"État", "État : RAZ, static"},
+    });
+}
+
+// Pressing a lamp through the screen reader starts its animation as a
+// click does; a lamp that takes no click has no action, and pressing it
+// anyway does nothing.
+TEST_F(SerieHeard, PressingTheClockLampRunsAPulseAsAClickDoes)
+{
+    Serie& s = open();
+    type(QStringLiteral("1011"));
+    press(&s, "Horloge H");
+    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n=0 st= mot=1011 locked");
+    advance(200);
+    EXPECT_EQ(look(), "0000 e0 s0 h1 r0 n=0 st= mot=1011 locked");
+    press(&s, "Horloge H"); // lit: no action, nothing happens
+    advance(200);
+    EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= mot=101 locked");
+    advance(400);
+    EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= mot=101 locked");
+    press(&s, "RAZ");
+    advance(400);
+    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ mot=");
+}
+
+TEST_F(SerieHeard, StaticLampsAndCellsHaveNoAction)
+{
+    Serie& s = open();
+    type(QStringLiteral("1011"));
+    pulses(1);
+    for (const char* what : {"Entrée série", "Sortie série", "Cellule 3", "Cellule 0"}) {
+        QAccessibleInterface* object = objectNamed(tree(&s), QString::fromUtf8(what));
+        ASSERT_NE(object, nullptr) << what;
+        EXPECT_EQ(actionsOf(object), QStringList{}) << what;
+        if (object->actionInterface())
+            object->actionInterface()->doAction(kPress);
+    }
+    advance(400);
+    EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= mot=101 locked");
+}
+
+// ---------------------------------------------------------------- sp
+
+class SpHeard : public SpFixture {};
+
+TEST_F(SpHeard, AtFirstDisplayEveryLampIsOutAndClockResetAndReadAreButtons)
+{
+    sp& s = openSp();
+    expectHeard(&s, {
+        {"Horloge H", "Horloge H : éteinte, button, Press"},
+        {"RAZ", "RAZ : éteinte, button, Press"},
+        {"Commande de lecture", "Commande de lecture : éteinte, button, Press"},
+        {"Entrée", "Entrée : éteinte, static"},
+        {"S4", "S4 : éteinte, static"},
+        {"S3", "S3 : éteinte, static"},
+        {"S2", "S2 : éteinte, static"},
+        {"S1", "S1 : éteinte, static"},
+        {"Impulsions", "Impulsions : 0, static"},
+        {"Lecture", "Lecture : vide, static"},
+    });
+    const std::vector<Heard> all = tree(&s);
+    auto find = [&all](const QString& name) {
+        return std::find_if(all.begin(), all.end(), [&name](const Heard& h) { return h.name == name; });
+    };
+    EXPECT_NE(find(QStringLiteral("Registre 4 bits, entrée série et sortie parallèle")), all.end());
+    const auto label = find(QStringLiteral("Commande lecture"));
+    ASSERT_NE(label, all.end());
+    EXPECT_EQ(label->object->role(), QAccessible::Graphic);
+}
+
+TEST_F(SpHeard, AReadIsHeardOnTheOutputsAndTheReadLine)
+{
+    sp& s = openSp();
+    typeText(s.mot, QStringLiteral("1011"));
+    for (int i = 0; i < 4; ++i) {
+        click(s.hw);
+        advance(400);
+    }
+    expectHeard(&s, {{"Entrée", "Entrée : allumée, static"}, {"Impulsions", "Impulsions : 4, static"}});
+    press(&s, "Commande de lecture");
+    advance(200);
+    expectHeard(&s, {{"Commande de lecture", "Commande de lecture : allumée, static"}});
+    advance(200);
+    expectHeard(&s, {
+        {"Commande de lecture", "Commande de lecture : éteinte, button, Press"},
+        {"S4", "S4 : allumée, static"},
+        {"S3", "S3 : éteinte, static"},
+        {"S2", "S2 : allumée, static"},
+        {"S1", "S1 : allumée, static"},
+        {"Lecture", "Lecture : 1011, static"},
+    });
+    press(&s, "RAZ");
+    advance(400);
+    expectHeard(&s, {
+        {"Entrée", "Entrée : éteinte, static"},
+        {"S4", "S4 : éteinte, static"},
+        {"S2", "S2 : éteinte, static"},
+        {"S1", "S1 : éteinte, static"},
+        {"Impulsions", "Impulsions : 0, static"},
+        {"Lecture", "Lecture : vide, static"},
+    });
+}
+
+// A word stored after a read shows the outputs' unlit pictures again in
+// front of the lit ones, which stay visible behind: the outputs are heard
+// out, as they are seen.
+TEST_F(SpHeard, AnOutputIsHeardAsItsFrontPictureWhenBothAreVisible)
+{
+    sp& s = openSp();
+    typeText(s.mot, QStringLiteral("1011"));
+    click(s.razw);
+    advance(400); // the reset keeps the stored characters
+    typeText(s.mot, QStringLiteral("1"));
+    for (int i = 0; i < 4; ++i) {
+        click(s.hw);
+        advance(400);
+    }
+    click(s.lw);
+    advance(400);
+    ASSERT_EQ(view(), "..E.4.21 n=4 r=1011 []");
+    expectHeard(&s, {{"S1", "S1 : allumée, static"}, {"S3", "S3 : éteinte, static"}});
+    // The first change after a pulse is the program's; the next three are
+    // counted, and the fourth counted change stores the word.
+    typeText(s.mot, QStringLiteral("0110"));
+    ASSERT_TRUE(s.s1r->shown() && s.s1w->shown());
+    expectHeard(&s, {
+        {"S4", "S4 : éteinte, static"},
+        {"S3", "S3 : éteinte, static"},
+        {"S2", "S2 : éteinte, static"},
+        {"S1", "S1 : éteinte, static"},
+    });
+}
+
+// ---------------------------------------------------------------- pp
+
+class PpHeard : public ProgramFixture {};
+
+TEST_F(PpHeard, EveryLampIsHeardLitAndNoneIsAButton)
+{
+    registry.show(ScreenId::pp);
+    pp& w = screen<pp>(ScreenId::pp);
+    expectHeard(&w, {
+        {"Entrée E4", "Entrée E4 : allumée, static"}, {"Entrée E3", "Entrée E3 : allumée, static"},
+        {"Entrée E2", "Entrée E2 : allumée, static"}, {"Entrée E1", "Entrée E1 : allumée, static"},
+        {"Sortie S4", "Sortie S4 : allumée, static"}, {"Sortie S3", "Sortie S3 : allumée, static"},
+        {"Sortie S2", "Sortie S2 : allumée, static"}, {"Sortie S1", "Sortie S1 : allumée, static"},
+        {"RAZ", "RAZ : allumée, static"},             {"Cde", "Cde : allumée, static"},
+    });
+    const std::vector<Heard> all = tree(&w);
+    const int buttons = int(std::count_if(all.begin(), all.end(), [](const Heard& h) {
+        return h.object->role() == QAccessible::Button;
+    }));
+    EXPECT_EQ(buttons, 2) << "\"Menu\" and \"Quitter\" only";
+}
+
+} // namespace
