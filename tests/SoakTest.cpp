@@ -601,8 +601,44 @@ private:
         };
         script_.push_back([this, &window, id, razw] { clickControl(window, id, razw); });
         wait(400, 600);
-        for (int i = 0; i < 4; ++i)
-            script_.push_back([this, &box, on] { typeOne(on, box, 97); });
+        auto type = [this, &box, on](int bitPercent) {
+            script_.push_back([this, &box, on, bitPercent] { typeOne(on, box, bitPercent); });
+        };
+        auto key = [this, &box, on](Qt::Key k, const char* name) {
+            script_.push_back([this, &box, on, k, name] {
+                edit(box, [&] {
+                    log(on + "key " + name);
+                    pressKey(&box, k);
+                });
+            });
+        };
+        const int variant = random_.below(100);
+        if (variant < 75) {
+            for (int i = 0; i < 4; ++i)
+                type(97);
+        } else if (variant < 88) {
+            // A character slipped in front of the first bit: the last
+            // character is a bit at every change, so the word is stored with
+            // a first character that is neither "0" nor "1".
+            type(100);
+            key(Qt::Key_Home, "Home");
+            type(0);
+            key(Qt::Key_End, "End");
+            type(100);
+            type(100);
+        } else {
+            // The fourth change pastes two bits: the box holds five
+            // characters when the word is stored.
+            for (int i = 0; i < 3; ++i)
+                type(100);
+            script_.push_back([this, &box, on] {
+                edit(box, [&] {
+                    const QString bits = QStringLiteral("%1%2").arg(random_.below(2)).arg(random_.below(2));
+                    log(on + "paste " + quoted(bits));
+                    paste(&box, bits);
+                });
+            });
+        }
         const int pulses = lw ? random_.between(4, 5) : random_.pick(std::vector<int>{4, 8, 9, 9, 10});
         for (int i = 0; i < pulses; ++i) {
             script_.push_back([this, &window, id, hw] { clickControl(window, id, hw); });
