@@ -24,6 +24,12 @@ Clock::Handle QtClock::startRepeating(int intervalMs, std::function<void()> tick
     return handle;
 }
 
+const QTimer* QtClock::timer(Handle handle) const
+{
+    const auto it = timers_.find(handle);
+    return it == timers_.end() ? nullptr : it->second;
+}
+
 void QtClock::stop(Handle handle)
 {
     const auto it = timers_.find(handle);

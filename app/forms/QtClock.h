@@ -18,6 +18,10 @@ public:
     Handle startRepeating(int intervalMs, std::function<void()> tick) override;
     void stop(Handle handle) override;
 
+    // The Qt timer behind a running schedule; null for a stopped or unknown
+    // handle. Read-only, for tests.
+    const QTimer* timer(Handle handle) const;
+
 private:
     Handle next_ = 1;
     std::map<Handle, QTimer*> timers_;

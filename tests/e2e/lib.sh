@@ -3,7 +3,9 @@
 
 E2E_TIMEOUT_MS=${E2E_TIMEOUT_MS:-5000}
 
-now_ms() { date +%s%3N; }
+# Wall-clock milliseconds, without starting a process (whatever the
+# locale writes between the seconds and the microseconds).
+now_ms() { local us=${EPOCHREALTIME//[!0-9]/}; echo $(( us / 1000 )); }
 
 fail() {
   echo "FAIL: $*" >&2
