@@ -1,6 +1,6 @@
 // The form-and-control layer: the text box's change rule, the stacking and
-// click routing of images, load-once windows, timers on the virtual clock
-// and the real message box.
+// click routing of images, load-once windows and the focus they keep while
+// hidden, timers on the virtual clock and the real message box.
 
 #include "forms/Controls.h"
 #include "forms/QtMessageBox.h"
@@ -275,6 +275,58 @@ TEST_F(ScreenFixture, CreatedOnFirstUseAndLoadedOnceBeforeItShows)
     registry.show(ScreenId::pp);
     EXPECT_EQ(&probe(), &screen);
     EXPECT_EQ(screen.loads, 1);
+}
+
+namespace {
+
+// A window with a text box and two buttons, in that tab order, the box
+// focused.
+class FocusScreen final : public forms::Screen {
+public:
+    explicit FocusScreen(forms::Services& services) : Screen(services)
+    {
+        setClientArea(3000, 1500, forms::Border::Sizable);
+        box = new forms::TextBox(client(), twipsRect(0, 0, 1500, 375));
+        first = new forms::CommandButton(client(), twipsRect(0, 600, 1200, 375), QStringLiteral("Un"));
+        second = new forms::CommandButton(client(), twipsRect(1500, 600, 1200, 375), QStringLiteral("Deux"));
+        box->takeFocus();
+    }
+    forms::TextBox* box = nullptr;
+    forms::CommandButton* first = nullptr;
+    forms::CommandButton* second = nullptr;
+};
+
+} // namespace
+
+TEST_F(ScreenFixture, AHiddenWindowKeepsItsFocusWhenTheWindowSystemActivatesIt)
+{
+    registry.define(ScreenId::sp, [](forms::Services& s) { return std::make_unique<FocusScreen>(s); });
+    auto& window = static_cast<FocusScreen&>(registry.screen(ScreenId::sp));
+    registry.show(ScreenId::sp);
+    ASSERT_EQ(window.focusWidget(), window.box);
+
+    // Hidden from a pop-up menu's item, the window is activated again once
+    // the pop-up has closed. Qt would move the focus one step along the tab
+    // chain each time.
+    for (int trip = 1; trip <= 2; ++trip) {
+        SCOPED_TRACE(trip);
+        window.Hide();
+        QApplication::setActiveWindow(&window);
+        EXPECT_EQ(window.focusWidget(), window.box);
+        QApplication::setActiveWindow(nullptr);
+        window.Show();
+        QApplication::setActiveWindow(&window);
+        EXPECT_EQ(QApplication::focusWidget(), window.box);
+    }
+
+    // A focus that the program gives while the window is hidden stays.
+    window.Hide();
+    QApplication::setActiveWindow(&window);
+    window.second->setFocus(Qt::OtherFocusReason);
+    QApplication::setActiveWindow(nullptr);
+    window.Show();
+    QApplication::setActiveWindow(&window);
+    EXPECT_EQ(QApplication::focusWidget(), window.second);
 }
 
 TEST_F(ScreenFixture, TheCloseBoxDoesNotCloseTheWindowByItself)
