@@ -64,27 +64,35 @@ TEST_F(TextBoxFixture, AWriteOfTheSameTextRaisesNothing)
     EXPECT_EQ(changes, QStringList{QStringLiteral("1")});
 }
 
-TEST_F(TextBoxFixture, EachLearnerEditRaisesOneChange)
+TEST_F(TextBoxFixture, EachLearnerEditThatChangesTheTextRaisesOneChangeAndNoOtherEditAny)
 {
+    auto pasteText = [](const char* text) {
+        return [text](forms::TextBox* b) {
+            QApplication::clipboard()->setText(QString::fromLatin1(text));
+            QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+        };
+    };
     struct Case {
         const char* name;
         QString before;
         std::function<void(forms::TextBox*)> edit;
-        QString after;
+        QStringList changes;
     };
     const std::vector<Case> cases = {
-        {"typed character", "10", [](forms::TextBox* b) { QTest::keyClick(b, '1'); }, "101"},
-        {"Backspace", "101", [](forms::TextBox* b) { QTest::keyClick(b, Qt::Key_Backspace); }, "10"},
+        {"typed character", "10", [](forms::TextBox* b) { QTest::keyClick(b, '1'); }, {"101"}},
+        {"Backspace", "101", [](forms::TextBox* b) { QTest::keyClick(b, Qt::Key_Backspace); }, {"10"}},
         {"typing over a selection", "1011",
-         [](forms::TextBox* b) { b->selectAll(); QTest::keyClick(b, '0'); }, "0"},
-        {"paste of a word", "",
-         [](forms::TextBox* b) {
-             QApplication::clipboard()->setText(QStringLiteral("1010"));
-             QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
-         },
-         "1010"},
+         [](forms::TextBox* b) { b->selectAll(); QTest::keyClick(b, '0'); }, {"0"}},
+        {"paste of a word", "", pasteText("1010"), {"1010"}},
         {"Delete", "10",
-         [](forms::TextBox* b) { b->setCursorPosition(0); QTest::keyClick(b, Qt::Key_Delete); }, "0"},
+         [](forms::TextBox* b) { b->setCursorPosition(0); QTest::keyClick(b, Qt::Key_Delete); }, {"0"}},
+        {"typing the selected character over it", "1",
+         [](forms::TextBox* b) { b->selectAll(); QTest::keyClick(b, '1'); }, {}},
+        {"pasting the selected text over it", "101",
+         [pasteText](forms::TextBox* b) { b->selectAll(); pasteText("101")(b); }, {}},
+        {"typing over part of the text what it held", "1011",
+         [](forms::TextBox* b) { b->setSelection(1, 2); QTest::keyClick(b, '0'); QTest::keyClick(b, '1'); },
+         {"101", "1011"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -92,8 +100,31 @@ TEST_F(TextBoxFixture, EachLearnerEditRaisesOneChange)
         box->end(false);
         changes.clear();
         c.edit(box);
-        EXPECT_EQ(changes, QStringList{c.after});
+        EXPECT_EQ(changes, c.changes);
     }
+}
+
+TEST_F(TextBoxFixture, WritesInsideTheHandlerEachRaiseTheirOwnChange)
+{
+    // The handler shortens a four-character text, as a pulse does.
+    box->onChange([this] {
+        changes.append(box->text());
+        if (box->text().size() == 4)
+            box->setText(box->text().left(3));
+    });
+    QTest::keyClick(box, '1');
+    box->selectAll();
+    QTest::keyClick(box, '1');
+    box->end(false);
+    for (char key : {'0', '1', '1'})
+        QTest::keyClick(box, key);
+    EXPECT_EQ(changes, (QStringList{"1", "10", "101", "1011", "101"}));
+
+    // The text the nested write left is the one a later change is told
+    // from: writing back the four characters is a change.
+    changes.clear();
+    box->setText(QStringLiteral("1011"));
+    EXPECT_EQ(changes, (QStringList{"1011", "101"}));
 }
 
 TEST_F(TextBoxFixture, BackspaceAtTheStartRaisesNothing)

@@ -69,11 +69,20 @@ void Label::setColours(const QColor& back, const QColor& text)
 
 TextBox::TextBox(QWidget* parent, const QRect& twips) : QLineEdit(parent)
 {
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        if (changed_)
-            changed_();
-    });
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { reportChange(text); });
     placeControl(this, twips);
+}
+
+void TextBox::reportChange(const QString& text)
+{
+    // QLineEdit also signals a selection replaced by the same text. Noted
+    // before the handler runs, so that a write inside it is a change of its
+    // own.
+    if (text == reported_)
+        return;
+    reported_ = text;
+    if (changed_)
+        changed_();
 }
 
 void TextBox::onChange(std::function<void()> handler) { changed_ = std::move(handler); }

@@ -40,8 +40,10 @@ private:
 
 // A single-line text box. Every change of its text, by the learner or by a
 // write that changes it, calls the change handler, a write inside the write
-// itself; a write of the text it already holds calls nothing. While locked
-// the learner cannot edit it; the program's writes still work.
+// itself; a write of the text it already holds, or an edit that leaves the
+// text as it was (typing or pasting over a selection the same text), calls
+// nothing. While locked the learner cannot edit it; the program's writes
+// still work.
 class TextBox : public QLineEdit {
 public:
     TextBox(QWidget* parent, const QRect& twips);
@@ -53,7 +55,11 @@ public:
     void takeFocus();
 
 private:
+    void reportChange(const QString& text);
+
     std::function<void()> changed_;
+    // The text as the change handler was last told of it.
+    QString reported_;
 };
 
 class CommandButton : public QPushButton {
