@@ -130,9 +130,8 @@ void Image::mousePressEvent(QMouseEvent* event)
 
 void Image::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // The second press of a double click is no second click.
-    pressed_ = false;
-    event->accept();
+    // Qt delivers the second press of a double click as this event alone.
+    mousePressEvent(event);
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* event)

@@ -71,7 +71,8 @@ public:
 // A picture at natural size that can be shown, hidden and clicked. Its
 // visible flag reads back the last value set, whether or not its window is
 // shown. A visible image takes a click at its place, with or without a
-// handler, so nothing beneath it receives it. A double click is one click.
+// handler, so nothing beneath it receives it. Two quick clicks are two
+// clicks: the second press of a double click is a press like the first.
 class Image : public QWidget {
 public:
     Image(QWidget* parent, const QRect& twips, const QPixmap& picture);
