@@ -7,7 +7,6 @@
 #include "support/ProgramFixture.h"
 
 #include <QMenuBar>
-#include <QTest>
 
 class MainMenuLook : public ProgramFixture {
 protected:
@@ -75,19 +74,6 @@ TEST_F(MainMenuLook, ColoursOfTheWindowTheTitleStripAndThePanel)
     EXPECT_NE(pixelAt(menu().menuBar(), {300, 5}), QColor(0xFF, 0xE0, 0xC0));
     EXPECT_EQ(menu().Label1->caption(), QStringLiteral("TRAMELUNE A DECALAGE"));
     EXPECT_EQ(menu().Label1->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xFF));
-}
-
-TEST_F(MainMenuLook, ThePanelHoldsTheFocusAndTabFollowsTheTabIndexes)
-{
-    start();
-    EXPECT_EQ(menu().focusWidget(), menu().Picture1);
-    std::vector<QWidget*> reached;
-    for (int i = 0; i < 6; ++i) {
-        QTest::keyClick(menu().focusWidget(), Qt::Key_Tab);
-        reached.push_back(menu().focusWidget());
-    }
-    EXPECT_EQ(reached, (std::vector<QWidget*>{menu().Command2, menu().Command5, menu().Command4,
-                                               menu().Command3, menu().Command1, menu().Picture1}));
 }
 
 TEST_F(MainMenuLook, MenuBarEntries)
