@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -457,11 +458,50 @@ TEST(Timer, ATimerMayStopItselfInItsOwnTick)
     EXPECT_EQ(clock.running(), 0);
 }
 
-TEST(QtMessageBox, ShowsTheTextWithOkOnlyNoIconAndTheApplicationsTitle)
+namespace {
+
+// The application's style, answering as Fusion does under X11 that dialog
+// buttons carry pictures, until the end of the scope.
+class DialogButtonPictures {
+public:
+    DialogButtonPictures() : previous_(QApplication::style()->name())
+    {
+        class Style final : public QProxyStyle {
+        public:
+            using QProxyStyle::QProxyStyle;
+            int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                          QStyleHintReturn* data) const override
+            {
+                if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+                    return 1;
+                return QProxyStyle::styleHint(hint, option, widget, data);
+            }
+        };
+        QApplication::setStyle(new Style(previous_));
+    }
+    ~DialogButtonPictures() { QApplication::setStyle(previous_); }
+
+private:
+    QString previous_;
+};
+
+} // namespace
+
+TEST(QtMessageBox, ShowsTheTextWithAPlainOkOnlyNoIconAndTheTitleCentredOverItsWindow)
 {
+    const DialogButtonPictures style;
+    // Away from the middle of the screen, where a box without a parent opens.
+    QWidget window;
+    window.setGeometry(20, 30, 400, 300);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
     QString title, text;
     int buttons = -1;
     QMessageBox::Icon icon = QMessageBox::Information;
+    bool okHasPicture = true;
+    QWidget* parent = nullptr;
+    QPoint centre;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
@@ -469,13 +509,20 @@ TEST(QtMessageBox, ShowsTheTextWithOkOnlyNoIconAndTheApplicationsTitle)
         text = box->text();
         buttons = static_cast<int>(box->buttons().size());
         icon = box->icon();
+        okHasPicture = !box->button(QMessageBox::Ok)->icon().isNull();
+        parent = box->parentWidget();
+        centre = box->frameGeometry().center();
         box->button(QMessageBox::Ok)->click();
     });
-    forms::QtMessageBox().show(QStringLiteral("Entrer uniquement des 1 ou des 0"));
+    forms::QtMessageBox().show(window, QStringLiteral("Entrer uniquement des 1 ou des 0"));
     EXPECT_EQ(title, QStringLiteral("tramelune"));
     EXPECT_EQ(text, QStringLiteral("Entrer uniquement des 1 ou des 0"));
     EXPECT_EQ(buttons, 1);
     EXPECT_EQ(icon, QMessageBox::NoIcon);
+    EXPECT_FALSE(okHasPicture);
+    EXPECT_EQ(parent, &window);
+    EXPECT_LE((centre - window.frameGeometry().center()).manhattanLength(), 2)
+        << centre.x() << "," << centre.y();
 }
 
 TEST(Startup, QtsOwnTextsAreInFrench)

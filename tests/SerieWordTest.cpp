@@ -152,6 +152,7 @@ TEST_F(SerieWordEntry, AWrongLastCharacterBringsTheMessageThenTheReset)
     messageBox.whileOpen = nullptr;
     EXPECT_TRUE(checkedWhileOpen);
     EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
+    EXPECT_EQ(messageBox.raisedBy, std::vector<QWidget*>{&s}) << "over the trainer's window";
     EXPECT_EQ(kValidationText, QStringLiteral("Entrer uniquement des 1 ou des 0"));
     EXPECT_EQ(s.word->bit4, QStringLiteral("x"));
 

@@ -86,6 +86,7 @@ TEST_F(SpWord, WrongFourthCharacterBringsTheMessageTheResetAndAStoreOfAllFour)
     sp& s = openSp();
     typeText(s.mot, QStringLiteral("101x"));
     EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
+    EXPECT_EQ(messageBox.raisedBy, std::vector<QWidget*>{&s}) << "over the trainer's window";
     EXPECT_EQ(storedBits(), QStringLiteral("101x"));
     EXPECT_TRUE(s.Timer2.ticking());
     advance(400);
