@@ -54,6 +54,30 @@ TEST_F(MainMenuLook, TheFourRegisterButtonsFormOneColumn)
     }
 }
 
+TEST_F(MainMenuLook, TheFourRegisterButtonsLookAlikeWhereverTheyLieAndQuitterIsGrey)
+{
+    start();
+    // Two lie on the panel and two on the window: their edges, drawn from
+    // the colour behind them by some styles, are one and the same.
+    const QImage shot = grabImage(menu().client());
+    auto edges = [&shot, this](forms::CommandButton* button) {
+        const QRect r = inClient(menu(), button);
+        return shot.copy(r.left(), r.top(), 3, r.height());
+    };
+    const QImage first = edges(menu().Command1);
+    for (forms::CommandButton* button : {menu().Command3, menu().Command2, menu().Command4}) {
+        SCOPED_TRACE(button->text().toStdString());
+        EXPECT_EQ(edges(button), first);
+    }
+    // "Quitter" keeps its grey face.
+    const QRect quitter = inClient(menu(), menu().Command5);
+    const QRect other = inClient(menu(), menu().Command3);
+    const QColor grey = shot.pixelColor(quitter.left() + 6, quitter.center().y());
+    const QColor plain = shot.pixelColor(other.left() + 6, other.center().y());
+    EXPECT_TRUE(grey.red() == grey.green() && grey.green() == grey.blue()) << grey.name().toStdString();
+    EXPECT_LT(grey.value() + 0x20, plain.value()) << grey.name().toStdString() << " " << plain.name().toStdString();
+}
+
 TEST_F(MainMenuLook, ColoursOfTheWindowTheTitleStripAndThePanel)
 {
     start();

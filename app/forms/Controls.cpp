@@ -2,6 +2,7 @@
 
 #include "forms/Fonts.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -95,6 +96,11 @@ CommandButton::CommandButton(QWidget* parent, const QRect& twips, const QString&
     : QPushButton(caption, parent)
 {
     setFont(defaultFont());
+    // Some styles draw a button's outline from the colour of the window
+    // behind it: every button takes the desktop's, whatever it lies on.
+    QPalette own = palette();
+    own.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    setPalette(own);
     // Enter clicks the focused button, as Space does.
     setAutoDefault(true);
     setAccessibleName(caption);

@@ -62,6 +62,8 @@ private:
     QString reported_;
 };
 
+// A push button. Its face and outline look alike on every window and panel;
+// only a face colour that the window sets changes it.
 class CommandButton : public QPushButton {
 public:
     CommandButton(QWidget* parent, const QRect& twips, const QString& caption);
