@@ -43,6 +43,12 @@ Info::Info(Services& services) : Screen(services)
     Label9 = line(twipsRect(360, 3000, 4335, 375), QStringLiteral("Programme d'enseignement"),
                   formFont(QStringLiteral("MS Sans Serif"), 9.75, Weight::Bold, Slant::Italic));
 
+    // The panel comes first in the tab order and holds the focus, so Enter
+    // does not click "OK" at once.
+    Picture1->setFocusPolicy(Qt::TabFocus);
+    Picture1->setFocus(Qt::OtherFocusReason);
+    setTabOrder(Picture1, Command1);
+
     Command1->onClick([this] { Command1_Click(); });
     onCloseBox([this] { Command1_Click(); });
 }

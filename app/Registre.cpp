@@ -50,10 +50,13 @@ Registre::Registre(Services& services) : Screen(services)
         button->setFont(buttonFont);
 
     // Tab order by tab index. The panel comes first and holds the focus, so
-    // no button stands out as the one Enter would click.
+    // no button stands out as the one Enter would click; the title strip
+    // comes next.
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setFocus(Qt::OtherFocusReason);
-    setTabOrder(Picture1, Command2);
+    Picture2->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(Picture1, Picture2);
+    setTabOrder(Picture2, Command2);
     setTabOrder(Command2, Command5);
     setTabOrder(Command5, Command4);
     setTabOrder(Command4, Command3);

@@ -25,6 +25,14 @@ Suite::Suite(Services& services) : Screen(services)
     Command1 = new CommandButton(Picture1->inside(), twipsRect(1800, 3000, 645, 495),
                                  QStringLiteral("OK"));
 
+    // Tab order by tab index: the panel, which holds the focus, "OK", the
+    // card.
+    Picture1->setFocusPolicy(Qt::TabFocus);
+    Picture2->setFocusPolicy(Qt::TabFocus);
+    Picture1->setFocus(Qt::OtherFocusReason);
+    setTabOrder(Picture1, Command1);
+    setTabOrder(Command1, Picture2);
+
     Command1->onClick([this] { Command1_Click(); });
     onCloseBox([this] { Command1_Click(); });
 }

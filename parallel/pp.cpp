@@ -69,8 +69,11 @@ pp::pp(Services& services)
     for (const LampPlace& lamp : kLamps)
         lamps_.emplace_back(*(this->*lamp.unlit), *(this->*lamp.lit), QString::fromUtf8(lamp.name));
 
-    // Tab order by tab index; "Quitter" comes first and holds the focus.
+    // Tab order by tab index: "Quitter", which holds the focus, "Menu", the
+    // diagram.
+    Picture1->setFocusPolicy(Qt::TabFocus);
     setTabOrder(Quit, Menu);
+    setTabOrder(Menu, Picture1);
     Quit->setFocus(Qt::OtherFocusReason);
 
     Quit->onClick([this] { Quit_Click(); });

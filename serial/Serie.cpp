@@ -195,7 +195,7 @@ void Serie::ValidateWord()
 {
     Label5->setCaption(QString());
     if (word->lastCharacterIsWrong()) {
-        showValidationMessage(services().messageBox);
+        showValidationMessage(services().messageBox, *this);
         StartReset();
     }
     if (word->isFourthCountedChange())

@@ -204,7 +204,7 @@ void sp::ValidateWord()
 {
     Label5->setCaption(QString());
     if (word->lastCharacterIsWrong()) {
-        showValidationMessage(services().messageBox);
+        showValidationMessage(services().messageBox, *this);
         StartReset();
     }
     if (word->isFourthCountedChange())

@@ -1,6 +1,6 @@
 // The form-and-control layer: the text box's change rule, the stacking and
-// click routing of images, load-once windows, timers on the virtual clock
-// and the real message box.
+// click routing of images, load-once windows and the focus they keep while
+// hidden, timers on the virtual clock and the real message box.
 
 #include "forms/Controls.h"
 #include "forms/QtMessageBox.h"
@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -64,27 +65,35 @@ TEST_F(TextBoxFixture, AWriteOfTheSameTextRaisesNothing)
     EXPECT_EQ(changes, QStringList{QStringLiteral("1")});
 }
 
-TEST_F(TextBoxFixture, EachLearnerEditRaisesOneChange)
+TEST_F(TextBoxFixture, EachLearnerEditThatChangesTheTextRaisesOneChangeAndNoOtherEditAny)
 {
+    auto pasteText = [](const char* text) {
+        return [text](forms::TextBox* b) {
+            QApplication::clipboard()->setText(QString::fromLatin1(text));
+            QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+        };
+    };
     struct Case {
         const char* name;
         QString before;
         std::function<void(forms::TextBox*)> edit;
-        QString after;
+        QStringList changes;
     };
     const std::vector<Case> cases = {
-        {"typed character", "10", [](forms::TextBox* b) { QTest::keyClick(b, '1'); }, "101"},
-        {"Backspace", "101", [](forms::TextBox* b) { QTest::keyClick(b, Qt::Key_Backspace); }, "10"},
+        {"typed character", "10", [](forms::TextBox* b) { QTest::keyClick(b, '1'); }, {"101"}},
+        {"Backspace", "101", [](forms::TextBox* b) { QTest::keyClick(b, Qt::Key_Backspace); }, {"10"}},
         {"typing over a selection", "1011",
-         [](forms::TextBox* b) { b->selectAll(); QTest::keyClick(b, '0'); }, "0"},
-        {"paste of a word", "",
-         [](forms::TextBox* b) {
-             QApplication::clipboard()->setText(QStringLiteral("1010"));
-             QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
-         },
-         "1010"},
+         [](forms::TextBox* b) { b->selectAll(); QTest::keyClick(b, '0'); }, {"0"}},
+        {"paste of a word", "", pasteText("1010"), {"1010"}},
         {"Delete", "10",
-         [](forms::TextBox* b) { b->setCursorPosition(0); QTest::keyClick(b, Qt::Key_Delete); }, "0"},
+         [](forms::TextBox* b) { b->setCursorPosition(0); QTest::keyClick(b, Qt::Key_Delete); }, {"0"}},
+        {"typing the selected character over it", "1",
+         [](forms::TextBox* b) { b->selectAll(); QTest::keyClick(b, '1'); }, {}},
+        {"pasting the selected text over it", "101",
+         [pasteText](forms::TextBox* b) { b->selectAll(); pasteText("101")(b); }, {}},
+        {"typing over part of the text what it held", "1011",
+         [](forms::TextBox* b) { b->setSelection(1, 2); QTest::keyClick(b, '0'); QTest::keyClick(b, '1'); },
+         {"101", "1011"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -92,8 +101,31 @@ TEST_F(TextBoxFixture, EachLearnerEditRaisesOneChange)
         box->end(false);
         changes.clear();
         c.edit(box);
-        EXPECT_EQ(changes, QStringList{c.after});
+        EXPECT_EQ(changes, c.changes);
     }
+}
+
+TEST_F(TextBoxFixture, WritesInsideTheHandlerEachRaiseTheirOwnChange)
+{
+    // The handler shortens a four-character text, as a pulse does.
+    box->onChange([this] {
+        changes.append(box->text());
+        if (box->text().size() == 4)
+            box->setText(box->text().left(3));
+    });
+    QTest::keyClick(box, '1');
+    box->selectAll();
+    QTest::keyClick(box, '1');
+    box->end(false);
+    for (char key : {'0', '1', '1'})
+        QTest::keyClick(box, key);
+    EXPECT_EQ(changes, (QStringList{"1", "10", "101", "1011", "101"}));
+
+    // The text the nested write left is the one a later change is told
+    // from: writing back the four characters is a change.
+    changes.clear();
+    box->setText(QStringLiteral("1011"));
+    EXPECT_EQ(changes, (QStringList{"1011", "101"}));
 }
 
 TEST_F(TextBoxFixture, BackspaceAtTheStartRaisesNothing)
@@ -205,9 +237,22 @@ TEST_F(ImagePairFixture, AVisibleImageWithoutHandlerKeepsTheClickFromTheOneBehin
     EXPECT_TRUE(clicks.isEmpty());
 }
 
-TEST_F(ImagePairFixture, ADoubleClickIsOneClick)
+TEST_F(ImagePairFixture, ADoubleClickIsTwoClicks)
 {
+    // Press, release, then the second press that Qt turns into a double
+    // click, and its release.
     QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(25, 25));
+    EXPECT_EQ(clicks, (QStringList{QStringLiteral("front"), QStringLiteral("front")}));
+
+    // The second press of a double click that ends off the image is no click.
+    clicks.clear();
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(25, 25));
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(5, 5), front->mapToGlobal(QPointF(5, 5)),
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(front, &second);
+    QMouseEvent releaseOff(QEvent::MouseButtonRelease, QPointF(40, 40), front->mapToGlobal(QPointF(40, 40)),
+                           Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(front, &releaseOff);
     EXPECT_EQ(clicks, QStringList{QStringLiteral("front")});
 }
 
@@ -275,6 +320,58 @@ TEST_F(ScreenFixture, CreatedOnFirstUseAndLoadedOnceBeforeItShows)
     registry.show(ScreenId::pp);
     EXPECT_EQ(&probe(), &screen);
     EXPECT_EQ(screen.loads, 1);
+}
+
+namespace {
+
+// A window with a text box and two buttons, in that tab order, the box
+// focused.
+class FocusScreen final : public forms::Screen {
+public:
+    explicit FocusScreen(forms::Services& services) : Screen(services)
+    {
+        setClientArea(3000, 1500, forms::Border::Sizable);
+        box = new forms::TextBox(client(), twipsRect(0, 0, 1500, 375));
+        first = new forms::CommandButton(client(), twipsRect(0, 600, 1200, 375), QStringLiteral("Un"));
+        second = new forms::CommandButton(client(), twipsRect(1500, 600, 1200, 375), QStringLiteral("Deux"));
+        box->takeFocus();
+    }
+    forms::TextBox* box = nullptr;
+    forms::CommandButton* first = nullptr;
+    forms::CommandButton* second = nullptr;
+};
+
+} // namespace
+
+TEST_F(ScreenFixture, AHiddenWindowKeepsItsFocusWhenTheWindowSystemActivatesIt)
+{
+    registry.define(ScreenId::sp, [](forms::Services& s) { return std::make_unique<FocusScreen>(s); });
+    auto& window = static_cast<FocusScreen&>(registry.screen(ScreenId::sp));
+    registry.show(ScreenId::sp);
+    ASSERT_EQ(window.focusWidget(), window.box);
+
+    // Hidden from a pop-up menu's item, the window is activated again once
+    // the pop-up has closed. Qt would move the focus one step along the tab
+    // chain each time.
+    for (int trip = 1; trip <= 2; ++trip) {
+        SCOPED_TRACE(trip);
+        window.Hide();
+        QApplication::setActiveWindow(&window);
+        EXPECT_EQ(window.focusWidget(), window.box);
+        QApplication::setActiveWindow(nullptr);
+        window.Show();
+        QApplication::setActiveWindow(&window);
+        EXPECT_EQ(QApplication::focusWidget(), window.box);
+    }
+
+    // A focus that the program gives while the window is hidden stays.
+    window.Hide();
+    QApplication::setActiveWindow(&window);
+    window.second->setFocus(Qt::OtherFocusReason);
+    QApplication::setActiveWindow(nullptr);
+    window.Show();
+    QApplication::setActiveWindow(&window);
+    EXPECT_EQ(QApplication::focusWidget(), window.second);
 }
 
 TEST_F(ScreenFixture, TheCloseBoxDoesNotCloseTheWindowByItself)
@@ -361,11 +458,50 @@ TEST(Timer, ATimerMayStopItselfInItsOwnTick)
     EXPECT_EQ(clock.running(), 0);
 }
 
-TEST(QtMessageBox, ShowsTheTextWithOkOnlyNoIconAndTheApplicationsTitle)
+namespace {
+
+// The application's style, answering as Fusion does under X11 that dialog
+// buttons carry pictures, until the end of the scope.
+class DialogButtonPictures {
+public:
+    DialogButtonPictures() : previous_(QApplication::style()->name())
+    {
+        class Style final : public QProxyStyle {
+        public:
+            using QProxyStyle::QProxyStyle;
+            int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                          QStyleHintReturn* data) const override
+            {
+                if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+                    return 1;
+                return QProxyStyle::styleHint(hint, option, widget, data);
+            }
+        };
+        QApplication::setStyle(new Style(previous_));
+    }
+    ~DialogButtonPictures() { QApplication::setStyle(previous_); }
+
+private:
+    QString previous_;
+};
+
+} // namespace
+
+TEST(QtMessageBox, ShowsTheTextWithAPlainOkOnlyNoIconAndTheTitleCentredOverItsWindow)
 {
+    const DialogButtonPictures style;
+    // Away from the middle of the screen, where a box without a parent opens.
+    QWidget window;
+    window.setGeometry(20, 30, 400, 300);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
     QString title, text;
     int buttons = -1;
     QMessageBox::Icon icon = QMessageBox::Information;
+    bool okHasPicture = true;
+    QWidget* parent = nullptr;
+    QPoint centre;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
@@ -373,13 +509,20 @@ TEST(QtMessageBox, ShowsTheTextWithOkOnlyNoIconAndTheApplicationsTitle)
         text = box->text();
         buttons = static_cast<int>(box->buttons().size());
         icon = box->icon();
+        okHasPicture = !box->button(QMessageBox::Ok)->icon().isNull();
+        parent = box->parentWidget();
+        centre = box->frameGeometry().center();
         box->button(QMessageBox::Ok)->click();
     });
-    forms::QtMessageBox().show(QStringLiteral("Entrer uniquement des 1 ou des 0"));
+    forms::QtMessageBox().show(window, QStringLiteral("Entrer uniquement des 1 ou des 0"));
     EXPECT_EQ(title, QStringLiteral("tramelune"));
     EXPECT_EQ(text, QStringLiteral("Entrer uniquement des 1 ou des 0"));
     EXPECT_EQ(buttons, 1);
     EXPECT_EQ(icon, QMessageBox::NoIcon);
+    EXPECT_FALSE(okHasPicture);
+    EXPECT_EQ(parent, &window);
+    EXPECT_LE((centre - window.frameGeometry().center()).manhattanLength(), 2)
+        << centre.x() << "," << centre.y();
 }
 
 TEST(Startup, QtsOwnTextsAreInFrench)

@@ -7,7 +7,6 @@
 #include "support/ProgramFixture.h"
 
 #include <QMenuBar>
-#include <QTest>
 
 class MainMenuLook : public ProgramFixture {
 protected:
@@ -55,6 +54,30 @@ TEST_F(MainMenuLook, TheFourRegisterButtonsFormOneColumn)
     }
 }
 
+TEST_F(MainMenuLook, TheFourRegisterButtonsLookAlikeWhereverTheyLieAndQuitterIsGrey)
+{
+    start();
+    // Two lie on the panel and two on the window: their edges, drawn from
+    // the colour behind them by some styles, are one and the same.
+    const QImage shot = grabImage(menu().client());
+    auto edges = [&shot, this](forms::CommandButton* button) {
+        const QRect r = inClient(menu(), button);
+        return shot.copy(r.left(), r.top(), 3, r.height());
+    };
+    const QImage first = edges(menu().Command1);
+    for (forms::CommandButton* button : {menu().Command3, menu().Command2, menu().Command4}) {
+        SCOPED_TRACE(button->text().toStdString());
+        EXPECT_EQ(edges(button), first);
+    }
+    // "Quitter" keeps its grey face.
+    const QRect quitter = inClient(menu(), menu().Command5);
+    const QRect other = inClient(menu(), menu().Command3);
+    const QColor grey = shot.pixelColor(quitter.left() + 6, quitter.center().y());
+    const QColor plain = shot.pixelColor(other.left() + 6, other.center().y());
+    EXPECT_TRUE(grey.red() == grey.green() && grey.green() == grey.blue()) << grey.name().toStdString();
+    EXPECT_LT(grey.value() + 0x20, plain.value()) << grey.name().toStdString() << " " << plain.name().toStdString();
+}
+
 TEST_F(MainMenuLook, ColoursOfTheWindowTheTitleStripAndThePanel)
 {
     start();
@@ -75,19 +98,6 @@ TEST_F(MainMenuLook, ColoursOfTheWindowTheTitleStripAndThePanel)
     EXPECT_NE(pixelAt(menu().menuBar(), {300, 5}), QColor(0xFF, 0xE0, 0xC0));
     EXPECT_EQ(menu().Label1->caption(), QStringLiteral("TRAMELUNE A DECALAGE"));
     EXPECT_EQ(menu().Label1->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xFF));
-}
-
-TEST_F(MainMenuLook, ThePanelHoldsTheFocusAndTabFollowsTheTabIndexes)
-{
-    start();
-    EXPECT_EQ(menu().focusWidget(), menu().Picture1);
-    std::vector<QWidget*> reached;
-    for (int i = 0; i < 6; ++i) {
-        QTest::keyClick(menu().focusWidget(), Qt::Key_Tab);
-        reached.push_back(menu().focusWidget());
-    }
-    EXPECT_EQ(reached, (std::vector<QWidget*>{menu().Command2, menu().Command5, menu().Command4,
-                                               menu().Command3, menu().Command1, menu().Picture1}));
 }
 
 TEST_F(MainMenuLook, MenuBarEntries)

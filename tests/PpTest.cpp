@@ -30,14 +30,6 @@ TEST_F(Pp, OpensWithItsCaptionAndClientAreaAndNoMenuBar)
     EXPECT_FALSE(w.windowIcon().isNull());
 }
 
-TEST_F(Pp, QuitterHoldsTheFocusAndTabGoesOnToMenu)
-{
-    pp& w = window();
-    EXPECT_EQ(w.focusWidget(), w.Quit);
-    pressKey(w.Quit, Qt::Key_Tab);
-    EXPECT_EQ(w.focusWidget(), w.Menu);
-}
-
 TEST_F(Pp, EveryLampShowsItsLitPictureInFrontOfItsUnlitOne)
 {
     pp& w = window();

@@ -178,16 +178,6 @@ TEST_F(SerieScreen, FrontPicturesAreTheZeroAndUnlitOnes)
     EXPECT_EQ(s.Picture1->inside()->childAt(QPoint(300 + 8, 136 + 8)), s.b0_0);
 }
 
-TEST_F(SerieScreen, TabGoesFromTheBoxToMenuQuitterAndTheDiagram)
-{
-    Serie& s = open();
-    QWidget* expected[] = {s.men, s.quitt, s.Picture1, s.mot};
-    for (QWidget* next : expected) {
-        pressKey(s.focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(s.focusWidget(), next);
-    }
-}
-
 TEST_F(SerieScreen, TheUpArrowPointerStandsOverTheClickableLampsOnly)
 {
     Serie& s = open();

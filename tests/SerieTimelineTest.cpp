@@ -13,6 +13,7 @@ namespace {
 
 enum class Act {
     ClickH,   // click the clock lamp where it stands
+    DoubleClickH, // two quick clicks there, which Qt makes a double click
     ClickRaz, // click the reset lamp where it stands
     Type,     // type text into the word box
     Menu,     // the "Menu" button: the trainer hides
@@ -67,6 +68,12 @@ const std::vector<Timeline> kTimelines = {
       {350, Act::Look, "0000 e0 s0 h1 r0 n=0 st= mot=1011 locked"},
       {549, Act::Look, "0000 e0 s0 h1 r0 n=0 st= mot=1011 locked"},
       {550, Act::Look, "1000 e1 s0 h0 r0 n=1 st= mot=101 locked"},
+      {1500, Act::Look, "1000 e1 s0 h0 r0 n=1 st= mot=101 locked"}}},
+    {"ADoubleClickOnTheClockLampGivesOnePulse", "1011",
+     {{0, Act::DoubleClickH},
+      {199, Act::Look, "0000 e0 s0 h0 r0 n=0 st= mot=1011 locked"},
+      {200, Act::Look, "0000 e0 s0 h1 r0 n=0 st= mot=1011 locked"},
+      {400, Act::Look, "1000 e1 s0 h0 r0 n=1 st= mot=101 locked"},
       {1500, Act::Look, "1000 e1 s0 h0 r0 n=1 st= mot=101 locked"}}},
     {"ClickOnTheLitClockLampDoesNothing", "1011",
      {{0, Act::ClickH},
@@ -158,6 +165,9 @@ TEST_P(SerieTimeline, ShowsTheExpectedScreenAtEachMoment)
         switch (step.act) {
         case Act::ClickH:
             click(s.hw);
+            break;
+        case Act::DoubleClickH:
+            doubleClick(s.hw);
             break;
         case Act::ClickRaz:
             click(s.razw);

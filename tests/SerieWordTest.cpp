@@ -9,7 +9,7 @@
 
 namespace {
 
-enum class Key { Text, Paste, Backspace, Delete, Home, SelectAll, Cut };
+enum class Key { Text, Paste, Backspace, Delete, Home, End, SelectAll, Cut };
 
 struct Edit {
     Key key;
@@ -52,6 +52,18 @@ const std::vector<WordCase> kCases = {
      false,
      3,
      "|||"},
+    {"TypingTheSelectedCharacterOverItIsNoChange",
+     {{Key::Text, "1"}, {Key::SelectAll}, {Key::Text, "1"}, {Key::End}, {Key::Text, "011"}},
+     "1011",
+     true,
+     4,
+     "1|0|1|1"},
+    {"PastingTheSelectedTextOverItIsNoChange",
+     {{Key::Text, "10"}, {Key::SelectAll}, {Key::Paste, "10"}, {Key::End}, {Key::Text, "11"}},
+     "1011",
+     true,
+     4,
+     "1|0|1|1"},
     {"CutIsOneChange", {{Key::Text, "01"}, {Key::SelectAll}, {Key::Cut}}, "", false, 3, "|||"},
     {"PasteIsOneChangeAndLocks", {{Key::Paste, "1010"}}, "1010", true, 1, "|||"},
     {"PasteCompletesTheFourthChange", {{Key::Text, "101"}, {Key::Paste, "0"}}, "1010", true, 4,
@@ -85,6 +97,9 @@ protected:
             break;
         case Key::Home:
             pressKey(box, Qt::Key_Home);
+            break;
+        case Key::End:
+            pressKey(box, Qt::Key_End);
             break;
         case Key::SelectAll:
             pressKey(box, Qt::Key_A, Qt::ControlModifier);
@@ -137,6 +152,7 @@ TEST_F(SerieWordEntry, AWrongLastCharacterBringsTheMessageThenTheReset)
     messageBox.whileOpen = nullptr;
     EXPECT_TRUE(checkedWhileOpen);
     EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
+    EXPECT_EQ(messageBox.raisedBy, std::vector<QWidget*>{&s}) << "over the trainer's window";
     EXPECT_EQ(kValidationText, QStringLiteral("Entrer uniquement des 1 ou des 0"));
     EXPECT_EQ(s.word->bit4, QStringLiteral("x"));
 

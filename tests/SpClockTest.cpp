@@ -75,6 +75,19 @@ TEST_F(SpClock, ClickSoonAfterTheFourthFallsBackToZeroAndTheNextCountsOne)
     });
 }
 
+TEST_F(SpClock, ADoubleClickAfterTheThirdPulseIsTwoClicksAndFallsBackToZero)
+{
+    openSp();
+    shiftIn(QStringLiteral("1011"), 3);
+    // The input lamp keeps bit2's "0" and the box its last character.
+    runTimeline({
+        {0, Do::DoubleClickH, "........ n=0 r= [1] locked"},
+        {200, Do::Nothing, "H....... n=0 r= [1] locked"},
+        {400, Do::Nothing, "........ n=0 r= [1] locked"},
+        {400, Do::ClickH, "........ n=1 r= [1] locked"},
+    });
+}
+
 TEST_F(SpClock, ShortWordAdvancesTheCountAndLeavesTheLampWhereABitIsMissing)
 {
     openSp();

@@ -20,7 +20,7 @@
 // Texts in failure messages as text, not bytes.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
-enum class Do { Nothing, ClickH, ClickRead, ClickRaz, Type, Paste, Backspace };
+enum class Do { Nothing, ClickH, DoubleClickH, ClickRead, ClickRaz, Type, Paste, Backspace };
 
 struct Step {
     int at; // ms since the timeline began
@@ -65,6 +65,7 @@ protected:
         switch (action) {
         case Do::Nothing: break;
         case Do::ClickH: click(s.hw); break;
+        case Do::DoubleClickH: doubleClick(s.hw); break;
         case Do::ClickRead: click(s.lw); break;
         case Do::ClickRaz: click(s.razw); break;
         case Do::Type: typeText(s.mot, text); break;

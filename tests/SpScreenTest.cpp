@@ -136,13 +136,3 @@ TEST_F(SpScreen, DiagramLiesAtTheTopLeftOfTheFrameWithItsGreyBackShowingRightAnd
     EXPECT_EQ(drawn.pixelColor(97, 232), QColor(0xFF, 0xFF, 0x00));
 }
 
-TEST_F(SpScreen, TabGoesFromTheWordBoxToMenuQuitterAndTheDiagramAndBack)
-{
-    sp& s = openSp();
-    const std::vector<QWidget*> ring = {s.mot, s.men, s.quitt, s.Picture1, s.mot};
-    for (size_t i = 0; i + 1 < ring.size(); ++i) {
-        ASSERT_EQ(QApplication::focusWidget(), ring[i]) << i;
-        pressKey(ring[i], Qt::Key_Tab);
-    }
-    EXPECT_EQ(QApplication::focusWidget(), s.mot);
-}

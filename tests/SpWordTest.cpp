@@ -26,6 +26,25 @@ TEST_F(SpWord, FourTypedCharactersLockTheBoxAndStoreTheWord)
     EXPECT_TRUE(messageBox.shown.isEmpty());
 }
 
+TEST_F(SpWord, TypingOrPastingOverASelectionWhatItHeldIsNoChange)
+{
+    sp& s = openSp();
+    typeText(s.mot, QStringLiteral("1"));
+    pressKey(s.mot, Qt::Key_A, Qt::ControlModifier);
+    typeText(s.mot, QStringLiteral("1"));
+    pressKey(s.mot, Qt::Key_End);
+    typeText(s.mot, QStringLiteral("0"));
+    pressKey(s.mot, Qt::Key_A, Qt::ControlModifier);
+    paste(s.mot, QStringLiteral("10"));
+    pressKey(s.mot, Qt::Key_End);
+    typeText(s.mot, QStringLiteral("11"));
+    EXPECT_EQ(s.word->typedCount, 4);
+    EXPECT_EQ(storedBits(), QStringLiteral("1011"));
+    pulse(4);
+    readOut();
+    EXPECT_EQ(view(), "..E.4.21 n=4 r=1011 [] locked");
+}
+
 TEST_F(SpWord, DeletingCountsAndTheFourthChangeStoresWhateverTheBoxHolds)
 {
     sp& s = openSp();
@@ -67,6 +86,7 @@ TEST_F(SpWord, WrongFourthCharacterBringsTheMessageTheResetAndAStoreOfAllFour)
     sp& s = openSp();
     typeText(s.mot, QStringLiteral("101x"));
     EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
+    EXPECT_EQ(messageBox.raisedBy, std::vector<QWidget*>{&s}) << "over the trainer's window";
     EXPECT_EQ(storedBits(), QStringLiteral("101x"));
     EXPECT_TRUE(s.Timer2.ticking());
     advance(400);

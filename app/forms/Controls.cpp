@@ -4,6 +4,7 @@
 #include "forms/Fonts.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -86,11 +87,20 @@ void Label::setColours(const QColor& back, const QColor& text)
 
 TextBox::TextBox(QWidget* parent, const QRect& twips) : QLineEdit(parent)
 {
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        if (changed_)
-            changed_();
-    });
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { reportChange(text); });
     placeControl(this, twips);
+}
+
+void TextBox::reportChange(const QString& text)
+{
+    // QLineEdit also signals a selection replaced by the same text. Noted
+    // before the handler runs, so that a write inside it is a change of its
+    // own.
+    if (text == reported_)
+        return;
+    reported_ = text;
+    if (changed_)
+        changed_();
 }
 
 void TextBox::onChange(std::function<void()> handler) { changed_ = std::move(handler); }
@@ -103,6 +113,11 @@ CommandButton::CommandButton(QWidget* parent, const QRect& twips, const QString&
     : QPushButton(caption, parent)
 {
     setFont(defaultFont());
+    // Some styles draw a button's outline from the colour of the window
+    // behind it: every button takes the desktop's, whatever it lies on.
+    QPalette own = palette();
+    own.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    setPalette(own);
     // Enter clicks the focused button, as Space does.
     setAutoDefault(true);
     setAccessibleName(caption);
@@ -190,9 +205,8 @@ void Image::mousePressEvent(QMouseEvent* event)
 
 void Image::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // The second press of a double click is no second click.
-    pressed_ = false;
-    event->accept();
+    // Qt delivers the second press of a double click as this event alone.
+    mousePressEvent(event);
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* event)

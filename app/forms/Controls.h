@@ -50,8 +50,10 @@ private:
 
 // A single-line text box. Every change of its text, by the learner or by a
 // write that changes it, calls the change handler, a write inside the write
-// itself; a write of the text it already holds calls nothing. While locked
-// the learner cannot edit it; the program's writes still work.
+// itself; a write of the text it already holds, or an edit that leaves the
+// text as it was (typing or pasting over a selection the same text), calls
+// nothing. While locked the learner cannot edit it; the program's writes
+// still work.
 class TextBox : public QLineEdit {
 public:
     TextBox(QWidget* parent, const QRect& twips);
@@ -63,9 +65,15 @@ public:
     void takeFocus();
 
 private:
+    void reportChange(const QString& text);
+
     std::function<void()> changed_;
+    // The text as the change handler was last told of it.
+    QString reported_;
 };
 
+// A push button. Its face and outline look alike on every window and panel;
+// only a face colour that the window sets changes it.
 class CommandButton : public QPushButton {
 public:
     CommandButton(QWidget* parent, const QRect& twips, const QString& caption);
@@ -75,7 +83,8 @@ public:
 // A picture at natural size that can be shown, hidden and clicked. Its
 // visible flag reads back the last value set, whether or not its window is
 // shown. A visible image takes a click at its place, with or without a
-// handler, so nothing beneath it receives it. A double click is one click.
+// handler, so nothing beneath it receives it. Two quick clicks are two
+// clicks: the second press of a double click is a press like the first.
 //
 // A screen reader hears an image by its accessible name, as a button with a
 // press action while it answers a click. Two images paired at one place (a

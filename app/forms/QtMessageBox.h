@@ -1,5 +1,6 @@
 #pragma once
-// MessageBox as a modal QMessageBox titled "tramelune".
+// MessageBox as a modal QMessageBox titled "tramelune", centred over the
+// window that raised it, with a plain "OK" button.
 
 #include "forms/MessageBox.h"
 
@@ -7,7 +8,7 @@ namespace forms {
 
 class QtMessageBox final : public MessageBox {
 public:
-    void show(const QString& text) override;
+    void show(QWidget& window, const QString& text) override;
 };
 
 } // namespace forms

@@ -4,6 +4,7 @@
 #include "forms/ScreenRegistry.h"
 #include "forms/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 
@@ -13,9 +14,13 @@ Screen::Screen(Services& services) : services_(services), client_(new QWidget(th
 {
     setCentralWidget(client_);
     setFont(defaultFont());
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget*, QWidget* now) { keepFocusWhileHidden(now); });
 }
 
-Screen::~Screen() = default;
+// Qt moves the focus while QWidget takes the window down, when this part of
+// it is gone already: the watch ends first.
+Screen::~Screen() { disconnect(focusWatch_); }
 
 void Screen::Show()
 {
@@ -74,6 +79,30 @@ void Screen::closeEvent(QCloseEvent* event)
     event->ignore();
     if (closeBox_)
         closeBox_();
+}
+
+bool Screen::event(QEvent* event)
+{
+    // A window hidden by a pop-up menu's item is activated again by the
+    // window system once the pop-up has closed, after the item's handler
+    // has hidden it. Qt then finds the focus widget invisible, as every
+    // control of a hidden window is, and moves the focus to the next one in
+    // the tab chain, within this same activation. Note where it was, to put
+    // it back; a focus that the program gives later stays where it is given.
+    if (event->type() == QEvent::WindowActivate && !isVisible()) {
+        focusToKeep_ = focusWidget();
+        QMetaObject::invokeMethod(this, [this] { focusToKeep_ = nullptr; }, Qt::QueuedConnection);
+    }
+    return QMainWindow::event(event);
+}
+
+void Screen::keepFocusWhileHidden(QWidget* now)
+{
+    if (!focusToKeep_ || isVisible() || !now || now->window() != this || now == focusToKeep_)
+        return;
+    const QPointer<QWidget> kept = focusToKeep_;
+    focusToKeep_ = nullptr;
+    kept->setFocus(Qt::OtherFocusReason);
 }
 
 void Screen::fitWindow()

@@ -5,12 +5,14 @@
 // front; Hide only hides it, keeping its controls, variables and running
 // timers. The client area, where the controls lie, excludes the menu bar.
 // A window builds its own controls, menus and handlers; this class gives it
-// the frame, the placement and the close box.
+// the frame, the placement, the close box, and a focus that stays where it
+// was while the window is hidden, so that it comes back as it was left.
 
 #include "ScreenId.h"
 #include "forms/Services.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QSize>
 
 #include <functional>
@@ -57,9 +59,11 @@ protected:
     void onCloseBox(std::function<void()> handler) { closeBox_ = std::move(handler); }
 
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void fitWindow();
+    void keepFocusWhileHidden(QWidget* now);
 
     Services& services_;
     QWidget* client_;
@@ -67,6 +71,10 @@ private:
     Border border_ = Border::Sizable;
     std::optional<QPoint> clientPlace_;
     std::function<void()> closeBox_;
+    // The focus widget at the moment the window system activated this
+    // window while it was hidden.
+    QPointer<QWidget> focusToKeep_;
+    QMetaObject::Connection focusWatch_;
     bool loaded_ = false;
     bool fitted_ = false;
 };

@@ -86,3 +86,52 @@ expect_pixel() {
   got=$(pixel "$1" "$2" "$3")
   [ "$got" = "$4" ] || fail "$5: pixel $2,$3 is $got, not $4"
 }
+
+# Prints the id of the program's pop-up menu (an override-redirect window of
+# its class), waiting for it to appear.
+wait_popup() {
+  local start w
+  start=$(now_ms)
+  while :; do
+    for w in $(xdotool search --onlyvisible --class '^tramelune$' 2>/dev/null); do
+      if xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes'; then
+        echo "$w"
+        return 0
+      fi
+    done
+    [ $(( $(now_ms) - start )) -lt "$E2E_TIMEOUT_MS" ] || fail "no pop-up menu"
+    sleep 0.02
+  done
+}
+
+# Clicks a menu-bar entry at a window point, then item ITEM (from 1) of the
+# COUNT items of the pop-up menu that it opens.
+choose_menu_item() {
+  local wid=$1 x=$2 y=$3 item=$4 count=$5 popup
+  click_at "$wid" "$x" "$y"
+  popup=$(wait_popup)
+  eval "$(xdotool getwindowgeometry --shell "$popup")"
+  click_at "$popup" 30 $(( HEIGHT * (2 * item - 1) / (2 * count) ))
+}
+
+# How many pixels of a window rectangle have exactly the colour RRGGBB.
+count_colour() {
+  local wid=$1 x=$2 y=$3 w=$4 h=$5 colour=$6
+  import -window "$wid" -crop "${w}x${h}+${x}+${y}" -depth 8 txt:- 2>/dev/null \
+    | grep -ci "#$colour" || true
+}
+
+# A checksum of what a window rectangle, given as WxH+X+Y, shows now.
+look_of() {
+  import -window "$1" -crop "$2" -depth 8 rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
+}
+
+# Waits until the window has the X keyboard focus, where typed keys go.
+wait_focus() {
+  local wid=$1 start
+  start=$(now_ms)
+  until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$wid" ]; do
+    [ $(( $(now_ms) - start )) -lt "$E2E_TIMEOUT_MS" ] || fail "window $wid never took the keyboard focus"
+    sleep 0.02
+  done
+}

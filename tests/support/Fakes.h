@@ -8,16 +8,20 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 class RecordingMessageBox final : public forms::MessageBox {
 public:
-    void show(const QString& text) override
+    void show(QWidget& window, const QString& text) override
     {
         shown.append(text);
+        raisedBy.push_back(&window);
         if (whileOpen)
             whileOpen();
     }
     QStringList shown;
+    // The window that raised each box, in the order shown.
+    std::vector<QWidget*> raisedBy;
     // Runs while the box is "open", before it returns.
     std::function<void()> whileOpen;
 };

@@ -36,6 +36,13 @@ void ProgramFixture::click(QWidget* widget)
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
 }
 
+void ProgramFixture::doubleClick(QWidget* widget)
+{
+    QWidget* window = widget->window();
+    const QPoint at = widget->mapTo(window, widget->rect().center());
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at);
+}
+
 void ProgramFixture::clickClient(forms::Screen& screen, QPoint point)
 {
     const QPoint at = screen.client()->mapTo(&screen, point);

@@ -38,6 +38,8 @@ protected:
 
     // A left click at the centre of the widget, delivered to its window.
     void click(QWidget* widget);
+    // Two clicks there in quick succession, which Qt makes a double click.
+    void doubleClick(QWidget* widget);
     // A left click at a point of a window's client area.
     void clickClient(forms::Screen& screen, QPoint point);
     // Chooses a menu-bar entry, or an item of a menu-bar menu, by caption.
