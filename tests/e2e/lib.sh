@@ -13,6 +13,37 @@ fail() {
   exit 1
 }
 
+# The colours that the checks look for: a lit lamp, white, the red of a
+# "1" and the blue of the word box's text.
+LIT=FF0F50
+WHITE=FFFFFF
+RED=FF0000
+BLUE=0000FF
+
+# Where screenshots go (SHOT_DIR, made if need be) and a private runtime
+# folder for Qt.
+prepare_run() {
+  SHOT_DIR=${1:-$(mktemp -d)}
+  mkdir -p "$SHOT_DIR"
+  export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+  chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+# Starts the program on the X platform, whatever platform the tests around
+# it use, with its messages in the screenshot folder; PROGRAM_PID is its id.
+start_program() {
+  QT_QPA_PLATFORM=xcb "$1" 2>>"$SHOT_DIR/program.log" &
+  PROGRAM_PID=$!
+}
+
+stop_program() {
+  if [ -n "${PROGRAM_PID:-}" ]; then
+    kill "$PROGRAM_PID" 2>/dev/null || true
+    wait "$PROGRAM_PID" 2>/dev/null || true
+    PROGRAM_PID=
+  fi
+}
+
 # Starts Xvfb on a free display and exports DISPLAY.
 start_xvfb() {
   local fdfile

@@ -9,15 +9,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 
 program=$1
-SHOT_DIR=${2:-$(mktemp -d)}
-mkdir -p "$SHOT_DIR"
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-chmod 700 "$XDG_RUNTIME_DIR"
+prepare_run "${2:-}"
 
-LIT=FF0F50
-WHITE=FFFFFF
-RED=FF0000
-BLUE=0000FF
 SERIE='^Registre série$'
 SP='^Registre entrée série et sortie parallèle\.$'
 MENU='^Tramelune à décalage$'
@@ -27,18 +20,9 @@ trap 'stop_program; stop_xvfb' EXIT
 
 # Starts the program on the real X platform and waits for its main menu.
 launch() {
-  QT_QPA_PLATFORM=xcb "$program" 2>>"$SHOT_DIR/program.log" &
-  PROGRAM_PID=$!
+  start_program "$program"
   menu=$(wait_window "$MENU")
   menu_mh=$(menu_height "$menu" 424)
-}
-
-stop_program() {
-  if [ -n "${PROGRAM_PID:-}" ]; then
-    kill "$PROGRAM_PID" 2>/dev/null || true
-    wait "$PROGRAM_PID" 2>/dev/null || true
-    PROGRAM_PID=
-  fi
 }
 
 running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }

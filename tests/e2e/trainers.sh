@@ -12,15 +12,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 
 program=$1
-SHOT_DIR=${2:-$(mktemp -d)}
+prepare_run "${2:-}"
 sampler=${3:-$(dirname "$program")/tests/tramelune_pixel_sampler}
-mkdir -p "$SHOT_DIR"
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-chmod 700 "$XDG_RUNTIME_DIR"
-
-LIT=FF0F50
-WHITE=FFFFFF
-RED=FF0000
 
 LAMP_BOUND_MS=150
 PULSE_BOUND_MS=350
@@ -87,11 +80,10 @@ animate_lamp() {
 }
 
 start_xvfb
-trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null || true; stop_xvfb' EXIT
+trap 'stop_program; stop_xvfb' EXIT
 
 # The program needs a real X display whatever platform the tests run on.
-QT_QPA_PLATFORM=xcb "$program" &
-PROGRAM_PID=$!
+start_program "$program"
 
 # ---- main menu
 menu=$(wait_window '^Tramelune à décalage$')
@@ -149,6 +141,7 @@ while kill -0 "$PROGRAM_PID" 2>/dev/null; do
   sleep 0.02
 done
 wait "$PROGRAM_PID" || true
+PROGRAM_PID=
 echo "end to end: both trainers shifted 1011 in and showed it"
 if [ "$lamp_checked" -gt 0 ]; then
   echo "no lamp was lit up to $lamp_latest ms after its click ($lamp_checked of 9 clicks timed)"
