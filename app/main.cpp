@@ -1,11 +1,12 @@
 // Tramelune: a teaching program for the 4-bit shift register.
 
-#include "AllScreens.h"
-#include "Startup.h"
+#include "app/ScreenTable.h"
+#include "app/Startup.h"
 #include "forms/ProgramEnd.h"
 #include "forms/QtClock.h"
 #include "forms/QtMessageBox.h"
 #include "forms/ScreenRegistry.h"
+#include "navigation/ScreenId.h"
 
 #include <QApplication>
 
@@ -18,8 +19,8 @@ int main(int argc, char* argv[])
     forms::QtMessageBox messageBox;
     forms::ProcessEnd programEnd;
     forms::ScreenRegistry screens(clock, messageBox, programEnd);
-    defineAllScreens(screens);
+    defineScreens(screens);
 
-    screens.show(ScreenId::Registre);
+    screens.show(ScreenId::MainMenu);
     return QApplication::exec();
 }

@@ -1,8 +1,9 @@
 // Captions wrap between words where the windows were laid out to wrap them:
 // every line of a label fits its height, and the lines break as designed.
 
-#include "serial/Serie.h"
-#include "serial_parallel/sp.h"
+#include "navigation/ScreenId.h"
+#include "serial/SerialTrainer.h"
+#include "serial_parallel/SerialParallelTrainer.h"
 #include "support/ProgramFixture.h"
 
 #include <QTextLayout>
@@ -33,16 +34,16 @@ class CaptionWrap : public ProgramFixture {};
 
 TEST_F(CaptionWrap, InstructionsBreakAsDesigned)
 {
-    Serie& serie = screen<Serie>(ScreenId::Serie);
-    sp& parallel = screen<sp>(ScreenId::sp);
+    SerialTrainer& serie = screen<SerialTrainer>(ScreenId::SerialTrainer);
+    SerialParallelTrainer& parallel = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
     const struct {
         const char* name;
         forms::Label* label;
         QStringList lines;
     } cases[] = {
-        {"serial Label2", serie.Label2, {"Puis validez avec", "Transfert - H - 4 fois."}},
-        {"serial Label3", serie.Label3, {"En cas d'erreur, faire", "une RAZ"}},
-        {"parallel Label3", parallel.Label3, {"En cas d'erreur faire", "une remise à  zéro", "(RAZ)"}},
+        {"serial Label2", serie.pulsesLabel, {"Puis validez avec", "Transfert - H - 4 fois."}},
+        {"serial Label3", serie.errorLabel, {"En cas d'erreur, faire", "une RAZ"}},
+        {"parallel Label3", parallel.errorLabel, {"En cas d'erreur faire", "une remise à  zéro", "(RAZ)"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -52,10 +53,10 @@ TEST_F(CaptionWrap, InstructionsBreakAsDesigned)
 
 TEST_F(CaptionWrap, EveryLineOfTheInstructionsFitsItsLabel)
 {
-    Serie& serie = screen<Serie>(ScreenId::Serie);
-    sp& parallel = screen<sp>(ScreenId::sp);
-    for (forms::Label* label : {serie.Label1, serie.Label2, serie.Label3, serie.Label4, parallel.Label1,
-                                parallel.Label2, parallel.Label3, parallel.Label4}) {
+    SerialTrainer& serie = screen<SerialTrainer>(ScreenId::SerialTrainer);
+    SerialParallelTrainer& parallel = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
+    for (forms::Label* label : {serie.enterWordLabel, serie.pulsesLabel, serie.errorLabel, serie.fourBitsLabel, parallel.enterWordLabel,
+                                parallel.pulsesLabel, parallel.errorLabel, parallel.fourBitsLabel}) {
         SCOPED_TRACE(label->caption().toStdString());
         const int lines = static_cast<int>(shownLines(label).size());
         EXPECT_LE(lines * QFontMetrics(label->font()).lineSpacing(), label->height());

@@ -8,6 +8,7 @@
 #include "forms/ScreenRegistry.h"
 #include "forms/Timer.h"
 #include "forms/Twips.h"
+#include "navigation/ScreenId.h"
 #include "support/Fakes.h"
 #include "support/VirtualClock.h"
 
@@ -280,7 +281,7 @@ public:
     bool visibleDuringLoad = true;
 
 protected:
-    void Form_Load() override
+    void onLoad() override
     {
         ++loads;
         visibleDuringLoad = isVisible();
@@ -291,9 +292,9 @@ class ScreenFixture : public ::testing::Test {
 protected:
     ScreenFixture()
     {
-        registry.define(ScreenId::pp, [](forms::Services& s) { return std::make_unique<ProbeScreen>(s); });
+        registry.define(ScreenId::ParallelRegister, [](forms::Services& s) { return std::make_unique<ProbeScreen>(s); });
     }
-    ProbeScreen& probe() { return static_cast<ProbeScreen&>(registry.screen(ScreenId::pp)); }
+    ProbeScreen& probe() { return static_cast<ProbeScreen&>(registry.screen(ScreenId::ParallelRegister)); }
 
     VirtualClock clock;
     RecordingMessageBox messageBox;
@@ -305,19 +306,19 @@ protected:
 
 TEST_F(ScreenFixture, CreatedOnFirstUseAndLoadedOnceBeforeItShows)
 {
-    EXPECT_EQ(registry.find(ScreenId::pp), nullptr);
-    registry.hide(ScreenId::pp);
-    EXPECT_EQ(registry.find(ScreenId::pp), nullptr);
+    EXPECT_EQ(registry.find(ScreenId::ParallelRegister), nullptr);
+    registry.hide(ScreenId::ParallelRegister);
+    EXPECT_EQ(registry.find(ScreenId::ParallelRegister), nullptr);
 
-    registry.show(ScreenId::pp);
+    registry.show(ScreenId::ParallelRegister);
     ProbeScreen& screen = probe();
     EXPECT_EQ(screen.loads, 1);
     EXPECT_FALSE(screen.visibleDuringLoad);
     EXPECT_TRUE(screen.isVisible());
 
-    registry.hide(ScreenId::pp);
+    registry.hide(ScreenId::ParallelRegister);
     EXPECT_FALSE(screen.isVisible());
-    registry.show(ScreenId::pp);
+    registry.show(ScreenId::ParallelRegister);
     EXPECT_EQ(&probe(), &screen);
     EXPECT_EQ(screen.loads, 1);
 }
@@ -345,9 +346,9 @@ public:
 
 TEST_F(ScreenFixture, AHiddenWindowKeepsItsFocusWhenTheWindowSystemActivatesIt)
 {
-    registry.define(ScreenId::sp, [](forms::Services& s) { return std::make_unique<FocusScreen>(s); });
-    auto& window = static_cast<FocusScreen&>(registry.screen(ScreenId::sp));
-    registry.show(ScreenId::sp);
+    registry.define(ScreenId::SerialParallelTrainer, [](forms::Services& s) { return std::make_unique<FocusScreen>(s); });
+    auto& window = static_cast<FocusScreen&>(registry.screen(ScreenId::SerialParallelTrainer));
+    registry.show(ScreenId::SerialParallelTrainer);
     ASSERT_EQ(window.focusWidget(), window.box);
 
     // Hidden from a pop-up menu's item, the window is activated again once
@@ -355,28 +356,28 @@ TEST_F(ScreenFixture, AHiddenWindowKeepsItsFocusWhenTheWindowSystemActivatesIt)
     // chain each time.
     for (int trip = 1; trip <= 2; ++trip) {
         SCOPED_TRACE(trip);
-        window.Hide();
+        window.hideScreen();
         QApplication::setActiveWindow(&window);
         EXPECT_EQ(window.focusWidget(), window.box);
         QApplication::setActiveWindow(nullptr);
-        window.Show();
+        window.showScreen();
         QApplication::setActiveWindow(&window);
         EXPECT_EQ(QApplication::focusWidget(), window.box);
     }
 
     // A focus that the program gives while the window is hidden stays.
-    window.Hide();
+    window.hideScreen();
     QApplication::setActiveWindow(&window);
     window.second->setFocus(Qt::OtherFocusReason);
     QApplication::setActiveWindow(nullptr);
-    window.Show();
+    window.showScreen();
     QApplication::setActiveWindow(&window);
     EXPECT_EQ(QApplication::focusWidget(), window.second);
 }
 
 TEST_F(ScreenFixture, TheCloseBoxDoesNotCloseTheWindowByItself)
 {
-    registry.show(ScreenId::pp);
+    registry.show(ScreenId::ParallelRegister);
     probe().close();
     EXPECT_TRUE(probe().isVisible());
 }

@@ -1,16 +1,17 @@
 // The main menu's, the About box's and the card's look: window sizes, the
 // column of buttons, colours and captions as the learner sees them.
 
-#include "Info.h"
-#include "Registre.h"
-#include "Suite.h"
+#include "main_menu/AboutBox.h"
+#include "main_menu/ComingSoonCard.h"
+#include "main_menu/MainMenu.h"
+#include "navigation/ScreenId.h"
 #include "support/ProgramFixture.h"
 
 #include <QMenuBar>
 
 class MainMenuLook : public ProgramFixture {
 protected:
-    Registre& menu() { return screen<Registre>(ScreenId::Registre); }
+    MainMenu& menu() { return screen<MainMenu>(ScreenId::MainMenu); }
     // A widget's rectangle in its window's client area.
     static QRect inClient(forms::Screen& s, QWidget* w)
     {
@@ -39,11 +40,11 @@ TEST_F(MainMenuLook, TheFourRegisterButtonsFormOneColumn)
         QRect place;
     };
     const Row rows[] = {
-        {menu().Command1, "Registre série/série", QRect(50, 98, 377, 33)},
-        {menu().Command3, "Registre série/parallèle", QRect(50, 140, 377, 33)},
-        {menu().Command2, "Registre parallèle/parallèle", QRect(50, 184, 377, 33)},
-        {menu().Command4, "", QRect(50, 224, 377, 33)},
-        {menu().Command5, "Quitter", QRect(200, 376, 81, 25)},
+        {menu().serialButton, "Registre série/série", QRect(50, 98, 377, 33)},
+        {menu().serialParallelButton, "Registre série/parallèle", QRect(50, 140, 377, 33)},
+        {menu().parallelButton, "Registre parallèle/parallèle", QRect(50, 184, 377, 33)},
+        {menu().blankButton, "", QRect(50, 224, 377, 33)},
+        {menu().quitButton, "Quitter", QRect(200, 376, 81, 25)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.caption);
@@ -64,14 +65,14 @@ TEST_F(MainMenuLook, TheFourRegisterButtonsLookAlikeWhereverTheyLieAndQuitterIsG
         const QRect r = inClient(menu(), button);
         return shot.copy(r.left(), r.top(), 3, r.height());
     };
-    const QImage first = edges(menu().Command1);
-    for (forms::CommandButton* button : {menu().Command3, menu().Command2, menu().Command4}) {
+    const QImage first = edges(menu().serialButton);
+    for (forms::CommandButton* button : {menu().serialParallelButton, menu().parallelButton, menu().blankButton}) {
         SCOPED_TRACE(button->text().toStdString());
         EXPECT_EQ(edges(button), first);
     }
     // "Quitter" keeps its grey face.
-    const QRect quitter = inClient(menu(), menu().Command5);
-    const QRect other = inClient(menu(), menu().Command3);
+    const QRect quitter = inClient(menu(), menu().quitButton);
+    const QRect other = inClient(menu(), menu().serialParallelButton);
     const QColor grey = shot.pixelColor(quitter.left() + 6, quitter.center().y());
     const QColor plain = shot.pixelColor(other.left() + 6, other.center().y());
     EXPECT_TRUE(grey.red() == grey.green() && grey.green() == grey.blue()) << grey.name().toStdString();
@@ -96,8 +97,8 @@ TEST_F(MainMenuLook, ColoursOfTheWindowTheTitleStripAndThePanel)
         EXPECT_EQ(shot.pixelColor(spot.at), spot.colour) << spot.at.x() << "," << spot.at.y();
     // The menu bar keeps the desktop's colour.
     EXPECT_NE(pixelAt(menu().menuBar(), {300, 5}), QColor(0xFF, 0xE0, 0xC0));
-    EXPECT_EQ(menu().Label1->caption(), QStringLiteral("TRAMELUNE A DECALAGE"));
-    EXPECT_EQ(menu().Label1->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xFF));
+    EXPECT_EQ(menu().titleLabel->caption(), QStringLiteral("TRAMELUNE A DECALAGE"));
+    EXPECT_EQ(menu().titleLabel->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xFF));
 }
 
 TEST_F(MainMenuLook, MenuBarEntries)
@@ -114,24 +115,24 @@ TEST_F(MainMenuLook, MenuBarEntries)
 
 TEST_F(MainMenuLook, AboutBoxTexts)
 {
-    registry.show(ScreenId::Info);
-    auto& info = screen<Info>(ScreenId::Info);
+    registry.show(ScreenId::AboutBox);
+    auto& info = screen<AboutBox>(ScreenId::AboutBox);
     EXPECT_EQ(info.windowTitle(), QStringLiteral("Tramelune"));
     EXPECT_EQ(info.client()->size(), QSize(375, 293));
-    EXPECT_EQ(info.Label1->caption(), QStringLiteral("TRAMELUNE A DECALAGE SERIE"));
-    EXPECT_EQ(info.Label2->caption(), QString(29, QLatin1Char('_')));
-    EXPECT_EQ(info.Command1->text(), QStringLiteral("OK"));
+    EXPECT_EQ(info.titleLabel->caption(), QStringLiteral("TRAMELUNE A DECALAGE SERIE"));
+    EXPECT_EQ(info.ruleLabel->caption(), QString(29, QLatin1Char('_')));
+    EXPECT_EQ(info.okButton->text(), QStringLiteral("OK"));
     EXPECT_EQ(pixelAt(info.client(), {5, 5}), QColor(0xC0, 0xC0, 0xC0));
     EXPECT_EQ(pixelAt(info.client(), {25, 200}), QColor(0xFF, 0xC0, 0x80));
 }
 
 TEST_F(MainMenuLook, CardWindow)
 {
-    registry.show(ScreenId::Suite);
-    auto& card = screen<Suite>(ScreenId::Suite);
+    registry.show(ScreenId::ComingSoonCard);
+    auto& card = screen<ComingSoonCard>(ScreenId::ComingSoonCard);
     EXPECT_EQ(card.windowTitle(), QStringLiteral("à suivre"));
     EXPECT_EQ(card.client()->size(), QSize(334, 274));
-    EXPECT_EQ(card.Command1->text(), QStringLiteral("OK"));
+    EXPECT_EQ(card.okButton->text(), QStringLiteral("OK"));
     // The card picture at the top left of the card box's inside.
-    EXPECT_EQ(card.Picture2->mapTo(card.client(), QPoint(2, 2)), QPoint(18 + 2 + 24 + 2, 14 + 2 + 32 + 2));
+    EXPECT_EQ(card.card->mapTo(card.client(), QPoint(2, 2)), QPoint(18 + 2 + 24 + 2, 14 + 2 + 32 + 2));
 }

@@ -2,12 +2,13 @@
 // action leaves visible, and that windows come back as they were left, the
 // keyboard focus included.
 
-#include "Info.h"
-#include "Registre.h"
-#include "Suite.h"
-#include "serial/AideReg.h"
-#include "serial/Serie.h"
-#include "serial_parallel/sp.h"
+#include "main_menu/AboutBox.h"
+#include "main_menu/ComingSoonCard.h"
+#include "main_menu/MainMenu.h"
+#include "navigation/ScreenId.h"
+#include "serial/SerialHelp.h"
+#include "serial/SerialTrainer.h"
+#include "serial_parallel/SerialParallelTrainer.h"
 #include "support/ProgramFixture.h"
 
 #include <QApplication>
@@ -22,52 +23,52 @@ class Navigation : public ProgramFixture {};
 TEST_F(Navigation, StartsOnTheMainMenuAlone)
 {
     start();
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::Registre});
-    EXPECT_FALSE(exists(ScreenId::Serie));
-    EXPECT_FALSE(exists(ScreenId::sp));
+    EXPECT_EQ(visibleScreens(), Screens{ScreenId::MainMenu});
+    EXPECT_FALSE(exists(ScreenId::SerialTrainer));
+    EXPECT_FALSE(exists(ScreenId::SerialParallelTrainer));
 }
 
 TEST_F(Navigation, BothUnbuiltKindsOpenTheSameCardWhoseOkLeadsBack)
 {
     start();
-    auto& menu = screen<Registre>(ScreenId::Registre);
-    for (QWidget* button : {static_cast<QWidget*>(menu.Command2), static_cast<QWidget*>(menu.Command4)}) {
+    auto& menu = screen<MainMenu>(ScreenId::MainMenu);
+    for (QWidget* button : {static_cast<QWidget*>(menu.parallelButton), static_cast<QWidget*>(menu.blankButton)}) {
         click(button);
-        EXPECT_EQ(visibleScreens(), Screens{ScreenId::Suite});
-        click(screen<Suite>(ScreenId::Suite).Command1);
-        EXPECT_EQ(visibleScreens(), Screens{ScreenId::Registre});
+        EXPECT_EQ(visibleScreens(), Screens{ScreenId::ComingSoonCard});
+        click(screen<ComingSoonCard>(ScreenId::ComingSoonCard).okButton);
+        EXPECT_EQ(visibleScreens(), Screens{ScreenId::MainMenu});
     }
 }
 
 TEST_F(Navigation, QuitterEndsTheProgram)
 {
     start();
-    click(screen<Registre>(ScreenId::Registre).Command5);
+    click(screen<MainMenu>(ScreenId::MainMenu).quitButton);
     EXPECT_EQ(programEnd.ended, 1);
 }
 
 TEST_F(Navigation, MenuQuitterEndsTheProgram)
 {
     start();
-    chooseMenu(screen<Registre>(ScreenId::Registre), QStringLiteral("Fichier"), QStringLiteral("Quitter"));
+    chooseMenu(screen<MainMenu>(ScreenId::MainMenu), QStringLiteral("Fichier"), QStringLiteral("Quitter"));
     EXPECT_EQ(programEnd.ended, 1);
 }
 
 TEST_F(Navigation, AboutFromTheMainMenuLeadsToTheSerialTrainer)
 {
     start();
-    chooseMenu(screen<Registre>(ScreenId::Registre), QStringLiteral("à propos"));
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::Info});
-    click(screen<Info>(ScreenId::Info).Command1);
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::Serie});
+    chooseMenu(screen<MainMenu>(ScreenId::MainMenu), QStringLiteral("à propos"));
+    EXPECT_EQ(visibleScreens(), Screens{ScreenId::AboutBox});
+    click(screen<AboutBox>(ScreenId::AboutBox).okButton);
+    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
 }
 
 TEST_F(Navigation, ATrainerComesBackWithTheFocusItHadHoweverItWasLeft)
 {
     start();
-    auto& menu = screen<Registre>(ScreenId::Registre);
-    auto& serie = screen<Serie>(ScreenId::Serie);
-    auto& trainer = screen<sp>(ScreenId::sp);
+    auto& menu = screen<MainMenu>(ScreenId::MainMenu);
+    auto& serie = screen<SerialTrainer>(ScreenId::SerialTrainer);
+    auto& trainer = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
     struct Trip {
         const char* name;
         forms::Screen* window;
@@ -76,22 +77,22 @@ TEST_F(Navigation, ATrainerComesBackWithTheFocusItHadHoweverItWasLeft)
         QWidget* toMainMenu; // the trainer's "Menu", for the next trip
     };
     const Trip trips[] = {
-        {"Série, Fichier > Menu", &serie, [&] { click(menu.Command1); },
+        {"Série, Fichier > Menu", &serie, [&] { click(menu.serialButton); },
          [&] { chooseMenu(serie, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
-         [&] { click(menu.Command1); }, serie.mot, serie.men},
-        {"Série, Aide and OK", &serie, [&] { click(menu.Command1); },
+         [&] { click(menu.serialButton); }, serie.wordBox, serie.menuButton},
+        {"Série, Aide and OK", &serie, [&] { click(menu.serialButton); },
          [&] { chooseMenu(serie, QStringLiteral("Aide")); },
-         [&] { click(screen<AideReg>(ScreenId::AideReg).Command1); }, serie.mot, serie.men},
-        {"Série, à propos... and OK", &serie, [&] { click(menu.Command1); },
+         [&] { click(screen<SerialHelp>(ScreenId::SerialHelp).okButton); }, serie.wordBox, serie.menuButton},
+        {"Série, à propos... and OK", &serie, [&] { click(menu.serialButton); },
          [&] { chooseMenu(serie, QStringLiteral("à propos...")); },
-         [&] { click(screen<Info>(ScreenId::Info).Command1); }, serie.mot, serie.men},
-        {"Série, the Menu button", &serie, [&] { click(menu.Command1); }, [&] { click(serie.men); },
-         [&] { click(menu.Command1); }, serie.men, serie.men},
-        {"sp, Fichier > Menu", &trainer, [&] { click(menu.Command3); },
+         [&] { click(screen<AboutBox>(ScreenId::AboutBox).okButton); }, serie.wordBox, serie.menuButton},
+        {"Série, the Menu button", &serie, [&] { click(menu.serialButton); }, [&] { click(serie.menuButton); },
+         [&] { click(menu.serialButton); }, serie.menuButton, serie.menuButton},
+        {"sp, Fichier > Menu", &trainer, [&] { click(menu.serialParallelButton); },
          [&] { chooseMenu(trainer, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
-         [&] { click(menu.Command3); }, trainer.mot, trainer.men},
-        {"sp, the Menu button", &trainer, [&] { click(menu.Command3); }, [&] { click(trainer.men); },
-         [&] { click(menu.Command3); }, trainer.men, trainer.men},
+         [&] { click(menu.serialParallelButton); }, trainer.wordBox, trainer.menuButton},
+        {"sp, the Menu button", &trainer, [&] { click(menu.serialParallelButton); }, [&] { click(trainer.menuButton); },
+         [&] { click(menu.serialParallelButton); }, trainer.menuButton, trainer.menuButton},
     };
     for (const Trip& trip : trips) {
         SCOPED_TRACE(trip.name);

@@ -5,11 +5,12 @@
 // another ratio draws its pictures anew for it, on two screens of ratio 1
 // and 2 (see CMakeLists.txt).
 
-#include "Suite.h"
 #include "forms/Pictures.h"
-#include "parallel/pp.h"
-#include "serial/Serie.h"
-#include "serial_parallel/sp.h"
+#include "main_menu/ComingSoonCard.h"
+#include "navigation/ScreenId.h"
+#include "parallel/ParallelRegister.h"
+#include "serial/SerialTrainer.h"
+#include "serial_parallel/SerialParallelTrainer.h"
 #include "support/ProgramFixture.h"
 
 #include <QGuiApplication>
@@ -72,8 +73,8 @@ protected:
 
 TEST_F(DrawnAtTheScreensRatio, SerialTrainer)
 {
-    Serie& s = shown<Serie>(ScreenId::Serie);
-    QWidget* diagram = s.Picture1->inside();
+    SerialTrainer& s = shown<SerialTrainer>(ScreenId::SerialTrainer);
+    QWidget* diagram = s.diagram->inside();
     // The block with its lettering; the flip-flops under the cells'
     // digits; every lamp and the cells, all at first display.
     for (const Drawn& d : {
@@ -89,8 +90,8 @@ TEST_F(DrawnAtTheScreensRatio, SerialTrainer)
 
 TEST_F(DrawnAtTheScreensRatio, SerialInParallelOutTrainer)
 {
-    sp& s = shown<sp>(ScreenId::sp);
-    QWidget* diagram = s.Picture1->inside();
+    SerialParallelTrainer& s = shown<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
+    QWidget* diagram = s.diagram->inside();
     for (const Drawn& d : {
              Drawn{"the titles", diagram, "sp-diagram.svg", {0, 0}, {0, 0, 180, 30}},
              Drawn{"the gates", diagram, "sp-diagram.svg", {0, 0}, {100, 150, 246, 50}},
@@ -103,12 +104,12 @@ TEST_F(DrawnAtTheScreensRatio, SerialInParallelOutTrainer)
 
 TEST_F(DrawnAtTheScreensRatio, ParallelRegisterAndCard)
 {
-    pp& p = shown<pp>(ScreenId::pp);
-    Suite& card = shown<Suite>(ScreenId::Suite);
+    ParallelRegister& p = shown<ParallelRegister>(ScreenId::ParallelRegister);
+    ComingSoonCard& card = shown<ComingSoonCard>(ScreenId::ComingSoonCard);
     for (const Drawn& d : {
-             Drawn{"the parallel block", p.Picture1->inside(), "pp-diagram.svg", {0, 0}, {0, 0, 365, 130}},
-             Drawn{"lamp E4", p.Picture1->inside(), "pp-lamp-lit.svg", {60, 176}, {0, 0, 16, 16}},
-             Drawn{"the card", card.Picture2->inside(), "card.svg", {0, 0}, {0, 0, 220, 150}},
+             Drawn{"the parallel block", p.diagram->inside(), "pp-diagram.svg", {0, 0}, {0, 0, 365, 130}},
+             Drawn{"lamp E4", p.diagram->inside(), "pp-lamp-lit.svg", {60, 176}, {0, 0, 16, 16}},
+             Drawn{"the card", card.card->inside(), "card.svg", {0, 0}, {0, 0, 220, 150}},
          })
         expectDrawnAtTheScreensRatio(d);
 }
@@ -120,8 +121,8 @@ TEST_F(MovedToAnotherScreen, ItsPicturesAreRenderedAgainForThatScreensRatio)
     const QList<QScreen*> screens = QGuiApplication::screens();
     if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio())
         GTEST_SKIP() << "needs two screens of different ratios";
-    Serie& s = shown<Serie>(ScreenId::Serie);
-    QWidget* diagram = s.Picture1->inside();
+    SerialTrainer& s = shown<SerialTrainer>(ScreenId::SerialTrainer);
+    QWidget* diagram = s.diagram->inside();
     const Drawn drawn[] = {
         {"the block", diagram, "serie-diagram.svg", {0, 0}, {140, 0, 250, 60}},
         {"the clock lamp", diagram, "lamp-unlit.svg", {48, 192}, {0, 0, 12, 12}},

@@ -6,9 +6,10 @@
 // status or read line named after what they are; at first display, after
 // pulses, after a read and after a reset.
 
-#include "SerieFixture.h"
-#include "SpFixture.h"
-#include "parallel/pp.h"
+#include "navigation/ScreenId.h"
+#include "parallel/ParallelRegister.h"
+#include "SerialFixture.h"
+#include "SerialParallelFixture.h"
 
 #include <QAccessible>
 
@@ -110,11 +111,11 @@ void press(QWidget* window, const char* what)
 
 // ---------------------------------------------------------------- Série
 
-class SerieHeard : public SerieFixture {};
+class SerieHeard : public SerialFixture {};
 
 TEST_F(SerieHeard, AtFirstDisplayEveryCellIsZeroAndOnlyTheClockAndResetAreButtons)
 {
-    Serie& s = open();
+    SerialTrainer& s = open();
     expectHeard(&s, {
         {"Cellule 3", "Cellule 3 : 0, static"},
         {"Cellule 2", "Cellule 2 : 0, static"},
@@ -137,9 +138,9 @@ TEST_F(SerieHeard, AtFirstDisplayEveryCellIsZeroAndOnlyTheClockAndResetAreButton
 
 TEST_F(SerieHeard, PulsesAreHeardInTheCellsTheLampsAndTheCount)
 {
-    Serie& s = open();
+    SerialTrainer& s = open();
     type(QStringLiteral("1011"));
-    click(s.hw);
+    click(s.clockUnlit);
     advance(200);
     // Lit, the clock lamp takes no click: it is no button meanwhile.
     expectHeard(&s, {{"Horloge H", "Horloge H : allumée, static"}});
@@ -164,10 +165,10 @@ TEST_F(SerieHeard, PulsesAreHeardInTheCellsTheLampsAndTheCount)
 
 TEST_F(SerieHeard, AResetIsHeardClearedWithItsStatusAndABlankCount)
 {
-    Serie& s = open();
+    SerialTrainer& s = open();
     type(QStringLiteral("1011"));
     pulses(4);
-    click(s.razw);
+    click(s.resetUnlit);
     advance(200);
     expectHeard(&s, {{"RAZ", "RAZ : allumée, static"}});
     advance(200);
@@ -188,7 +189,7 @@ TEST_F(SerieHeard, AResetIsHeardClearedWithItsStatusAndABlankCount)
 // anyway does nothing.
 TEST_F(SerieHeard, PressingTheClockLampRunsAPulseAsAClickDoes)
 {
-    Serie& s = open();
+    SerialTrainer& s = open();
     type(QStringLiteral("1011"));
     press(&s, "Horloge H");
     EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n=0 st= mot=1011 locked");
@@ -206,7 +207,7 @@ TEST_F(SerieHeard, PressingTheClockLampRunsAPulseAsAClickDoes)
 
 TEST_F(SerieHeard, StaticLampsAndCellsHaveNoAction)
 {
-    Serie& s = open();
+    SerialTrainer& s = open();
     type(QStringLiteral("1011"));
     pulses(1);
     for (const char* what : {"Entrée série", "Sortie série", "Cellule 3", "Cellule 0"}) {
@@ -222,11 +223,11 @@ TEST_F(SerieHeard, StaticLampsAndCellsHaveNoAction)
 
 // ---------------------------------------------------------------- sp
 
-class SpHeard : public SpFixture {};
+class SpHeard : public SerialParallelFixture {};
 
 TEST_F(SpHeard, AtFirstDisplayEveryLampIsOutAndClockResetAndReadAreButtons)
 {
-    sp& s = openSp();
+    SerialParallelTrainer& s = openSp();
     expectHeard(&s, {
         {"Horloge H", "Horloge H : éteinte, button, Press"},
         {"RAZ", "RAZ : éteinte, button, Press"},
@@ -251,10 +252,10 @@ TEST_F(SpHeard, AtFirstDisplayEveryLampIsOutAndClockResetAndReadAreButtons)
 
 TEST_F(SpHeard, AReadIsHeardOnTheOutputsAndTheReadLine)
 {
-    sp& s = openSp();
-    typeText(s.mot, QStringLiteral("1011"));
+    SerialParallelTrainer& s = openSp();
+    typeText(s.wordBox, QStringLiteral("1011"));
     for (int i = 0; i < 4; ++i) {
-        click(s.hw);
+        click(s.clockUnlit);
         advance(400);
     }
     expectHeard(&s, {{"Entrée", "Entrée : allumée, static"}, {"Impulsions", "Impulsions : 4, static"}});
@@ -287,23 +288,23 @@ TEST_F(SpHeard, AReadIsHeardOnTheOutputsAndTheReadLine)
 // out, as they are seen.
 TEST_F(SpHeard, AnOutputIsHeardAsItsFrontPictureWhenBothAreVisible)
 {
-    sp& s = openSp();
-    typeText(s.mot, QStringLiteral("1011"));
-    click(s.razw);
+    SerialParallelTrainer& s = openSp();
+    typeText(s.wordBox, QStringLiteral("1011"));
+    click(s.resetUnlit);
     advance(400); // the reset keeps the stored characters
-    typeText(s.mot, QStringLiteral("1"));
+    typeText(s.wordBox, QStringLiteral("1"));
     for (int i = 0; i < 4; ++i) {
-        click(s.hw);
+        click(s.clockUnlit);
         advance(400);
     }
-    click(s.lw);
+    click(s.readUnlit);
     advance(400);
     ASSERT_EQ(view(), "..E.4.21 n=4 r=1011 []");
     expectHeard(&s, {{"S1", "S1 : allumée, static"}, {"S3", "S3 : éteinte, static"}});
     // The first change after a pulse is the program's; the next three are
     // counted, and the fourth counted change stores the word.
-    typeText(s.mot, QStringLiteral("0110"));
-    ASSERT_TRUE(s.s1r->shown() && s.s1w->shown());
+    typeText(s.wordBox, QStringLiteral("0110"));
+    ASSERT_TRUE(s.output1Lit->shown() && s.output1Unlit->shown());
     expectHeard(&s, {
         {"S4", "S4 : éteinte, static"},
         {"S3", "S3 : éteinte, static"},
@@ -318,8 +319,8 @@ class PpHeard : public ProgramFixture {};
 
 TEST_F(PpHeard, EveryLampIsHeardLitAndNoneIsAButton)
 {
-    registry.show(ScreenId::pp);
-    pp& w = screen<pp>(ScreenId::pp);
+    registry.show(ScreenId::ParallelRegister);
+    ParallelRegister& w = screen<ParallelRegister>(ScreenId::ParallelRegister);
     expectHeard(&w, {
         {"Entrée E4", "Entrée E4 : allumée, static"}, {"Entrée E3", "Entrée E3 : allumée, static"},
         {"Entrée E2", "Entrée E2 : allumée, static"}, {"Entrée E1", "Entrée E1 : allumée, static"},

@@ -21,17 +21,18 @@
 // The long run, in a Release or RelWithDebInfo build:
 //   TRAMELUNE_SOAK_STEPS=100000 TRAMELUNE_SOAK_SEED=7 build-rel/tests/tramelune_tests --gtest_filter='Soak.*'
 
-#include "Info.h"
-#include "Registre.h"
-#include "Suite.h"
-#include "common/ValidationMessage.h"
-#include "parallel/pp.h"
-#include "serial/AideReg.h"
-#include "serial/Serie.h"
-#include "serial_parallel/Aide_sp.h"
-#include "serial_parallel/sp.h"
+#include "main_menu/AboutBox.h"
+#include "main_menu/ComingSoonCard.h"
+#include "main_menu/MainMenu.h"
+#include "navigation/ScreenId.h"
+#include "parallel/ParallelRegister.h"
+#include "serial/SerialHelp.h"
+#include "serial/SerialTrainer.h"
+#include "serial_parallel/SerialParallelHelp.h"
+#include "serial_parallel/SerialParallelTrainer.h"
 #include "support/ProgramFixture.h"
 #include "support/TrainerModel.h"
+#include "trainer/ValidationMessage.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -63,14 +64,14 @@ std::uint64_t envNumber(const char* name, std::uint64_t fallback)
 const char* nameOf(ScreenId id)
 {
     switch (id) {
-    case ScreenId::Registre: return "Registre";
-    case ScreenId::Info: return "Info";
-    case ScreenId::Suite: return "Suite";
-    case ScreenId::Serie: return "Serie";
-    case ScreenId::AideReg: return "AideReg";
-    case ScreenId::sp: return "sp";
-    case ScreenId::Aide_sp: return "Aide_sp";
-    case ScreenId::pp: return "pp";
+    case ScreenId::MainMenu: return "Registre";
+    case ScreenId::AboutBox: return "Info";
+    case ScreenId::ComingSoonCard: return "Suite";
+    case ScreenId::SerialTrainer: return "Serie";
+    case ScreenId::SerialHelp: return "AideReg";
+    case ScreenId::SerialParallelTrainer: return "sp";
+    case ScreenId::SerialParallelHelp: return "Aide_sp";
+    case ScreenId::ParallelRegister: return "pp";
     }
     return "?";
 }
@@ -172,10 +173,10 @@ public:
         : random_(seed), seed_(seed), sequence_(sequence)
     {
         start();
-        shown_ = {ScreenId::Registre};
+        shown_ = {ScreenId::MainMenu};
         if (withParallel) {
-            registry.show(ScreenId::pp);
-            shown_.insert(ScreenId::pp);
+            registry.show(ScreenId::ParallelRegister);
+            shown_.insert(ScreenId::ParallelRegister);
         }
         mayOpenParallel_ = withParallel;
         hookAdvances_ = random_.chance(60);
@@ -275,7 +276,7 @@ private:
     {
         std::vector<ScreenId> weighted;
         for (ScreenId id : shown_) {
-            const int weight = (id == ScreenId::Serie || id == ScreenId::sp) ? 6 : 1;
+            const int weight = (id == ScreenId::SerialTrainer || id == ScreenId::SerialParallelTrainer) ? 6 : 1;
             for (int i = 0; i < weight; ++i)
                 weighted.push_back(id);
         }
@@ -287,31 +288,31 @@ private:
     {
         if (!hit)
             return {};
-        if (auto* r = find<Registre>(ScreenId::Registre)) {
-            if (hit == r->Command1) return leaveFor(ScreenId::Serie);
-            if (hit == r->Command3) return leaveFor(ScreenId::sp);
-            if (hit == r->Command2 || hit == r->Command4) return leaveFor(ScreenId::Suite);
-            if (hit == r->Command5) return kEnds;
+        if (auto* r = find<MainMenu>(ScreenId::MainMenu)) {
+            if (hit == r->serialButton) return leaveFor(ScreenId::SerialTrainer);
+            if (hit == r->serialParallelButton) return leaveFor(ScreenId::SerialParallelTrainer);
+            if (hit == r->parallelButton || hit == r->blankButton) return leaveFor(ScreenId::ComingSoonCard);
+            if (hit == r->quitButton) return kEnds;
         }
-        if (auto* s = find<Serie>(ScreenId::Serie)) {
-            if (hit == s->men) return leaveFor(ScreenId::Registre);
-            if (hit == s->quitt) return kEnds;
+        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer)) {
+            if (hit == s->menuButton) return leaveFor(ScreenId::MainMenu);
+            if (hit == s->quitButton) return kEnds;
         }
-        if (auto* s = find<sp>(ScreenId::sp)) {
-            if (hit == s->men) return leaveFor(ScreenId::Registre);
-            if (hit == s->quitt) return kEnds;
+        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer)) {
+            if (hit == s->menuButton) return leaveFor(ScreenId::MainMenu);
+            if (hit == s->quitButton) return kEnds;
         }
-        if (auto* i = find<Info>(ScreenId::Info); i && hit == i->Command1)
-            return leaveFor(ScreenId::Serie);
-        if (auto* i = find<Suite>(ScreenId::Suite); i && hit == i->Command1)
-            return leaveFor(ScreenId::Registre);
-        if (auto* a = find<AideReg>(ScreenId::AideReg); a && hit == a->Command1)
-            return leaveFor(ScreenId::Serie);
-        if (auto* a = find<Aide_sp>(ScreenId::Aide_sp); a && hit == a->Command1)
-            return leaveFor(ScreenId::sp);
-        if (auto* p = find<pp>(ScreenId::pp)) {
-            if (hit == p->Quit) return kEnds;
-            if (hit == p->Menu) return leaveFor(ScreenId::Registre);
+        if (auto* i = find<AboutBox>(ScreenId::AboutBox); i && hit == i->okButton)
+            return leaveFor(ScreenId::SerialTrainer);
+        if (auto* i = find<ComingSoonCard>(ScreenId::ComingSoonCard); i && hit == i->okButton)
+            return leaveFor(ScreenId::MainMenu);
+        if (auto* a = find<SerialHelp>(ScreenId::SerialHelp); a && hit == a->okButton)
+            return leaveFor(ScreenId::SerialTrainer);
+        if (auto* a = find<SerialParallelHelp>(ScreenId::SerialParallelHelp); a && hit == a->okButton)
+            return leaveFor(ScreenId::SerialParallelTrainer);
+        if (auto* p = find<ParallelRegister>(ScreenId::ParallelRegister)) {
+            if (hit == p->quitButton) return kEnds;
+            if (hit == p->menuButton) return leaveFor(ScreenId::MainMenu);
         }
         return Effect{};
     }
@@ -319,14 +320,14 @@ private:
     static Effect closeBoxEffect(ScreenId id)
     {
         switch (id) {
-        case ScreenId::Registre:
-        case ScreenId::Serie:
-        case ScreenId::sp:
-        case ScreenId::pp: return kEnds;
-        case ScreenId::Info:
-        case ScreenId::AideReg: return leaveFor(ScreenId::Serie);
-        case ScreenId::Suite: return leaveFor(ScreenId::Registre);
-        case ScreenId::Aide_sp: return leaveFor(ScreenId::sp);
+        case ScreenId::MainMenu:
+        case ScreenId::SerialTrainer:
+        case ScreenId::SerialParallelTrainer:
+        case ScreenId::ParallelRegister: return kEnds;
+        case ScreenId::AboutBox:
+        case ScreenId::SerialHelp: return leaveFor(ScreenId::SerialTrainer);
+        case ScreenId::ComingSoonCard: return leaveFor(ScreenId::MainMenu);
+        case ScreenId::SerialParallelHelp: return leaveFor(ScreenId::SerialParallelTrainer);
         }
         return {};
     }
@@ -336,19 +337,19 @@ private:
         const QString file = QStringLiteral("Fichier");
         const QString quit = QStringLiteral("Quitter");
         switch (id) {
-        case ScreenId::Registre:
+        case ScreenId::MainMenu:
             // Its Fichier > Quitter ends the program too.
-            return {{file, quit, kEnds}, {QStringLiteral("à propos"), {}, leaveFor(ScreenId::Info)}};
-        case ScreenId::Serie:
-            return {{file, QStringLiteral("Menu"), leaveFor(ScreenId::Registre)},
+            return {{file, quit, kEnds}, {QStringLiteral("à propos"), {}, leaveFor(ScreenId::AboutBox)}};
+        case ScreenId::SerialTrainer:
+            return {{file, QStringLiteral("Menu"), leaveFor(ScreenId::MainMenu)},
                     {file, quit, kEnds},
-                    {QStringLiteral("Aide"), {}, leaveFor(ScreenId::AideReg)},
-                    {QStringLiteral("à propos..."), {}, leaveFor(ScreenId::Info)}};
-        case ScreenId::sp:
-            return {{file, QStringLiteral("Menu"), leaveFor(ScreenId::Registre)},
+                    {QStringLiteral("Aide"), {}, leaveFor(ScreenId::SerialHelp)},
+                    {QStringLiteral("à propos..."), {}, leaveFor(ScreenId::AboutBox)}};
+        case ScreenId::SerialParallelTrainer:
+            return {{file, QStringLiteral("Menu"), leaveFor(ScreenId::MainMenu)},
                     {file, quit, kEnds},
-                    {QStringLiteral("Aide"), {}, alsoShow(ScreenId::Aide_sp)},
-                    {QStringLiteral("à propos..."), {}, alsoShow(ScreenId::Info)}};
+                    {QStringLiteral("Aide"), {}, alsoShow(ScreenId::SerialParallelHelp)},
+                    {QStringLiteral("à propos..."), {}, alsoShow(ScreenId::AboutBox)}};
         default: return {};
         }
     }
@@ -389,7 +390,7 @@ private:
     void actOn(ScreenId id)
     {
         forms::Screen& window = *registry.find(id);
-        const bool trainer = id == ScreenId::Serie || id == ScreenId::sp;
+        const bool trainer = id == ScreenId::SerialTrainer || id == ScreenId::SerialParallelTrainer;
         // A diligent learner mostly stays on the exercise.
         const int roll = trainer && !random_.chance(offExercise_) ? 99 : random_.below(100);
         if (roll < 2) {
@@ -412,14 +413,14 @@ private:
                 return;
             }
         }
-        if (roll < 16 || (id != ScreenId::Serie && id != ScreenId::sp)) {
+        if (roll < 16 || (id != ScreenId::SerialTrainer && id != ScreenId::SerialParallelTrainer)) {
             clickAnywhere(window, id);
             return;
         }
-        if (id == ScreenId::Serie)
-            trainerAction(id, window, *find<Serie>(id)->mot, find<Serie>(id)->hw, find<Serie>(id)->razw, nullptr);
+        if (id == ScreenId::SerialTrainer)
+            trainerAction(id, window, *find<SerialTrainer>(id)->wordBox, find<SerialTrainer>(id)->clockUnlit, find<SerialTrainer>(id)->resetUnlit, nullptr);
         else
-            trainerAction(id, window, *find<sp>(id)->mot, find<sp>(id)->hw, find<sp>(id)->razw, find<sp>(id)->lw);
+            trainerAction(id, window, *find<SerialParallelTrainer>(id)->wordBox, find<SerialParallelTrainer>(id)->clockUnlit, find<SerialParallelTrainer>(id)->resetUnlit, find<SerialParallelTrainer>(id)->readUnlit);
     }
 
     // A click on any control of the window, lit lamp pictures and hidden
@@ -457,18 +458,18 @@ private:
     void tellModelOfClick(QWidget* hit)
     {
         syncModel();
-        if (auto* s = find<Serie>(ScreenId::Serie)) {
-            if (hit == s->hw || hit == s->hr)
-                return model_.click(Trainer::Serie, LampPlace::Clock);
-            if (hit == s->razw || hit == s->razr)
-                return model_.click(Trainer::Serie, LampPlace::Reset);
+        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer)) {
+            if (hit == s->clockUnlit || hit == s->clockLit)
+                return model_.click(Trainer::SerialTrainer, LampPlace::Clock);
+            if (hit == s->resetUnlit || hit == s->resetLit)
+                return model_.click(Trainer::SerialTrainer, LampPlace::Reset);
         }
-        if (auto* s = find<sp>(ScreenId::sp)) {
-            if (hit == s->hw || hit == s->hr)
+        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer)) {
+            if (hit == s->clockUnlit || hit == s->clockLit)
                 return model_.click(Trainer::Sp, LampPlace::Clock);
-            if (hit == s->razw || hit == s->razr)
+            if (hit == s->resetUnlit || hit == s->resetLit)
                 return model_.click(Trainer::Sp, LampPlace::Reset);
-            if (hit == s->lw || hit == s->lr)
+            if (hit == s->readUnlit || hit == s->readLit)
                 return model_.click(Trainer::Sp, LampPlace::Read);
         }
     }
@@ -662,8 +663,8 @@ private:
 
     Trainer trainerOf(const forms::TextBox& box)
     {
-        const Serie* s = find<Serie>(ScreenId::Serie);
-        return s && s->mot == &box ? Trainer::Serie : Trainer::Sp;
+        const SerialTrainer* s = find<SerialTrainer>(ScreenId::SerialTrainer);
+        return s && s->wordBox == &box ? Trainer::SerialTrainer : Trainer::Sp;
     }
 
     // An edit of the box; a locked box must refuse it. The model is told the
@@ -757,7 +758,7 @@ private:
         expect(actualShown() == shown_,
                "windows shown " + names(actualShown()) + ", navigation implies " + names(shown_));
         if (!mayOpenParallel_)
-            expect(!exists(ScreenId::pp), "the parallel register window was created");
+            expect(!exists(ScreenId::ParallelRegister), "the parallel register window was created");
         syncModel();
         const std::vector<std::string> wrong = differences(model_);
         if (!wrong.empty()) {
@@ -766,9 +767,9 @@ private:
                 all += "\n    " + w;
             violation(all);
         }
-        if (auto* s = find<Serie>(ScreenId::Serie))
+        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer))
             checkSerie(*s);
-        if (auto* s = find<sp>(ScreenId::sp))
+        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer))
             checkSp(*s);
 
         if (clock.now() - lastActionAt_ >= 1000) {
@@ -777,19 +778,19 @@ private:
         }
         if (resetJustRan_) {
             ++reached_.resetLooks;
-            if (*resetJustRan_ == ScreenId::Serie)
-                checkSerieResetLook(*find<Serie>(ScreenId::Serie), QString(), "after RAZ");
+            if (*resetJustRan_ == ScreenId::SerialTrainer)
+                checkSerieResetLook(*find<SerialTrainer>(ScreenId::SerialTrainer), QString(), "after RAZ");
             else
-                checkSpResetLook(*find<sp>(ScreenId::sp));
+                checkSpResetLook(*find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer));
             resetJustRan_.reset();
         }
     }
 
     void syncModel()
     {
-        if (exists(ScreenId::Serie) && !model_.exists(Trainer::Serie))
-            model_.create(Trainer::Serie);
-        if (exists(ScreenId::sp) && !model_.exists(Trainer::Sp))
+        if (exists(ScreenId::SerialTrainer) && !model_.exists(Trainer::SerialTrainer))
+            model_.create(Trainer::SerialTrainer);
+        if (exists(ScreenId::SerialParallelTrainer) && !model_.exists(Trainer::Sp))
             model_.create(Trainer::Sp);
     }
 
@@ -821,23 +822,23 @@ private:
         check("the time", clock.now(), m.now());
         check("the number of timers ticking", clock.running(), m.runningTimers());
         check("the number of messages", static_cast<int>(messageBox.shown.size()), m.messages);
-        if (auto* s = find<Serie>(ScreenId::Serie); s && m.serie) {
-            const TrainerModel::Serie& e = *m.serie;
+        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer); s && m.serie) {
+            const TrainerModel::SerialTrainer& e = *m.serie;
             for (int k = 0; k < 4; ++k)
-                check("Serie: cell " + std::to_string(k), seenPair(s->cell[k]->zero(), s->cell[k]->one()), e.cell(k));
+                check("Serie: cell " + std::to_string(k), seenPair(s->cells[k]->zero(), s->cells[k]->one()), e.cell(k));
             check("Serie: the input lamp", seenLamp(*s->inputLamp), int(e.inputLit));
             check("Serie: the output lamp", seenLamp(*s->outputLamp), int(e.outputLit));
             check("Serie: the clock lamp", seenLamp(*s->clockLamp), int(e.clockLit));
             check("Serie: the RAZ lamp", seenLamp(*s->resetLamp), int(e.resetLit));
-            check("Serie: Label5", s->Label5->caption(), e.label5);
-            check("Serie: Label6", s->Label6->caption(), e.label6);
-            check("Serie: the clock timer ticking", s->Timer1.ticking(), m.ticking(TrainerModel::SerieClock));
-            check("Serie: the reset timer ticking", s->Timer2.ticking(), m.ticking(TrainerModel::SerieReset));
+            check("Serie: Label5", s->statusLabel->caption(), e.label5);
+            check("Serie: Label6", s->pulseCountLabel->caption(), e.label6);
+            check("Serie: the clock timer ticking", s->clockTimer.ticking(), m.ticking(TrainerModel::SerieClock));
+            check("Serie: the reset timer ticking", s->resetTimer.ticking(), m.ticking(TrainerModel::SerieReset));
             check("Serie: pulseCount", s->pulseCount, e.pulseCount);
             check("Serie: tickCount", s->tickCount, e.tickCount);
-            compareWord(out, "Serie: ", *s->word, *s->mot, e.word);
+            compareWord(out, "Serie: ", *s->word, *s->wordBox, e.word);
         }
-        if (auto* s = find<sp>(ScreenId::sp); s && m.sp) {
+        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer); s && m.sp) {
             const TrainerModel::Sp& e = *m.sp;
             check("sp: the input lamp", seenLamp(*s->inputLamp), int(e.inputLit));
             check("sp: the clock lamp", seenLamp(*s->clockLamp), int(e.clockLit));
@@ -845,22 +846,22 @@ private:
             check("sp: the read lamp", seenLamp(*s->readLamp), int(e.readLit));
             // Both ways: lit exactly where the model has it lit.
             for (int n = 1; n <= 4; ++n)
-                check("sp: output S" + std::to_string(n), seenLamp(s->output(n)),
+                check("sp: output S" + std::to_string(n), seenLamp(s->outputLamp(n)),
                       int(e.outputLit[static_cast<size_t>(n - 1)]));
-            check("sp: Label5", s->Label5->caption(), e.label5);
-            check("sp: Label6", s->Label6->caption(), e.label6);
-            check("sp: the clock timer ticking", s->Timer1.ticking(), m.ticking(TrainerModel::SpClock));
-            check("sp: the reset timer ticking", s->Timer2.ticking(), m.ticking(TrainerModel::SpReset));
-            check("sp: the read timer ticking", s->Timer3.ticking(), m.ticking(TrainerModel::SpRead));
+            check("sp: Label5", s->readLabel->caption(), e.label5);
+            check("sp: Label6", s->pulseCountLabel->caption(), e.label6);
+            check("sp: the clock timer ticking", s->clockTimer.ticking(), m.ticking(TrainerModel::SpClock));
+            check("sp: the reset timer ticking", s->resetTimer.ticking(), m.ticking(TrainerModel::SpReset));
+            check("sp: the read timer ticking", s->readTimer.ticking(), m.ticking(TrainerModel::SpRead));
             check("sp: pulseCount", s->pulseCount, e.pulseCount);
             check("sp: tickCount", s->tickCount, e.tickCount);
             check("sp: resetTickCount", s->resetTickCount, e.resetTickCount);
-            compareWord(out, "sp: ", *s->word, *s->mot, e.word);
+            compareWord(out, "sp: ", *s->word, *s->wordBox, e.word);
         }
         return out;
     }
 
-    static void compareWord(std::vector<std::string>& out, const std::string& on, const WordBox& w,
+    static void compareWord(std::vector<std::string>& out, const std::string& on, const WordEntry& w,
                             const forms::TextBox& box, const TrainerModel::Word& e)
     {
         auto check = [&out, &on](const std::string& what, const auto& actual, const auto& predicted) {
@@ -878,11 +879,11 @@ private:
 
     // ---- what holds whatever the model says
 
-    void checkSerie(Serie& s)
+    void checkSerie(SerialTrainer& s)
     {
         const char* n = "Serie";
         for (int k = 0; k < 4; ++k)
-            keepsOnePicture(serieSettled_, "cell " + std::to_string(k), s.cell[k]->zero(), s.cell[k]->one(), n);
+            keepsOnePicture(serieSettled_, "cell " + std::to_string(k), s.cells[k]->zero(), s.cells[k]->one(), n);
         keepsOnePicture(serieSettled_, "input lamp", s.inputLamp->unlit(), s.inputLamp->lit(), n);
         keepsOnePicture(serieSettled_, "output lamp", s.outputLamp->unlit(), s.outputLamp->lit(), n);
         keepsOnePicture(serieSettled_, "clock lamp", s.clockLamp->unlit(), s.clockLamp->lit(), n);
@@ -893,7 +894,7 @@ private:
         // The ninth pulse: 8 pulses, then 0 shown as "0" (a manual reset
         // leaves the count blank). Unless the learner typed since, the
         // screen shows the reset look.
-        if (s.pulseCount == 0 && serieLastPulse_ == 8 && s.Label6->caption() == QStringLiteral("0")) {
+        if (s.pulseCount == 0 && serieLastPulse_ == 8 && s.pulseCountLabel->caption() == QStringLiteral("0")) {
             ++reached_.ninthPulses;
             if (!editingAction_)
                 checkSerieResetLook(s, QStringLiteral("0"), "after the ninth pulse");
@@ -901,7 +902,7 @@ private:
         serieLastPulse_ = s.pulseCount;
     }
 
-    void checkSp(sp& s)
+    void checkSp(SerialParallelTrainer& s)
     {
         const char* n = "sp";
         keepsOnePicture(spSettled_, "input lamp", s.inputLamp->unlit(), s.inputLamp->lit(), n);
@@ -912,7 +913,7 @@ private:
         // hiding the lit one, so an output may show both; never neither.
         bool anyLit = false;
         for (int k = 1; k <= 4; ++k) {
-            Lamp& out = s.output(k);
+            Lamp& out = s.outputLamp(k);
             expect(out.unlit().shown() || out.lit().shown(), "sp: output S" + std::to_string(k) + " has no picture shown");
             anyLit = anyLit || seenLamp(out) == 1;
         }
@@ -926,50 +927,50 @@ private:
     {
         expect(clock.running() == 0, "1000 ms after the last action " + std::to_string(clock.running())
                                          + " timers still tick");
-        if (auto* s = find<Serie>(ScreenId::Serie)) {
-            expect(!s->Timer1.ticking() && !s->Timer2.ticking(), "Serie: an animation still runs");
+        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer)) {
+            expect(!s->clockTimer.ticking() && !s->resetTimer.ticking(), "Serie: an animation still runs");
             expect(s->tickCount == 0, "Serie: tickCount is not 0 at rest");
             expect(seenAt(&s->clockLamp->unlit()) == &s->clockLamp->unlit()
                        && seenAt(&s->resetLamp->unlit()) == &s->resetLamp->unlit(),
                    "Serie: a clickable lamp is lit at rest");
         }
-        if (auto* s = find<sp>(ScreenId::sp)) {
-            expect(!s->Timer1.ticking() && !s->Timer2.ticking() && !s->Timer3.ticking(), "sp: an animation still runs");
+        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer)) {
+            expect(!s->clockTimer.ticking() && !s->resetTimer.ticking() && !s->readTimer.ticking(), "sp: an animation still runs");
             expect(s->tickCount == 0 && s->resetTickCount == 0, "sp: a tick counter is not 0 at rest");
             for (Lamp* l : {&*s->clockLamp, &*s->resetLamp, &*s->readLamp})
                 expect(seenAt(&l->unlit()) == &l->unlit(), "sp: a clickable lamp is lit at rest");
         }
     }
 
-    void checkSerieResetLook(Serie& s, const QString& count, const std::string& when)
+    void checkSerieResetLook(SerialTrainer& s, const QString& count, const std::string& when)
     {
         for (int k = 0; k < 4; ++k)
-            expect(s.cell[k]->zeroShown() && !s.cell[k]->oneShown(),
+            expect(s.cells[k]->zeroShown() && !s.cells[k]->oneShown(),
                    "Serie " + when + ": cell " + std::to_string(k) + " does not show 0 alone");
         expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "Serie " + when + ": input lamp lit");
         expect(s.outputLamp->unlit().shown() && !s.outputLamp->lit().shown(), "Serie " + when + ": output lamp lit");
-        expect(s.mot->text().isEmpty() && !s.mot->locked(),
-               "Serie " + when + ": the box holds " + quoted(s.mot->text()) + (s.mot->locked() ? ", locked" : ""));
-        expect(s.Label5->caption() == QStringLiteral("RAZ"), "Serie " + when + ": Label5 " + quoted(s.Label5->caption()));
-        expect(s.Label6->caption() == count, "Serie " + when + ": Label6 " + quoted(s.Label6->caption()));
-        const WordBox& w = *s.word;
+        expect(s.wordBox->text().isEmpty() && !s.wordBox->locked(),
+               "Serie " + when + ": the box holds " + quoted(s.wordBox->text()) + (s.wordBox->locked() ? ", locked" : ""));
+        expect(s.statusLabel->caption() == QStringLiteral("RAZ"), "Serie " + when + ": Label5 " + quoted(s.statusLabel->caption()));
+        expect(s.pulseCountLabel->caption() == count, "Serie " + when + ": Label6 " + quoted(s.pulseCountLabel->caption()));
+        const WordEntry& w = *s.word;
         expect(s.pulseCount == 0 && w.typedCount == 0 && w.ignoreNextChange == 0 && w.typedWord.isEmpty(),
                "Serie " + when + ": counters or word not cleared");
         expect(w.bit1.isEmpty() && w.bit2.isEmpty() && w.bit3.isEmpty() && w.bit4.isEmpty(),
                "Serie " + when + ": the bits are kept");
     }
 
-    void checkSpResetLook(sp& s)
+    void checkSpResetLook(SerialParallelTrainer& s)
     {
         for (int k = 1; k <= 4; ++k)
-            expect(s.output(k).unlit().shown() && !s.output(k).lit().shown(),
+            expect(s.outputLamp(k).unlit().shown() && !s.outputLamp(k).lit().shown(),
                    "sp after RAZ: output S" + std::to_string(k) + " not put out");
         expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "sp after RAZ: input lamp lit");
-        expect(s.Label5->caption().isEmpty(), "sp after RAZ: Label5 " + quoted(s.Label5->caption()));
-        expect(s.Label6->caption() == QStringLiteral("0"), "sp after RAZ: Label6 " + quoted(s.Label6->caption()));
-        expect(s.mot->text().isEmpty() && !s.mot->locked(),
-               "sp after RAZ: the box holds " + quoted(s.mot->text()) + (s.mot->locked() ? ", locked" : ""));
-        const WordBox& w = *s.word;
+        expect(s.readLabel->caption().isEmpty(), "sp after RAZ: Label5 " + quoted(s.readLabel->caption()));
+        expect(s.pulseCountLabel->caption() == QStringLiteral("0"), "sp after RAZ: Label6 " + quoted(s.pulseCountLabel->caption()));
+        expect(s.wordBox->text().isEmpty() && !s.wordBox->locked(),
+               "sp after RAZ: the box holds " + quoted(s.wordBox->text()) + (s.wordBox->locked() ? ", locked" : ""));
+        const WordEntry& w = *s.word;
         expect(s.pulseCount == 0 && w.typedCount == 0 && w.ignoreNextChange == 0 && w.typedWord.isEmpty()
                    && s.resetTickCount == 0,
                "sp after RAZ: counters or word not cleared");
@@ -995,7 +996,7 @@ private:
     std::set<std::string> spSettled_;
     std::deque<std::string> recent_;
     std::deque<std::function<void()>> script_;
-    ScreenId scriptWindow_ = ScreenId::Registre;
+    ScreenId scriptWindow_ = ScreenId::MainMenu;
     int serieLastPulse_ = 0;
     bool spOutputsLit_ = false;
     TrainerModel model_;

@@ -2,14 +2,15 @@
 // Tab takes it from there: the controls in the order of their tab indexes,
 // panels and picture boxes included, labels left out, round to the first.
 
-#include "Info.h"
-#include "Registre.h"
-#include "Suite.h"
-#include "parallel/pp.h"
-#include "serial/AideReg.h"
-#include "serial/Serie.h"
-#include "serial_parallel/Aide_sp.h"
-#include "serial_parallel/sp.h"
+#include "main_menu/AboutBox.h"
+#include "main_menu/ComingSoonCard.h"
+#include "main_menu/MainMenu.h"
+#include "navigation/ScreenId.h"
+#include "parallel/ParallelRegister.h"
+#include "serial/SerialHelp.h"
+#include "serial/SerialTrainer.h"
+#include "serial_parallel/SerialParallelHelp.h"
+#include "serial_parallel/SerialParallelTrainer.h"
 #include "support/ProgramFixture.h"
 
 #include <QTest>
@@ -59,50 +60,50 @@ std::string nameOf(QWidget* control, const Stops& stops)
 TEST_F(TabOrder, EveryWindowStartsOnItsLowestTabIndexAndTabFollowsTheIndexes)
 {
     const Chain chains[] = {
-        {"Registre", ScreenId::Registre,
+        {"Registre", ScreenId::MainMenu,
          [](forms::Screen& s) {
-             auto& w = static_cast<Registre&>(s);
-             return Stops{{w.Picture1, "Picture1"}, {w.Picture2, "Picture2"}, {w.Command2, "Command2"},
-                          {w.Command5, "Command5"}, {w.Command4, "Command4"}, {w.Command3, "Command3"},
-                          {w.Command1, "Command1"}, {w.Picture1, "Picture1"}};
+             auto& w = static_cast<MainMenu&>(s);
+             return Stops{{w.panel, "Picture1"}, {w.titleStrip, "Picture2"}, {w.parallelButton, "Command2"},
+                          {w.quitButton, "Command5"}, {w.blankButton, "Command4"}, {w.serialParallelButton, "Command3"},
+                          {w.serialButton, "Command1"}, {w.panel, "Picture1"}};
          }},
-        {"Info", ScreenId::Info,
+        {"Info", ScreenId::AboutBox,
          [](forms::Screen& s) {
-             auto& w = static_cast<Info&>(s);
-             return Stops{{w.Picture1, "Picture1"}, {w.Command1, "Command1"}, {w.Picture1, "Picture1"}};
+             auto& w = static_cast<AboutBox&>(s);
+             return Stops{{w.panel, "Picture1"}, {w.okButton, "Command1"}, {w.panel, "Picture1"}};
          }},
-        {"Suite", ScreenId::Suite,
+        {"Suite", ScreenId::ComingSoonCard,
          [](forms::Screen& s) {
-             auto& w = static_cast<Suite&>(s);
-             return Stops{{w.Picture1, "Picture1"}, {w.Command1, "Command1"}, {w.Picture2, "Picture2"},
-                          {w.Picture1, "Picture1"}};
+             auto& w = static_cast<ComingSoonCard&>(s);
+             return Stops{{w.panel, "Picture1"}, {w.okButton, "Command1"}, {w.card, "Picture2"},
+                          {w.panel, "Picture1"}};
          }},
-        {"Série", ScreenId::Serie,
+        {"Série", ScreenId::SerialTrainer,
          [](forms::Screen& s) {
-             auto& w = static_cast<Serie&>(s);
-             return Stops{{w.mot, "mot"}, {w.men, "men"}, {w.quitt, "quitt"}, {w.Picture1, "Picture1"},
-                          {w.mot, "mot"}};
+             auto& w = static_cast<SerialTrainer&>(s);
+             return Stops{{w.wordBox, "mot"}, {w.menuButton, "men"}, {w.quitButton, "quitt"}, {w.diagram, "Picture1"},
+                          {w.wordBox, "mot"}};
          }},
-        {"AideReg", ScreenId::AideReg,
+        {"AideReg", ScreenId::SerialHelp,
          [](forms::Screen& s) {
-             auto& w = static_cast<AideReg&>(s);
-             return Stops{{w.Command1, "Command1"}, {w.Command1, "Command1"}};
+             auto& w = static_cast<SerialHelp&>(s);
+             return Stops{{w.okButton, "Command1"}, {w.okButton, "Command1"}};
          }},
-        {"sp", ScreenId::sp,
+        {"sp", ScreenId::SerialParallelTrainer,
          [](forms::Screen& s) {
-             auto& w = static_cast<sp&>(s);
-             return Stops{{w.mot, "mot"}, {w.men, "men"}, {w.quitt, "quitt"}, {w.Picture1, "Picture1"},
-                          {w.mot, "mot"}};
+             auto& w = static_cast<SerialParallelTrainer&>(s);
+             return Stops{{w.wordBox, "mot"}, {w.menuButton, "men"}, {w.quitButton, "quitt"}, {w.diagram, "Picture1"},
+                          {w.wordBox, "mot"}};
          }},
-        {"Aide_sp", ScreenId::Aide_sp,
+        {"Aide_sp", ScreenId::SerialParallelHelp,
          [](forms::Screen& s) {
-             auto& w = static_cast<Aide_sp&>(s);
-             return Stops{{w.Command1, "Command1"}, {w.Command1, "Command1"}};
+             auto& w = static_cast<SerialParallelHelp&>(s);
+             return Stops{{w.okButton, "Command1"}, {w.okButton, "Command1"}};
          }},
-        {"pp", ScreenId::pp,
+        {"pp", ScreenId::ParallelRegister,
          [](forms::Screen& s) {
-             auto& w = static_cast<pp&>(s);
-             return Stops{{w.Quit, "Quit"}, {w.Menu, "Menu"}, {w.Picture1, "Picture1"}, {w.Quit, "Quit"}};
+             auto& w = static_cast<ParallelRegister&>(s);
+             return Stops{{w.quitButton, "Quit"}, {w.menuButton, "Menu"}, {w.diagram, "Picture1"}, {w.quitButton, "Quit"}};
          }},
     };
     for (const Chain& chain : chains) {
@@ -124,7 +125,7 @@ TEST_F(TabOrder, EveryWindowStartsOnItsLowestTabIndexAndTabFollowsTheIndexes)
 
 TEST_F(TabOrder, ReturnOnTheFirstFocusOfAPanelDoesNothing)
 {
-    for (ScreenId id : {ScreenId::Registre, ScreenId::Info, ScreenId::Suite}) {
+    for (ScreenId id : {ScreenId::MainMenu, ScreenId::AboutBox, ScreenId::ComingSoonCard}) {
         forms::Screen& window = first(id);
         ASSERT_NE(window.focusWidget(), nullptr);
         QTest::keyClick(window.focusWidget(), Qt::Key_Return);

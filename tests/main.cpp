@@ -1,6 +1,6 @@
 // Runs the tests with a QApplication on Qt's offscreen platform.
 
-#include "Startup.h"
+#include "app/Startup.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QWindow>
 
-ProgramFixture::ProgramFixture() { defineAllScreens(registry); }
+ProgramFixture::ProgramFixture() { defineScreens(registry); }
 
 ProgramFixture::~ProgramFixture() = default;
 
@@ -20,14 +20,14 @@ bool ProgramFixture::visible(ScreenId id) const
 std::vector<ScreenId> ProgramFixture::visibleScreens() const
 {
     std::vector<ScreenId> result;
-    for (ScreenId id : {ScreenId::Registre, ScreenId::Info, ScreenId::Suite, ScreenId::Serie,
-                        ScreenId::AideReg, ScreenId::sp, ScreenId::Aide_sp, ScreenId::pp})
+    for (ScreenId id : {ScreenId::MainMenu, ScreenId::AboutBox, ScreenId::ComingSoonCard, ScreenId::SerialTrainer,
+                        ScreenId::SerialHelp, ScreenId::SerialParallelTrainer, ScreenId::SerialParallelHelp, ScreenId::ParallelRegister})
         if (visible(id))
             result.push_back(id);
     return result;
 }
 
-void ProgramFixture::start() { registry.show(ScreenId::Registre); }
+void ProgramFixture::start() { registry.show(ScreenId::MainMenu); }
 
 void ProgramFixture::click(QWidget* widget)
 {

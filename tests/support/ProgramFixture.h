@@ -4,9 +4,9 @@
 // to the window at a point, so they land on the topmost visible control
 // there, as a learner's would.
 
-#include "AllScreens.h"
-#include "ScreenId.h"
+#include "app/ScreenTable.h"
 #include "forms/ScreenRegistry.h"
+#include "navigation/ScreenId.h"
 #include "support/Fakes.h"
 #include "support/VirtualClock.h"
 

@@ -43,7 +43,7 @@ bool isBit(const QString& s) { return s == QStringLiteral("0") || s == QStringLi
 
 using characters::isBit;
 
-int TrainerModel::Serie::cell(int k) const
+int TrainerModel::SerialTrainer::cell(int k) const
 {
     const int entry = pulseCount - 3 + k;
     return entry >= 1 && entry <= 4 ? entered[static_cast<size_t>(entry)] : 0;
@@ -51,7 +51,7 @@ int TrainerModel::Serie::cell(int k) const
 
 void TrainerModel::create(Trainer trainer)
 {
-    if (trainer == Trainer::Serie) {
+    if (trainer == Trainer::SerialTrainer) {
         // Every lamp and cell shows its unlit or "0" picture in front, the
         // pulse count "0".
         serie.emplace();
@@ -171,11 +171,11 @@ void TrainerModel::change(Trainer trainer)
         return;
     }
     ++w.typedCount;
-    QString& status = trainer == Trainer::Serie ? serie->label5 : sp->label5;
+    QString& status = trainer == Trainer::SerialTrainer ? serie->label5 : sp->label5;
     status.clear();
     if (!w.text.isEmpty() && !isBit(characters::last(w.typedWord))) {
         showMessage();
-        startAnimation(trainer == Trainer::Serie ? SerieReset : SpReset);
+        startAnimation(trainer == Trainer::SerialTrainer ? SerieReset : SpReset);
     }
     if (w.typedCount != 4)
         return;
@@ -201,8 +201,8 @@ void TrainerModel::showMessage()
 
 void TrainerModel::click(Trainer trainer, LampPlace place)
 {
-    if (trainer == Trainer::Serie) {
-        Serie& s = *serie;
+    if (trainer == Trainer::SerialTrainer) {
+        SerialTrainer& s = *serie;
         if (place == LampPlace::Clock && !s.clockLit)
             startAnimation(SerieClock);
         if (place == LampPlace::Reset && !s.resetLit)
@@ -224,7 +224,7 @@ void TrainerModel::click(Trainer trainer, LampPlace place)
 // brings it to 2.
 void TrainerModel::serieClockTick()
 {
-    Serie& s = *serie;
+    SerialTrainer& s = *serie;
     ++s.tickCount;
     s.clockLit = true;
     if (s.tickCount == 2) {
@@ -235,7 +235,7 @@ void TrainerModel::serieClockTick()
 
 void TrainerModel::serieApplyPulse()
 {
-    Serie& s = *serie;
+    SerialTrainer& s = *serie;
     Word& w = s.word;
     setEnabled(SerieClock, false);
     if (!isBit(w.bit(4))) {
@@ -262,9 +262,9 @@ void TrainerModel::serieApplyPulse()
         if (p < 4) {
             // The box keeps the characters still to enter.
             w.ignoreNextChange = 1;
-            write(Trainer::Serie, characters::first(w.typedWord, 4 - p));
+            write(Trainer::SerialTrainer, characters::first(w.typedWord, 4 - p));
         } else if (isBit(w.bit(1))) {
-            write(Trainer::Serie, QString());
+            write(Trainer::SerialTrainer, QString());
         }
     }
     // The output lamp follows cell 0 from the fourth pulse on, the input
@@ -277,7 +277,7 @@ void TrainerModel::serieApplyPulse()
 
 void TrainerModel::serieResetTick()
 {
-    Serie& s = *serie;
+    SerialTrainer& s = *serie;
     ++s.tickCount;
     s.inputLit = false;
     s.resetLit = true;
@@ -286,7 +286,7 @@ void TrainerModel::serieResetTick()
     s.tickCount = 0;
     s.pulseCount = 0;
     // Not flagged: counted like the learner's own change.
-    write(Trainer::Serie, QString());
+    write(Trainer::SerialTrainer, QString());
     s.label5.clear();
     setEnabled(SerieReset, false);
     serieClearRegister();
@@ -299,7 +299,7 @@ void TrainerModel::serieResetTick()
 
 void TrainerModel::serieClearRegister()
 {
-    Serie& s = *serie;
+    SerialTrainer& s = *serie;
     Word& w = s.word;
     s.pulseCount = 0;
     s.entered.fill(0);
@@ -308,7 +308,7 @@ void TrainerModel::serieClearRegister()
     w.typedCount = 0;
     s.tickCount = 0;
     w.typedWord.clear();
-    write(Trainer::Serie, QString());
+    write(Trainer::SerialTrainer, QString());
     w.bits.fill(QString());
     w.ignoreNextChange = 0;
     w.locked = false;

@@ -34,7 +34,7 @@
 #include <deque>
 #include <optional>
 
-enum class Trainer { Serie, Sp };
+enum class Trainer { SerialTrainer, Sp };
 // The clickable lamps' places.
 enum class LampPlace { Clock, Reset, Read };
 
@@ -54,7 +54,7 @@ public:
         const QString& bit(int k) const { return bits[static_cast<size_t>(k - 1)]; }
     };
 
-    struct Serie {
+    struct SerialTrainer {
         Word word;
         int pulseCount = 0;
         int tickCount = 0;
@@ -88,7 +88,7 @@ public:
 
     // The trainer's first show, its load handler included.
     void create(Trainer trainer);
-    bool exists(Trainer trainer) const { return trainer == Trainer::Serie ? serie.has_value() : sp.has_value(); }
+    bool exists(Trainer trainer) const { return trainer == Trainer::SerialTrainer ? serie.has_value() : sp.has_value(); }
 
     // The learner's edit left `text` in the box and raised one change.
     void learnerChange(Trainer trainer, const QString& text);
@@ -109,7 +109,7 @@ public:
     long ninthPulses = 0;
     long readsApplied = 0;
 
-    std::optional<Serie> serie;
+    std::optional<SerialTrainer> serie;
     std::optional<Sp> sp;
 
 private:
@@ -121,7 +121,7 @@ private:
         std::uint64_t order = 0;
     };
 
-    Word& wordOf(Trainer trainer) { return trainer == Trainer::Serie ? serie->word : sp->word; }
+    Word& wordOf(Trainer trainer) { return trainer == Trainer::SerialTrainer ? serie->word : sp->word; }
 
     void setEnabled(TimerId id, bool enabled);
     void setInterval(TimerId id, int ms);

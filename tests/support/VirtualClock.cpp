@@ -1,4 +1,4 @@
-#include "VirtualClock.h"
+#include "tests/support/VirtualClock.h"
 
 forms::Clock::Handle VirtualClock::startRepeating(int intervalMs, std::function<void()> tick)
 {

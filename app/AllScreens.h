@@ -1,8 +1,0 @@
-#pragma once
-// Defines the factory of each of the program's windows in a registry.
-
-namespace forms {
-class ScreenRegistry;
-}
-
-void defineAllScreens(forms::ScreenRegistry& registry);

@@ -1,0 +1,8 @@
+#pragma once
+// Defines the factory of each of the program's windows in a registry.
+
+namespace forms {
+class ScreenRegistry;
+}
+
+void defineScreens(forms::ScreenRegistry& registry);

@@ -1,0 +1,127 @@
+#include "forms/Screen.h"
+
+#include "forms/Fonts.h"
+#include "forms/ScreenRegistry.h"
+#include "forms/Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+namespace forms {
+
+Screen::Screen(Services& services) : services_(services), client_(new QWidget(this))
+{
+    setCentralWidget(client_);
+    setFont(defaultFont());
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget*, QWidget* now) { keepFocusWhileHidden(now); });
+}
+
+// Qt moves the focus while QWidget takes the window down, when this part of
+// it is gone already: the watch ends first.
+Screen::~Screen() { disconnect(focusWatch_); }
+
+void Screen::showScreen()
+{
+    if (!loaded_) {
+        loaded_ = true;
+        onLoad();
+    }
+    if (!fitted_)
+        fitWindow();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Screen::hideScreen() { hide(); }
+
+void Screen::leaveFor(ScreenKey target)
+{
+    hideScreen();
+    services_.screens.show(target);
+}
+
+void Screen::setClientArea(int widthTwips, int heightTwips, Border border)
+{
+    clientSize_ = twipsSize(widthTwips, heightTwips);
+    border_ = border;
+    client_->setFixedSize(clientSize_);
+}
+
+void Screen::placeClientAt(int leftTwips, int topTwips)
+{
+    clientPlace_ = twipsPoint(leftTwips, topTwips);
+}
+
+QAction* Screen::addMenuCommand(const QString& caption, std::function<void()> handler)
+{
+    QAction* action = menuBar()->addAction(caption);
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    return action;
+}
+
+QMenu* Screen::addMenu(const QString& caption) { return menuBar()->addMenu(caption); }
+
+QAction* Screen::addMenuItem(QMenu* menu, const QString& caption, std::function<void()> handler)
+{
+    QAction* action = menu->addAction(caption);
+    if (handler)
+        connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    return action;
+}
+
+void Screen::closeEvent(QCloseEvent* event)
+{
+    // The window never closes itself: its close box does what the window
+    // says, which shows or hides screens or ends the program.
+    event->ignore();
+    if (closeBox_)
+        closeBox_();
+}
+
+bool Screen::event(QEvent* event)
+{
+    // A window hidden by a pop-up menu's item is activated again by the
+    // window system once the pop-up has closed, after the item's handler
+    // has hidden it. Qt then finds the focus widget invisible, as every
+    // control of a hidden window is, and moves the focus to the next one in
+    // the tab chain, within this same activation. Note where it was, to put
+    // it back; a focus that the program gives later stays where it is given.
+    if (event->type() == QEvent::WindowActivate && !isVisible()) {
+        focusToKeep_ = focusWidget();
+        QMetaObject::invokeMethod(this, [this] { focusToKeep_ = nullptr; }, Qt::QueuedConnection);
+    }
+    return QMainWindow::event(event);
+}
+
+void Screen::keepFocusWhileHidden(QWidget* now)
+{
+    if (!focusToKeep_ || isVisible() || !now || now->window() != this || now == focusToKeep_)
+        return;
+    const QPointer<QWidget> kept = focusToKeep_;
+    focusToKeep_ = nullptr;
+    kept->setFocus(Qt::OtherFocusReason);
+}
+
+void Screen::fitWindow()
+{
+    fitted_ = true;
+    const int menuHeight = menuWidget() ? menuBar()->sizeHint().height() : 0;
+    const QSize size(clientSize_.width(), clientSize_.height() + menuHeight);
+    if (border_ == Border::Fixed) {
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                       | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        setFixedSize(size);
+    } else {
+        // Resizing moves and scales nothing: the controls keep their places.
+        client_->setMinimumSize(0, 0);
+        client_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(size);
+    }
+    if (clientPlace_)
+        setGeometry(QRect(QPoint(clientPlace_->x(), clientPlace_->y() - menuHeight), size));
+}
+
+} // namespace forms

@@ -1,0 +1,43 @@
+#pragma once
+// The parallel register window: the diagram of a 4-bit register with
+// parallel inputs E4 to E1 and parallel outputs S4 to S1, ten lamps laid over
+// it, a pulse symbol, "Menu", "Quitter" and three timers. Nothing here moves:
+// the lamps are never switched, so each shows the lit picture that lies in
+// front of its unlit one, the timers have no interval and never tick, and
+// no lamp or picture answers a click. "Quitter" and the close box end the
+// program; "Menu" goes back to the main menu. No other window opens this one.
+
+#include "forms/Controls.h"
+#include "forms/Screen.h"
+#include "forms/Timer.h"
+#include "trainer/Lamp.h"
+
+#include <array>
+#include <vector>
+
+class ParallelRegister final : public forms::Screen {
+public:
+    // The lamps, in the order that every list of this window keeps.
+    enum LampIndex { E4, E3, E2, E1, S4, S3, S2, S1, Reset, Command, LampCount };
+
+    explicit ParallelRegister(forms::Services& services);
+
+    // Three timers with no interval: none of them ever ticks.
+    std::array<forms::Timer, 3> spareTimers;
+    forms::PictureBox* diagram; // the circuit, with everything laid over it
+    // The lit pictures, in front, then the unlit ones behind them.
+    std::array<forms::Image*, LampCount> litPictures;
+    std::array<forms::Image*, LampCount> unlitPictures;
+    forms::Image* pulseSymbol;
+    forms::CommandButton* menuButton;
+    forms::CommandButton* quitButton;
+
+    // The ten lamps, in the order above.
+    const std::vector<Lamp>& lamps() const { return lamps_; }
+
+private:
+    void onQuitClicked();
+    void onMenuClicked();
+
+    std::vector<Lamp> lamps_;
+};

@@ -1,0 +1,114 @@
+#pragma once
+// The serial-in parallel-out trainer opened from the main menu, with what
+// the learner sees of it written as one line, and timelines of clicks and
+// keys at given milliseconds checked against that line.
+//
+// The line: the lamps H, RAZ, input, read, S4, S3, S2, S1 as they are drawn
+// (a lit lamp by its letter, an unlit one by '.'), then the pulse count, the
+// read result, the word box in brackets and "locked" while it is locked:
+//   "H.E..... n=1 r= [101] locked"
+
+#include "main_menu/MainMenu.h"
+#include "navigation/ScreenId.h"
+#include "serial_parallel/SerialParallelTrainer.h"
+#include "support/ProgramFixture.h"
+
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+// Texts in failure messages as text, not bytes.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+enum class Do { Nothing, ClickH, DoubleClickH, ClickRead, ClickRaz, Type, Paste, Backspace };
+
+struct Step {
+    int at; // ms since the timeline began
+    Do action;
+    std::string expect;
+    QString text = {}; // what Type and Paste enter
+};
+
+class SerialParallelFixture : public ProgramFixture {
+protected:
+    // Starts the program and opens the trainer by its main-menu button.
+    SerialParallelTrainer& openSp()
+    {
+        start();
+        click(screen<MainMenu>(ScreenId::MainMenu).serialParallelButton);
+        return trainer();
+    }
+    SerialParallelTrainer& trainer() { return screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer); }
+
+    std::string view()
+    {
+        SerialParallelTrainer& s = trainer();
+        const QImage drawn = grabImage(s.diagram->inside());
+        std::string lamps;
+        const std::pair<forms::Image*, char> pairs[] = {
+            {s.clockUnlit, 'H'}, {s.resetUnlit, 'R'}, {s.inputUnlit, 'E'}, {s.readUnlit, 'L'},
+            {s.output4Unlit, '4'}, {s.output3Unlit, '3'}, {s.output2Unlit, '2'}, {s.output1Unlit, '1'}};
+        for (const auto& [unlit, letter] : pairs) {
+            const QColor c = drawn.pixelColor(unlit->geometry().topLeft() + QPoint(6, 6));
+            lamps += c == QColor(0xFF, 0x0F, 0x50) ? letter : c == QColor(Qt::white) ? '.' : '?';
+        }
+        std::string line = lamps + " n=" + s.pulseCountLabel->caption().toStdString()
+            + " r=" + s.readLabel->caption().toStdString() + " [" + s.wordBox->text().toStdString() + "]";
+        if (s.wordBox->locked())
+            line += " locked";
+        return line;
+    }
+
+    void act(Do action, const QString& text = {})
+    {
+        SerialParallelTrainer& s = trainer();
+        switch (action) {
+        case Do::Nothing: break;
+        case Do::ClickH: click(s.clockUnlit); break;
+        case Do::DoubleClickH: doubleClick(s.clockUnlit); break;
+        case Do::ClickRead: click(s.readUnlit); break;
+        case Do::ClickRaz: click(s.resetUnlit); break;
+        case Do::Type: typeText(s.wordBox, text); break;
+        case Do::Paste: paste(s.wordBox, text); break;
+        case Do::Backspace: pressKey(s.wordBox, Qt::Key_Backspace); break;
+        }
+    }
+
+    // Each step: the clock moved on to its time, its action, then the line.
+    void runTimeline(const std::vector<Step>& steps)
+    {
+        const std::int64_t begin = clock.now();
+        for (const Step& step : steps) {
+            advance(static_cast<int>(begin + step.at - clock.now()));
+            act(step.action, step.text);
+            EXPECT_EQ(view(), step.expect) << "at " << step.at << " ms";
+        }
+    }
+
+    // Types the word and gives four complete clock pulses.
+    void shiftIn(const QString& word, int pulses = 4)
+    {
+        typeText(trainer().wordBox, word);
+        pulse(pulses);
+    }
+    void pulse(int pulses)
+    {
+        for (int i = 0; i < pulses; ++i) {
+            click(trainer().clockUnlit);
+            advance(400);
+        }
+    }
+    // bit1 to bit4 joined, as the read would show them.
+    QString storedBits()
+    {
+        const WordEntry& w = *trainer().word;
+        return w.bit1 + w.bit2 + w.bit3 + w.bit4;
+    }
+    // A read, run to its end.
+    void readOut()
+    {
+        click(trainer().readUnlit);
+        advance(400);
+    }
+};

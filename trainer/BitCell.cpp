@@ -1,0 +1,37 @@
+#include "trainer/BitCell.h"
+
+BitCell::BitCell(forms::Image& zero, forms::Image& one, const QString& name)
+    : zero_(zero), one_(one)
+{
+    zero_.setAccessibleName(name + QStringLiteral(" : 0"));
+    one_.setAccessibleName(name + QStringLiteral(" : 1"));
+    forms::Image::pair(zero_, one_);
+}
+
+void BitCell::set1()
+{
+    one_.setShown(true);
+    zero_.setShown(false);
+}
+
+void BitCell::set0()
+{
+    zero_.setShown(true);
+    one_.setShown(false);
+}
+
+void BitCell::copyFrom(const BitCell& source)
+{
+    if (source.oneShown())
+        set1();
+    if (source.zeroShown())
+        set0();
+}
+
+void BitCell::take(const QString& bit)
+{
+    if (bit == QLatin1String("1"))
+        set1();
+    if (bit == QLatin1String("0"))
+        set0();
+}
