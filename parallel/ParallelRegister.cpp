@@ -43,17 +43,17 @@ ParallelRegister::ParallelRegister(Services& services)
     QWidget* form = client();
     diagram = new PictureBox(form, twipsRect(2100, 240, 5745, 5325),
                              QApplication::palette().color(QPalette::Button),
-                             Picture(QStringLiteral(":/assets/pp-diagram.svg")));
+                             Picture(QStringLiteral(":/assets/parallel-diagram.svg")));
     diagram->setAccessibleName(
         QStringLiteral("Schéma du registre 4 bits à entrées et sorties parallèles"));
     QWidget* inside = diagram->inside();
-    const Picture lit(QStringLiteral(":/assets/pp-lamp-lit.svg"));
-    const Picture unlit(QStringLiteral(":/assets/pp-lamp-unlit.svg"));
+    const Picture lit(QStringLiteral(":/assets/parallel-lamp-lit.svg"));
+    const Picture unlit(QStringLiteral(":/assets/parallel-lamp-unlit.svg"));
     for (int i = 0; i < LampCount; ++i)
         litPictures[i] = new Image(inside, lampRect(kLamps[i]), lit);
     for (int i = 0; i < LampCount; ++i)
         unlitPictures[i] = new Image(inside, lampRect(kLamps[i]), unlit);
-    pulseSymbol = new Image(inside, twipsRect(240, 4200, 540, 585), Picture(QStringLiteral(":/assets/pp-pulse.svg")));
+    pulseSymbol = new Image(inside, twipsRect(240, 4200, 540, 585), Picture(QStringLiteral(":/assets/parallel-pulse.svg")));
     pulseSymbol->setAccessibleName(QStringLiteral("Impulsion d'horloge"));
     menuButton = new CommandButton(form, twipsRect(2100, 5640, 1245, 345), QStringLiteral("Menu"));
     quitButton = new CommandButton(form, twipsRect(6600, 5640, 1245, 375), QStringLiteral("Quitter"));

@@ -84,7 +84,7 @@ void SerialTrainer::buildWindow()
     QWidget* form = client();
     diagram = new PictureBox(form, twipsRect(2280, 960, 6015, 3495),
                               QApplication::palette().color(QPalette::Button),
-                              Picture(QStringLiteral(":/assets/serie-diagram.svg")));
+                              Picture(QStringLiteral(":/assets/serial-diagram.svg")));
     diagram->setAccessibleName(QStringLiteral("Registre 4 bits, entrées et sorties série"));
     diagram->setFocusPolicy(Qt::TabFocus);
 

@@ -82,7 +82,7 @@ void SerialParallelTrainer::buildControls()
     QWidget* form = client();
     // Front to back; the timers are not drawn.
     diagram = new PictureBox(form, twipsRect(1590, 240, 5865, 5115), kDiagramBack,
-                              Picture(QStringLiteral(":/assets/sp-diagram.svg")));
+                              Picture(QStringLiteral(":/assets/serial-parallel-diagram.svg")));
     diagram->setAccessibleName(QStringLiteral("Registre 4 bits, entrée série et sortie parallèle"));
     diagram->setFocusPolicy(Qt::TabFocus);
     quitButton = new CommandButton(form, twipsRect(90, 1740, 1245, 285), QStringLiteral("Quitter"));
@@ -128,7 +128,7 @@ void SerialParallelTrainer::buildDiagramControls()
     readLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     readLabel->setAccessibleTitle(QStringLiteral("Lecture"));
     readCommandPicture = new Image(inside, twipsRect(30, 2550, 990, 420),
-                       Picture(QStringLiteral(":/assets/sp-read-label.svg")));
+                       Picture(QStringLiteral(":/assets/read-command.svg")));
     readCommandPicture->setAccessibleName(QStringLiteral("Commande lecture"));
 
     clockUnlit = lampPicture(inside, 360, 4200, kUnlit);

@@ -34,16 +34,16 @@ class CaptionWrap : public ProgramFixture {};
 
 TEST_F(CaptionWrap, InstructionsBreakAsDesigned)
 {
-    SerialTrainer& serie = screen<SerialTrainer>(ScreenId::SerialTrainer);
-    SerialParallelTrainer& parallel = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
+    SerialTrainer& serial = screen<SerialTrainer>(ScreenId::SerialTrainer);
+    SerialParallelTrainer& serialParallel = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
     const struct {
         const char* name;
         forms::Label* label;
         QStringList lines;
     } cases[] = {
-        {"serial Label2", serie.pulsesLabel, {"Puis validez avec", "Transfert - H - 4 fois."}},
-        {"serial Label3", serie.errorLabel, {"En cas d'erreur, faire", "une RAZ"}},
-        {"parallel Label3", parallel.errorLabel, {"En cas d'erreur faire", "une remise à  zéro", "(RAZ)"}},
+        {"serial pulsesLabel", serial.pulsesLabel, {"Puis validez avec", "Transfert - H - 4 fois."}},
+        {"serial errorLabel", serial.errorLabel, {"En cas d'erreur, faire", "une RAZ"}},
+        {"serial-parallel errorLabel", serialParallel.errorLabel, {"En cas d'erreur faire", "une remise à  zéro", "(RAZ)"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -53,10 +53,10 @@ TEST_F(CaptionWrap, InstructionsBreakAsDesigned)
 
 TEST_F(CaptionWrap, EveryLineOfTheInstructionsFitsItsLabel)
 {
-    SerialTrainer& serie = screen<SerialTrainer>(ScreenId::SerialTrainer);
-    SerialParallelTrainer& parallel = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
-    for (forms::Label* label : {serie.enterWordLabel, serie.pulsesLabel, serie.errorLabel, serie.fourBitsLabel, parallel.enterWordLabel,
-                                parallel.pulsesLabel, parallel.errorLabel, parallel.fourBitsLabel}) {
+    SerialTrainer& serial = screen<SerialTrainer>(ScreenId::SerialTrainer);
+    SerialParallelTrainer& serialParallel = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
+    for (forms::Label* label : {serial.enterWordLabel, serial.pulsesLabel, serial.errorLabel, serial.fourBitsLabel, serialParallel.enterWordLabel,
+                                serialParallel.pulsesLabel, serialParallel.errorLabel, serialParallel.fourBitsLabel}) {
         SCOPED_TRACE(label->caption().toStdString());
         const int lines = static_cast<int>(shownLines(label).size());
         EXPECT_LE(lines * QFontMetrics(label->font()).lineSpacing(), label->height());

@@ -88,10 +88,10 @@ TEST_F(Navigation, ATrainerComesBackWithTheFocusItHadHoweverItWasLeft)
          [&] { click(screen<AboutBox>(ScreenId::AboutBox).okButton); }, serie.wordBox, serie.menuButton},
         {"Série, the Menu button", &serie, [&] { click(menu.serialButton); }, [&] { click(serie.menuButton); },
          [&] { click(menu.serialButton); }, serie.menuButton, serie.menuButton},
-        {"sp, Fichier > Menu", &trainer, [&] { click(menu.serialParallelButton); },
+        {"serial-parallel trainer, Fichier > Menu", &trainer, [&] { click(menu.serialParallelButton); },
          [&] { chooseMenu(trainer, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
          [&] { click(menu.serialParallelButton); }, trainer.wordBox, trainer.menuButton},
-        {"sp, the Menu button", &trainer, [&] { click(menu.serialParallelButton); }, [&] { click(trainer.menuButton); },
+        {"serial-parallel trainer, the Menu button", &trainer, [&] { click(menu.serialParallelButton); }, [&] { click(trainer.menuButton); },
          [&] { click(menu.serialParallelButton); }, trainer.menuButton, trainer.menuButton},
     };
     for (const Trip& trip : trips) {

@@ -62,7 +62,7 @@ TEST(PicturesAtARatio, HaveRatioTimesTheirPixelsAndCarryTheRatio)
 {
     struct Case { const char* name; int width, height; };
     const Case cases[] = {
-        {"serie-diagram.svg", 396, 228}, {"sp-diagram.svg", 379, 334}, {"pp-diagram.svg", 365, 326},
+        {"serial-diagram.svg", 396, 228}, {"serial-parallel-diagram.svg", 379, 334}, {"parallel-diagram.svg", 365, 326},
         {"digit-0.svg", 16, 17},         {"lamp-lit.svg", 12, 12},     {"card.svg", 220, 150},
     };
     for (const Case& c : cases)
@@ -72,8 +72,8 @@ TEST(PicturesAtARatio, HaveRatioTimesTheirPixelsAndCarryTheRatio)
             EXPECT_EQ(drawn.size(), QSize(int(std::ceil(c.width * ratio)), int(std::ceil(c.height * ratio))));
             EXPECT_EQ(drawn.devicePixelRatio(), ratio);
         }
-    EXPECT_EQ(forms::picture(path("serie-diagram.svg"), 1).toImage(),
-              forms::picture(path("serie-diagram.svg")).toImage());
+    EXPECT_EQ(forms::picture(path("serial-diagram.svg"), 1).toImage(),
+              forms::picture(path("serial-diagram.svg")).toImage());
 }
 
 // A line one pixel wide in the picture's own units, with `ground` on both
@@ -86,12 +86,12 @@ struct Line {
 };
 
 const Line kLines[] = {
-    {"serie-diagram.svg", true, 243, 12, 44, kBlack, 0xFF00FF7F},   // between two cells of the block
-    {"serie-diagram.svg", false, 177, 80, 135, kBlack, kWhite},     // the clock bus
-    {"sp-diagram.svg", true, 120, 148, 156, kBlack, kWhite},        // a gate's output
-    {"sp-diagram.svg", false, 205, 40, 100, kBlack, kWhite},        // the read line
-    {"pp-diagram.svg", true, 211, 27, 40, kBlack, kWhite},          // an input arrow
-    {"pp-diagram.svg", false, 267, 80, 120, kBlack, kWhite},        // the clock line
+    {"serial-diagram.svg", true, 243, 12, 44, kBlack, 0xFF00FF7F},   // between two cells of the block
+    {"serial-diagram.svg", false, 177, 80, 135, kBlack, kWhite},     // the clock bus
+    {"serial-parallel-diagram.svg", true, 120, 148, 156, kBlack, kWhite},        // a gate's output
+    {"serial-parallel-diagram.svg", false, 205, 40, 100, kBlack, kWhite},        // the read line
+    {"parallel-diagram.svg", true, 211, 27, 40, kBlack, kWhite},          // an input arrow
+    {"parallel-diagram.svg", false, 267, 80, 120, kBlack, kWhite},        // the clock line
     {"digit-0.svg", true, 2, 4, 12, kRed, kWhite},                  // the frame's left side
     {"lamp-unlit.svg", false, 1, 4, 7, kBlack, kWhite},             // the ring's top
 };
@@ -155,11 +155,11 @@ TEST(PicturesAtARatio, ShapesTakeNoBlendedColourAtAnyRatio)
     struct Case { const char* name; Area area; };
     const Case cases[] = {
         {"lamp-unlit.svg", {0, 0, 11, 11}},  {"lamp-lit.svg", {0, 0, 11, 11}},
-        {"pp-lamp-lit.svg", {0, 0, 15, 15}}, {"digit-0.svg", {0, 0, 15, 16}},
-        {"digit-1.svg", {0, 0, 15, 16}},     {"pp-pulse.svg", {0, 0, 35, 38}},
-        {"serie-diagram.svg", {60, 160, 300, 190}}, // buses, dots and the flip-flops' feet
-        {"sp-diagram.svg", {100, 159, 345, 200}},   // the AND gates
-        {"pp-diagram.svg", {192, 57, 329, 94}},     // the block
+        {"parallel-lamp-lit.svg", {0, 0, 15, 15}}, {"digit-0.svg", {0, 0, 15, 16}},
+        {"digit-1.svg", {0, 0, 15, 16}},     {"parallel-pulse.svg", {0, 0, 35, 38}},
+        {"serial-diagram.svg", {60, 160, 300, 190}}, // buses, dots and the flip-flops' feet
+        {"serial-parallel-diagram.svg", {100, 159, 345, 200}},   // the AND gates
+        {"parallel-diagram.svg", {192, 57, 329, 94}},     // the block
     };
     for (const Case& c : cases) {
         std::set<QRgb> own;
@@ -188,9 +188,9 @@ TEST(PicturesAtARatio, AtRatioTwoLetteringIsDrawnFinerThanTheNaturalPixels)
 {
     struct Case { const char* name; Area shapes, lettering; };
     const Case cases[] = {
-        {"serie-diagram.svg", {60, 160, 300, 190}, {13, 16, 100, 29}}, // "Registre 4 bits"
-        {"sp-diagram.svg", {100, 159, 345, 200}, {4, 2, 120, 14}},     // its title
-        {"pp-diagram.svg", {192, 57, 329, 94}, {14, 43, 150, 56}},     // "Entrées et sorties …"
+        {"serial-diagram.svg", {60, 160, 300, 190}, {13, 16, 100, 29}}, // "Registre 4 bits"
+        {"serial-parallel-diagram.svg", {100, 159, 345, 200}, {4, 2, 120, 14}},     // its title
+        {"parallel-diagram.svg", {192, 57, 329, 94}, {14, 43, 150, 56}},     // "Entrées et sorties …"
         {"card.svg", {40, 49, 180, 87}, {60, 108, 160, 121}},          // the drawings; the closing words
         {"lamp-lit.svg", {0, 0, 11, 11}, {0, 0, -1, -1}},
         {"digit-1.svg", {0, 0, 15, 16}, {0, 0, -1, -1}},

@@ -74,10 +74,10 @@ TEST(Pictures, EveryPictureHasItsSize)
 {
     struct Case { const char* name; int width, height; };
     const Case cases[] = {
-        {"serie-diagram.svg", 396, 228}, {"sp-diagram.svg", 379, 334}, {"pp-diagram.svg", 365, 326},
-        {"sp-read-label.svg", 66, 28},   {"digit-0.svg", 16, 17},      {"digit-1.svg", 16, 17},
-        {"lamp-unlit.svg", 12, 12},      {"lamp-lit.svg", 12, 12},     {"pp-lamp-unlit.svg", 16, 16},
-        {"pp-lamp-lit.svg", 16, 16},     {"pp-pulse.svg", 36, 39},     {"card.svg", 220, 150},
+        {"serial-diagram.svg", 396, 228}, {"serial-parallel-diagram.svg", 379, 334}, {"parallel-diagram.svg", 365, 326},
+        {"read-command.svg", 66, 28},   {"digit-0.svg", 16, 17},      {"digit-1.svg", 16, 17},
+        {"lamp-unlit.svg", 12, 12},      {"lamp-lit.svg", 12, 12},     {"parallel-lamp-unlit.svg", 16, 16},
+        {"parallel-lamp-lit.svg", 16, 16},     {"parallel-pulse.svg", 36, 39},     {"card.svg", 220, 150},
         {"france-map-32.svg", 32, 32},   {"france-map-16.svg", 16, 16}, {"flag-32.svg", 32, 32},
         {"flag-16.svg", 16, 16},
     };
@@ -174,8 +174,8 @@ TEST(Pictures, LampsAreABlackRingOnWhiteFilledWhenLit)
     const Case cases[] = {
         {"lamp-unlit.svg", smallLampRing(), kWhite},
         {"lamp-lit.svg", smallLampRing(), 0xFFFF0F50},
-        {"pp-lamp-unlit.svg", largeLampRing(), kWhite},
-        {"pp-lamp-lit.svg", largeLampRing(), 0xFFFF4830},
+        {"parallel-lamp-unlit.svg", largeLampRing(), kWhite},
+        {"parallel-lamp-lit.svg", largeLampRing(), 0xFFFF4830},
     };
     for (const Case& c : cases) {
         const Pixels inside = insideOf(c.ring);
@@ -222,7 +222,7 @@ TEST(Pictures, PulseSymbolIsASquarePulseWithAnUpArrow)
     // The arrow's head: two strokes going down and out from the tip.
     for (int d = 1; d <= 3; ++d)
         pulse.insert({{6 - d, 8 + d}, {6 + d, 8 + d}});
-    expectExactly("pp-pulse.svg", pulse, kBlack, kWhite);
+    expectExactly("parallel-pulse.svg", pulse, kBlack, kWhite);
 }
 
 // --------------------------------------------------------------- diagrams
@@ -239,7 +239,7 @@ void expectSpots(const char* name, std::initializer_list<Spot> spots)
 TEST(Pictures, SerialDiagramLinesDotsArrowsAndFills)
 {
     const QRgb green = 0xFF00FF7F;
-    expectSpots("serie-diagram.svg", {
+    expectSpots("serial-diagram.svg", {
         // the block: outline, four cells, fill
         {209, 30, kBlack}, {346, 30, kBlack}, {260, 9, kBlack}, {260, 46, kBlack},
         {243, 20, kBlack}, {278, 20, kBlack}, {313, 20, kBlack},
@@ -276,7 +276,7 @@ TEST(Pictures, SerialDiagramLinesDotsArrowsAndFills)
 TEST(Pictures, SerialInParallelOutDiagramLinesDotsArrowsAndFills)
 {
     const QRgb green = 0xFF00FF80;
-    expectSpots("sp-diagram.svg", {
+    expectSpots("serial-parallel-diagram.svg", {
         // the block and its outputs pointing up
         {192, 70, kBlack}, {329, 70, kBlack}, {250, 57, kBlack}, {250, 94, kBlack},
         {226, 75, kBlack}, {261, 75, kBlack}, {296, 75, kBlack}, {210, 75, green}, {227, 75, green},
@@ -323,7 +323,7 @@ TEST(Pictures, SerialInParallelOutDiagramLinesDotsArrowsAndFills)
 TEST(Pictures, ParallelDiagramLinesDotsArrowsAndFills)
 {
     const QRgb green = 0xFF00FF80;
-    expectSpots("pp-diagram.svg", {
+    expectSpots("parallel-diagram.svg", {
         // the block
         {192, 70, kBlack}, {329, 70, kBlack}, {250, 57, kBlack}, {250, 94, kBlack},
         {226, 75, kBlack}, {261, 75, kBlack}, {296, 75, kBlack}, {210, 75, green}, {320, 90, green},
@@ -361,8 +361,8 @@ TEST(Pictures, QBarsLieOnRow19OfEachFlipFlop)
 {
     struct Case { const char* name; int boxLeft, boxTop; };
     const Case cases[] = {
-        {"serie-diagram.svg", 80, 127}, {"serie-diagram.svg", 290, 127},
-        {"sp-diagram.svg", 74, 217},    {"pp-diagram.svg", 284, 217},
+        {"serial-diagram.svg", 80, 127}, {"serial-diagram.svg", 290, 127},
+        {"serial-parallel-diagram.svg", 74, 217},    {"parallel-diagram.svg", 284, 217},
     };
     for (const Case& c : cases) {
         const int x = c.boxLeft + 36, y = c.boxTop + 19;
@@ -386,9 +386,9 @@ TEST(Pictures, DiagramLetteringStandsWhereAndInTheColourGiven)
     const QRgb serialBlue = 0xFF3F00FF, pink = 0xFFFF007F;
     const QRgb spBlue = 0xFF3000FF, spPink = 0xFFFF006F, spRed = 0xFF6F0000;
     const QRgb ppBlue = 0xFF4000FF, ppGreen = 0xFF007800, ppRed = 0xFF7F0000;
-    const char* s = "serie-diagram.svg";
-    const char* sp = "sp-diagram.svg";
-    const char* pp = "pp-diagram.svg";
+    const char* s = "serial-diagram.svg";
+    const char* serialParallel = "serial-parallel-diagram.svg";
+    const char* parallel = "parallel-diagram.svg";
     const Lettering cases[] = {
         {s, 13, 18, serialBlue, 9, kWhite},   {s, 14, 45, serialBlue, 9, kWhite},
         {s, 121, 46, serialBlue, 0, kWhite},  {s, 148, 15, pink, 9, kWhite},
@@ -397,23 +397,23 @@ TEST(Pictures, DiagramLetteringStandsWhereAndInTheColourGiven)
         {s, 86, 130, kBlack, 7, kYellow},     {s, 116, 130, kBlack, 0, kYellow},
         {s, 296, 130, kBlack, 7, kYellow},
 
-        {sp, 4, 4, spBlue, 8, kWhite},        {sp, 13, 18, spBlue, 8, kWhite},
-        {sp, 123, 48, spBlue, 8, kWhite},     {sp, 113, 80, spBlue, 8, kWhite},
-        {sp, 114, 125, spPink, 8, kWhite},    {sp, 184, 125, spPink, 8, kWhite},
-        {sp, 254, 125, spPink, 8, kWhite},    {sp, 322, 124, kRed, 8, kWhite},
-        {sp, 79, 273, spBlue, 8, kWhite},     {sp, 40, 290, spRed, 8, kWhite},
-        {sp, 11, 253, spRed, 8, kWhite},      {sp, 80, 220, kBlack, 7, kYellow},
-        {sp, 320, 220, kBlack, 0, kYellow},
+        {serialParallel, 4, 4, spBlue, 8, kWhite},        {serialParallel, 13, 18, spBlue, 8, kWhite},
+        {serialParallel, 123, 48, spBlue, 8, kWhite},     {serialParallel, 113, 80, spBlue, 8, kWhite},
+        {serialParallel, 114, 125, spPink, 8, kWhite},    {serialParallel, 184, 125, spPink, 8, kWhite},
+        {serialParallel, 254, 125, spPink, 8, kWhite},    {serialParallel, 322, 124, kRed, 8, kWhite},
+        {serialParallel, 79, 273, spBlue, 8, kWhite},     {serialParallel, 40, 290, spRed, 8, kWhite},
+        {serialParallel, 11, 253, spRed, 8, kWhite},      {serialParallel, 80, 220, kBlack, 7, kYellow},
+        {serialParallel, 320, 220, kBlack, 0, kYellow},
 
-        {pp, 13, 18, ppBlue, 9, kWhite},      {pp, 14, 45, ppBlue, 9, kWhite},
-        {pp, 207, 12, ppGreen, 8, kWhite},    {pp, 239, 11, ppGreen, 8, kWhite},
-        {pp, 273, 11, ppGreen, 8, kWhite},    {pp, 307, 11, ppGreen, 8, kWhite},
-        {pp, 61, 158, ppGreen, 8, kWhite},    {pp, 131, 158, ppGreen, 8, kWhite},
-        {pp, 201, 158, ppGreen, 8, kWhite},   {pp, 271, 158, ppGreen, 8, kWhite},
-        {pp, 11, 268, ppRed, 8, kWhite},      {pp, 11, 253, ppRed, 8, kWhite},
-        {pp, 79, 273, ppBlue, 9, kWhite},     {pp, 120, 308, pink, 8, kWhite},
-        {pp, 190, 308, pink, 8, kWhite},      {pp, 260, 308, pink, 8, kWhite},
-        {pp, 330, 308, pink, 8, kWhite},      {pp, 290, 220, kBlack, 7, kYellow},
+        {parallel, 13, 18, ppBlue, 9, kWhite},      {parallel, 14, 45, ppBlue, 9, kWhite},
+        {parallel, 207, 12, ppGreen, 8, kWhite},    {parallel, 239, 11, ppGreen, 8, kWhite},
+        {parallel, 273, 11, ppGreen, 8, kWhite},    {parallel, 307, 11, ppGreen, 8, kWhite},
+        {parallel, 61, 158, ppGreen, 8, kWhite},    {parallel, 131, 158, ppGreen, 8, kWhite},
+        {parallel, 201, 158, ppGreen, 8, kWhite},   {parallel, 271, 158, ppGreen, 8, kWhite},
+        {parallel, 11, 268, ppRed, 8, kWhite},      {parallel, 11, 253, ppRed, 8, kWhite},
+        {parallel, 79, 273, ppBlue, 9, kWhite},     {parallel, 120, 308, pink, 8, kWhite},
+        {parallel, 190, 308, pink, 8, kWhite},      {parallel, 260, 308, pink, 8, kWhite},
+        {parallel, 330, 308, pink, 8, kWhite},      {parallel, 290, 220, kBlack, 7, kYellow},
     };
     for (const Lettering& c : cases) {
         SCOPED_TRACE(QStringLiteral("%1 at %2,%3").arg(QLatin1String(c.name)).arg(c.x).arg(c.y).toStdString());
@@ -484,7 +484,7 @@ int nonWhite(const QImage& picture, int from, int to)
 
 TEST(Pictures, ReadLabelHoldsTwoLinesOfLightBlueOnWhite)
 {
-    const QImage picture = image("sp-read-label.svg");
+    const QImage picture = image("read-command.svg");
     const QRgb blue = 0xFF0080FF;
     const Band commande = band(picture, 0, 12, blue), lecture = band(picture, 14, 27, blue);
     EXPECT_GE(commande.inked, 60);

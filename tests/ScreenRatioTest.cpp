@@ -78,8 +78,8 @@ TEST_F(DrawnAtTheScreensRatio, SerialTrainer)
     // The block with its lettering; the flip-flops under the cells'
     // digits; every lamp and the cells, all at first display.
     for (const Drawn& d : {
-             Drawn{"the block", diagram, "serie-diagram.svg", {0, 0}, {140, 0, 250, 60}},
-             Drawn{"the buses", diagram, "serie-diagram.svg", {0, 0}, {60, 158, 240, 32}},
+             Drawn{"the block", diagram, "serial-diagram.svg", {0, 0}, {140, 0, 250, 60}},
+             Drawn{"the buses", diagram, "serial-diagram.svg", {0, 0}, {60, 158, 240, 32}},
              Drawn{"cell 3", diagram, "digit-0.svg", {96, 136}, {0, 0, 16, 17}},
              Drawn{"cell 0", diagram, "digit-0.svg", {304, 136}, {0, 0, 16, 17}},
              Drawn{"the clock lamp", diagram, "lamp-unlit.svg", {48, 192}, {0, 0, 12, 12}},
@@ -93,9 +93,9 @@ TEST_F(DrawnAtTheScreensRatio, SerialInParallelOutTrainer)
     SerialParallelTrainer& s = shown<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
     QWidget* diagram = s.diagram->inside();
     for (const Drawn& d : {
-             Drawn{"the titles", diagram, "sp-diagram.svg", {0, 0}, {0, 0, 180, 30}},
-             Drawn{"the gates", diagram, "sp-diagram.svg", {0, 0}, {100, 150, 246, 50}},
-             Drawn{"the read label", diagram, "sp-read-label.svg", {2, 170}, {0, 0, 66, 28}},
+             Drawn{"the titles", diagram, "serial-parallel-diagram.svg", {0, 0}, {0, 0, 180, 30}},
+             Drawn{"the gates", diagram, "serial-parallel-diagram.svg", {0, 0}, {100, 150, 246, 50}},
+             Drawn{"the read label", diagram, "read-command.svg", {2, 170}, {0, 0, 66, 28}},
              Drawn{"the clock lamp", diagram, "lamp-unlit.svg", {24, 280}, {0, 0, 12, 12}},
              Drawn{"output S4", diagram, "lamp-unlit.svg", {114, 136}, {0, 0, 12, 12}},
          })
@@ -107,8 +107,8 @@ TEST_F(DrawnAtTheScreensRatio, ParallelRegisterAndCard)
     ParallelRegister& p = shown<ParallelRegister>(ScreenId::ParallelRegister);
     ComingSoonCard& card = shown<ComingSoonCard>(ScreenId::ComingSoonCard);
     for (const Drawn& d : {
-             Drawn{"the parallel block", p.diagram->inside(), "pp-diagram.svg", {0, 0}, {0, 0, 365, 130}},
-             Drawn{"lamp E4", p.diagram->inside(), "pp-lamp-lit.svg", {60, 176}, {0, 0, 16, 16}},
+             Drawn{"the parallel block", p.diagram->inside(), "parallel-diagram.svg", {0, 0}, {0, 0, 365, 130}},
+             Drawn{"lamp E4", p.diagram->inside(), "parallel-lamp-lit.svg", {60, 176}, {0, 0, 16, 16}},
              Drawn{"the card", card.card->inside(), "card.svg", {0, 0}, {0, 0, 220, 150}},
          })
         expectDrawnAtTheScreensRatio(d);
@@ -124,7 +124,7 @@ TEST_F(MovedToAnotherScreen, ItsPicturesAreRenderedAgainForThatScreensRatio)
     SerialTrainer& s = shown<SerialTrainer>(ScreenId::SerialTrainer);
     QWidget* diagram = s.diagram->inside();
     const Drawn drawn[] = {
-        {"the block", diagram, "serie-diagram.svg", {0, 0}, {140, 0, 250, 60}},
+        {"the block", diagram, "serial-diagram.svg", {0, 0}, {140, 0, 250, 60}},
         {"the clock lamp", diagram, "lamp-unlit.svg", {48, 192}, {0, 0, 12, 12}},
     };
     for (QScreen* screen : {screens[0], screens[1], screens[0]}) {

@@ -111,9 +111,9 @@ void press(QWidget* window, const char* what)
 
 // ---------------------------------------------------------------- Série
 
-class SerieHeard : public SerialFixture {};
+class SerialHeard : public SerialFixture {};
 
-TEST_F(SerieHeard, AtFirstDisplayEveryCellIsZeroAndOnlyTheClockAndResetAreButtons)
+TEST_F(SerialHeard, AtFirstDisplayEveryCellIsZeroAndOnlyTheClockAndResetAreButtons)
 {
     SerialTrainer& s = open();
     expectHeard(&s, {
@@ -136,7 +136,7 @@ TEST_F(SerieHeard, AtFirstDisplayEveryCellIsZeroAndOnlyTheClockAndResetAreButton
     EXPECT_TRUE(named(QStringLiteral("Mot de 4 bits")));
 }
 
-TEST_F(SerieHeard, PulsesAreHeardInTheCellsTheLampsAndTheCount)
+TEST_F(SerialHeard, PulsesAreHeardInTheCellsTheLampsAndTheCount)
 {
     SerialTrainer& s = open();
     type(QStringLiteral("1011"));
@@ -163,7 +163,7 @@ TEST_F(SerieHeard, PulsesAreHeardInTheCellsTheLampsAndTheCount)
     });
 }
 
-TEST_F(SerieHeard, AResetIsHeardClearedWithItsStatusAndABlankCount)
+TEST_F(SerialHeard, AResetIsHeardClearedWithItsStatusAndABlankCount)
 {
     SerialTrainer& s = open();
     type(QStringLiteral("1011"));
@@ -187,25 +187,25 @@ TEST_F(SerieHeard, AResetIsHeardClearedWithItsStatusAndABlankCount)
 // Pressing a lamp through the screen reader starts its animation as a
 // click does; a lamp that takes no click has no action, and pressing it
 // anyway does nothing.
-TEST_F(SerieHeard, PressingTheClockLampRunsAPulseAsAClickDoes)
+TEST_F(SerialHeard, PressingTheClockLampRunsAPulseAsAClickDoes)
 {
     SerialTrainer& s = open();
     type(QStringLiteral("1011"));
     press(&s, "Horloge H");
-    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n=0 st= mot=1011 locked");
+    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n=0 st= box=1011 locked");
     advance(200);
-    EXPECT_EQ(look(), "0000 e0 s0 h1 r0 n=0 st= mot=1011 locked");
+    EXPECT_EQ(look(), "0000 e0 s0 h1 r0 n=0 st= box=1011 locked");
     press(&s, "Horloge H"); // lit: no action, nothing happens
     advance(200);
-    EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= mot=101 locked");
+    EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= box=101 locked");
     advance(400);
-    EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= mot=101 locked");
+    EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= box=101 locked");
     press(&s, "RAZ");
     advance(400);
-    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ mot=");
+    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ box=");
 }
 
-TEST_F(SerieHeard, StaticLampsAndCellsHaveNoAction)
+TEST_F(SerialHeard, StaticLampsAndCellsHaveNoAction)
 {
     SerialTrainer& s = open();
     type(QStringLiteral("1011"));
@@ -218,14 +218,14 @@ TEST_F(SerieHeard, StaticLampsAndCellsHaveNoAction)
             object->actionInterface()->doAction(kPress);
     }
     advance(400);
-    EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= mot=101 locked");
+    EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= box=101 locked");
 }
 
 // ---------------------------------------------------------------- sp
 
-class SpHeard : public SerialParallelFixture {};
+class SerialParallelHeard : public SerialParallelFixture {};
 
-TEST_F(SpHeard, AtFirstDisplayEveryLampIsOutAndClockResetAndReadAreButtons)
+TEST_F(SerialParallelHeard, AtFirstDisplayEveryLampIsOutAndClockResetAndReadAreButtons)
 {
     SerialParallelTrainer& s = openSp();
     expectHeard(&s, {
@@ -250,7 +250,7 @@ TEST_F(SpHeard, AtFirstDisplayEveryLampIsOutAndClockResetAndReadAreButtons)
     EXPECT_EQ(label->object->role(), QAccessible::Graphic);
 }
 
-TEST_F(SpHeard, AReadIsHeardOnTheOutputsAndTheReadLine)
+TEST_F(SerialParallelHeard, AReadIsHeardOnTheOutputsAndTheReadLine)
 {
     SerialParallelTrainer& s = openSp();
     typeText(s.wordBox, QStringLiteral("1011"));
@@ -286,7 +286,7 @@ TEST_F(SpHeard, AReadIsHeardOnTheOutputsAndTheReadLine)
 // A word stored after a read shows the outputs' unlit pictures again in
 // front of the lit ones, which stay visible behind: the outputs are heard
 // out, as they are seen.
-TEST_F(SpHeard, AnOutputIsHeardAsItsFrontPictureWhenBothAreVisible)
+TEST_F(SerialParallelHeard, AnOutputIsHeardAsItsFrontPictureWhenBothAreVisible)
 {
     SerialParallelTrainer& s = openSp();
     typeText(s.wordBox, QStringLiteral("1011"));
@@ -315,9 +315,9 @@ TEST_F(SpHeard, AnOutputIsHeardAsItsFrontPictureWhenBothAreVisible)
 
 // ---------------------------------------------------------------- pp
 
-class PpHeard : public ProgramFixture {};
+class ParallelRegisterHeard : public ProgramFixture {};
 
-TEST_F(PpHeard, EveryLampIsHeardLitAndNoneIsAButton)
+TEST_F(ParallelRegisterHeard, EveryLampIsHeardLitAndNoneIsAButton)
 {
     registry.show(ScreenId::ParallelRegister);
     ParallelRegister& w = screen<ParallelRegister>(ScreenId::ParallelRegister);

@@ -53,9 +53,9 @@ const std::vector<BadInput> kInputs = {
     {"PastedLettersEndingInABit", "", Way::Pasted, QStringLiteral("abc1"), false},
 };
 
-class SerieBadInput : public SerialFixture, public ::testing::WithParamInterface<BadInput> {};
+class SerialBadInput : public SerialFixture, public ::testing::WithParamInterface<BadInput> {};
 
-TEST_P(SerieBadInput, MessageAndResetOrSilentAcceptanceThenANewWord)
+TEST_P(SerialBadInput, MessageAndResetOrSilentAcceptanceThenANewWord)
 {
     const BadInput& c = GetParam();
     SerialTrainer& s = open();
@@ -85,18 +85,18 @@ TEST_P(SerieBadInput, MessageAndResetOrSilentAcceptanceThenANewWord)
         click(s.resetUnlit);
     }
     advance(400);
-    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ mot=");
+    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ box=");
     EXPECT_EQ(s.word->typedCount, 0);
     EXPECT_EQ(s.focusWidget(), s.wordBox);
 
     // The trainer takes and shifts in a new word as on a fresh screen.
     type(QStringLiteral("0110"));
     pulses(4);
-    EXPECT_EQ(look(), "0110 e0 s0 h0 r0 n=4 st= mot= locked");
+    EXPECT_EQ(look(), "0110 e0 s0 h0 r0 n=4 st= box= locked");
     EXPECT_LE(messageBox.shown.size(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(SerialTrainer, SerieBadInput, ::testing::ValuesIn(kInputs),
+INSTANTIATE_TEST_SUITE_P(SerialTrainer, SerialBadInput, ::testing::ValuesIn(kInputs),
                          [](const ::testing::TestParamInfo<BadInput>& info) {
                              return std::string(info.param.name);
                          });
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(SerialTrainer, SerieBadInput, ::testing::ValuesIn(kInpu
 // The emoji is one character, however it is stored: three bits and an emoji
 // are four characters, so the box locks, and the first pulse of a word whose
 // first character is an emoji never leaves half of it in the box.
-TEST_F(SerieBadInput, AnEmojiCountsAsOneCharacter)
+TEST_F(SerialBadInput, AnEmojiCountsAsOneCharacter)
 {
     const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
     SerialTrainer& s = open();

@@ -36,7 +36,7 @@ std::string state(const BitCell& cell)
     return cell.zeroShown() ? "0" : cell.oneShown() ? "1" : "none";
 }
 
-TEST(SerieCell, CopiesANeighbourANeverSetOneAsZero)
+TEST(SerialCell, CopiesANeighbourANeverSetOneAsZero)
 {
     const std::vector<std::tuple<Start, Start, std::string>> cases = {
         {Start::NeverSet, Start::One, "0"},  {Start::NeverSet, Start::NeverSet, "0"},
@@ -53,7 +53,7 @@ TEST(SerieCell, CopiesANeighbourANeverSetOneAsZero)
     }
 }
 
-TEST(SerieCell, TakesOnlyTheTextsZeroAndOne)
+TEST(SerialCell, TakesOnlyTheTextsZeroAndOne)
 {
     const std::vector<std::tuple<QString, Start, std::string>> cases = {
         {QStringLiteral("1"), Start::Zero, "1"},        {QStringLiteral("0"), Start::One, "0"},

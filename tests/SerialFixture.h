@@ -1,7 +1,7 @@
 #pragma once
 // The serial trainer opened from the main menu, and what its learner sees
 // written as one line, so a timeline can state the screen at each moment:
-//   "cells e? s? h? r? n=<Label6> st=<Label5> mot=<text>[ locked]"
+//   "cells e? s? h? r? n=<Label6> st=<Label5> box=<text>[ locked]"
 // cells from cell 3 (input end) to cell 0 (output end), each the digit in
 // front; e, s, h, r the input, output, clock and reset lamps, 1 when lit.
 
@@ -52,7 +52,7 @@ protected:
         line += std::string(" e") + seen(*s.inputLamp) + " s" + seen(*s.outputLamp) + " h"
             + seen(*s.clockLamp) + " r" + seen(*s.resetLamp);
         line += " n=" + s.pulseCountLabel->caption().toStdString() + " st=" + s.statusLabel->caption().toStdString()
-            + " mot=" + s.wordBox->text().toStdString();
+            + " box=" + s.wordBox->text().toStdString();
         if (s.wordBox->locked())
             line += " locked";
         return line;

@@ -31,7 +31,7 @@ const QString kHelpText = QString::fromUtf8(
     "Aprés la huitième impulsion, une remise à zéro est effectuée automatiquement. \r\n"
     "  Faire une remise à zéro (RAZ) chaque fois que vous voulez recommencer");
 
-class AideRegScreen : public SerialFixture {
+class SerialHelpScreen : public SerialFixture {
 protected:
     SerialHelp& openHelp()
     {
@@ -40,7 +40,7 @@ protected:
     }
 };
 
-TEST_F(AideRegScreen, ShowsTheTitleAndTheWholeTextOnThirteenLines)
+TEST_F(SerialHelpScreen, ShowsTheTitleAndTheWholeTextOnThirteenLines)
 {
     SerialHelp& help = openHelp();
     EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialHelp});
@@ -60,7 +60,7 @@ TEST_F(AideRegScreen, ShowsTheTitleAndTheWholeTextOnThirteenLines)
 
 // The window and its three controls as laid out: place, size, faces and
 // colours; the whole text fits the label, its last line included.
-TEST_F(AideRegScreen, WindowAndControlsStandAsLaidOut)
+TEST_F(SerialHelpScreen, WindowAndControlsStandAsLaidOut)
 {
     SerialHelp& help = openHelp();
     EXPECT_EQ(help.client()->mapToGlobal(QPoint(0, 0)), QPoint(204, 76));
@@ -104,7 +104,7 @@ TEST_F(AideRegScreen, WindowAndControlsStandAsLaidOut)
     }
 }
 
-TEST_F(AideRegScreen, OkAndTheCloseBoxLeadBackToTheTrainerAsLeft)
+TEST_F(SerialHelpScreen, OkAndTheCloseBoxLeadBackToTheTrainerAsLeft)
 {
     SerialHelp& help = openHelp();
     SerialTrainer& s = serie();
@@ -121,7 +121,7 @@ TEST_F(AideRegScreen, OkAndTheCloseBoxLeadBackToTheTrainerAsLeft)
     EXPECT_EQ(programEnd.ended, 0);
 }
 
-TEST_F(AideRegScreen, TheTextIsWrittenOnceAtTheFirstDisplay)
+TEST_F(SerialHelpScreen, TheTextIsWrittenOnceAtTheFirstDisplay)
 {
     SerialHelp& help = openHelp();
     EXPECT_EQ(help.focusWidget(), help.okButton);

@@ -6,9 +6,9 @@
 #include "SerialParallelFixture.h"
 #include "trainer/ValidationMessage.h"
 
-class SpClock : public SerialParallelFixture {};
+class SerialParallelClock : public SerialParallelFixture {};
 
-TEST_F(SpClock, WordOneZeroOneOneEntersRightmostFirstAndEmptiesTheBox)
+TEST_F(SerialParallelClock, WordOneZeroOneOneEntersRightmostFirstAndEmptiesTheBox)
 {
     openSp();
     runTimeline({
@@ -33,7 +33,7 @@ TEST_F(SpClock, WordOneZeroOneOneEntersRightmostFirstAndEmptiesTheBox)
     EXPECT_EQ(trainer().pulseCount, 4);
 }
 
-TEST_F(SpClock, ClickBeforeAnyChangeOfTheBoxDoesNothing)
+TEST_F(SerialParallelClock, ClickBeforeAnyChangeOfTheBoxDoesNothing)
 {
     openSp();
     runTimeline({
@@ -44,7 +44,7 @@ TEST_F(SpClock, ClickBeforeAnyChangeOfTheBoxDoesNothing)
     EXPECT_FALSE(trainer().clockTimer.ticking());
 }
 
-TEST_F(SpClock, SecondClickBeforeTheFirstTickServesTheLaterCountOnly)
+TEST_F(SerialParallelClock, SecondClickBeforeTheFirstTickServesTheLaterCountOnly)
 {
     openSp();
     // bit4 is "1", bit3 "0": the first pulse's bit never shows.
@@ -59,7 +59,7 @@ TEST_F(SpClock, SecondClickBeforeTheFirstTickServesTheLaterCountOnly)
     });
 }
 
-TEST_F(SpClock, ClickSoonAfterTheFourthFallsBackToZeroAndTheNextCountsOne)
+TEST_F(SerialParallelClock, ClickSoonAfterTheFourthFallsBackToZeroAndTheNextCountsOne)
 {
     openSp();
     shiftIn(QStringLiteral("1011"), 3);
@@ -76,7 +76,7 @@ TEST_F(SpClock, ClickSoonAfterTheFourthFallsBackToZeroAndTheNextCountsOne)
     });
 }
 
-TEST_F(SpClock, ADoubleClickAfterTheThirdPulseIsTwoClicksAndFallsBackToZero)
+TEST_F(SerialParallelClock, ADoubleClickAfterTheThirdPulseIsTwoClicksAndFallsBackToZero)
 {
     openSp();
     shiftIn(QStringLiteral("1011"), 3);
@@ -89,7 +89,7 @@ TEST_F(SpClock, ADoubleClickAfterTheThirdPulseIsTwoClicksAndFallsBackToZero)
     });
 }
 
-TEST_F(SpClock, ShortWordAdvancesTheCountAndLeavesTheLampWhereABitIsMissing)
+TEST_F(SerialParallelClock, ShortWordAdvancesTheCountAndLeavesTheLampWhereABitIsMissing)
 {
     openSp();
     // Four counted changes leave "11": bit3 and bit4 are empty.
@@ -109,7 +109,7 @@ TEST_F(SpClock, ShortWordAdvancesTheCountAndLeavesTheLampWhereABitIsMissing)
     EXPECT_TRUE(trainer().word->bit3.isEmpty());
 }
 
-TEST_F(SpClock, ChangeAfterAPulseIsOnlyAcknowledgedThenCountingResumes)
+TEST_F(SerialParallelClock, ChangeAfterAPulseIsOnlyAcknowledgedThenCountingResumes)
 {
     openSp();
     // "1" then a pulse: the box is written back unchanged, so the flag stays
@@ -125,7 +125,7 @@ TEST_F(SpClock, ChangeAfterAPulseIsOnlyAcknowledgedThenCountingResumes)
     EXPECT_EQ(trainer().word->typedCount, 2);
 }
 
-TEST_F(SpClock, PulseFallingDueWhileHiddenIsShownOnTheNextVisit)
+TEST_F(SerialParallelClock, PulseFallingDueWhileHiddenIsShownOnTheNextVisit)
 {
     openSp();
     typeText(trainer().wordBox, QStringLiteral("1011"));

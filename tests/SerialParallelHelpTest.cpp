@@ -7,7 +7,7 @@
 
 using Screens = std::vector<ScreenId>;
 
-class AideSp : public SerialParallelFixture {
+class SerialParallelHelpScreen : public SerialParallelFixture {
 protected:
     SerialParallelHelp& openHelp()
     {
@@ -29,7 +29,7 @@ const QString kHelpText = QStringLiteral(
     "  Effectuer une commande de lecture pour appliquer le résultat parallèle sur les sorties."
     "  Faire une remise à zéro (RAZ) chaque fois que vous voulez recommencer");
 
-TEST_F(AideSp, ShowsTheWholeTextInTenLines)
+TEST_F(SerialParallelHelpScreen, ShowsTheWholeTextInTenLines)
 {
     SerialParallelHelp& help = openHelp();
     const QString text = help.helpText->caption();
@@ -47,7 +47,7 @@ TEST_F(AideSp, ShowsTheWholeTextInTenLines)
     EXPECT_EQ(help.titleLabel->caption(), QStringLiteral("REGISTRE A DECALAGE SERIE-PARALLELE"));
 }
 
-TEST_F(AideSp, OkHidesTheHelpAndShowsTheTrainerUnchanged)
+TEST_F(SerialParallelHelpScreen, OkHidesTheHelpAndShowsTheTrainerUnchanged)
 {
     SerialParallelHelp& help = openHelp();
     SerialParallelTrainer& s = trainer();
@@ -66,7 +66,7 @@ TEST_F(AideSp, OkHidesTheHelpAndShowsTheTrainerUnchanged)
     EXPECT_EQ(help.helpText->caption(), kHelpText);
 }
 
-TEST_F(AideSp, CloseBoxActsAsOk)
+TEST_F(SerialParallelHelpScreen, CloseBoxActsAsOk)
 {
     SerialParallelHelp& help = openHelp();
     click(trainer().menuButton);

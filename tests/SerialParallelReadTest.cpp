@@ -5,7 +5,7 @@
 
 #include "SerialParallelFixture.h"
 
-class SpRead : public SerialParallelFixture {};
+class SerialParallelRead : public SerialParallelFixture {};
 
 struct ReadCase {
     const char* word;
@@ -15,9 +15,9 @@ struct ReadCase {
 
 void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.word; }
 
-class SpReadWord : public SerialParallelFixture, public ::testing::WithParamInterface<ReadCase> {};
+class SerialParallelReadWord : public SerialParallelFixture, public ::testing::WithParamInterface<ReadCase> {};
 
-TEST_P(SpReadWord, LightsTheOutputsOfTheOnesAndShowsTheWord)
+TEST_P(SerialParallelReadWord, LightsTheOutputsOfTheOnesAndShowsTheWord)
 {
     openSp();
     shiftIn(QString::fromLatin1(GetParam().word));
@@ -31,7 +31,7 @@ TEST_P(SpReadWord, LightsTheOutputsOfTheOnesAndShowsTheWord)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Words, SpReadWord,
+    Words, SerialParallelReadWord,
     ::testing::Values(ReadCase{"1011", "..EL4.21 n=4 r=1011 [] locked", "..E.4.21 n=4 r=1011 [] locked"},
                       ReadCase{"0000", "...L.... n=4 r=0000 [] locked", "........ n=4 r=0000 [] locked"},
                       ReadCase{"1000", "..EL4... n=4 r=1000 [] locked", "..E.4... n=4 r=1000 [] locked"},
@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"0010", "...L..2. n=4 r=0010 [] locked", "......2. n=4 r=0010 [] locked"},
                       ReadCase{"0001", "...L...1 n=4 r=0001 [] locked", ".......1 n=4 r=0001 [] locked"}));
 
-TEST_F(SpRead, ReadBeforeTheFourthPulseOnlyAnimatesItsLamp)
+TEST_F(SerialParallelRead, ReadBeforeTheFourthPulseOnlyAnimatesItsLamp)
 {
     openSp();
     typeText(trainer().wordBox, QStringLiteral("1111"));
@@ -57,7 +57,7 @@ TEST_F(SpRead, ReadBeforeTheFourthPulseOnlyAnimatesItsLamp)
     }
 }
 
-TEST_F(SpRead, SecondReadGivesTheSameOutputsAndCaption)
+TEST_F(SerialParallelRead, SecondReadGivesTheSameOutputsAndCaption)
 {
     openSp();
     shiftIn(QStringLiteral("0110"));
@@ -68,7 +68,7 @@ TEST_F(SpRead, SecondReadGivesTheSameOutputsAndCaption)
     EXPECT_EQ(view(), first);
 }
 
-TEST_F(SpRead, FourPulsesWithoutAStoredWordLightNothingAndEmptyTheResult)
+TEST_F(SerialParallelRead, FourPulsesWithoutAStoredWordLightNothingAndEmptyTheResult)
 {
     openSp();
     // One pasted change never reaches the fourth count: no word is stored.
@@ -78,7 +78,7 @@ TEST_F(SpRead, FourPulsesWithoutAStoredWordLightNothingAndEmptyTheResult)
     EXPECT_EQ(view(), "........ n=4 r= [] locked");
 }
 
-TEST_F(SpRead, ReadClickedAfterTheClockLitFirstIsLostAndTheClockRunsLonger)
+TEST_F(SerialParallelRead, ReadClickedAfterTheClockLitFirstIsLostAndTheClockRunsLonger)
 {
     openSp();
     shiftIn(QStringLiteral("1011"), 3);
@@ -98,7 +98,7 @@ TEST_F(SpRead, ReadClickedAfterTheClockLitFirstIsLostAndTheClockRunsLonger)
     });
 }
 
-TEST_F(SpRead, ClockClickedAfterTheReadLitFirstEndsAtOnceAndTheReadRunsTwice)
+TEST_F(SerialParallelRead, ClockClickedAfterTheReadLitFirstEndsAtOnceAndTheReadRunsTwice)
 {
     openSp();
     shiftIn(QStringLiteral("1011"), 3);
@@ -121,7 +121,7 @@ TEST_F(SpRead, ClockClickedAfterTheReadLitFirstEndsAtOnceAndTheReadRunsTwice)
     EXPECT_EQ(trainer().tickCount, 0);
 }
 
-TEST_F(SpRead, StoreAfterAReadShowsTheOutputsUnlitAndTheNextReadLightsTheNewOnes)
+TEST_F(SerialParallelRead, StoreAfterAReadShowsTheOutputsUnlitAndTheNextReadLightsTheNewOnes)
 {
     openSp();
     typeText(trainer().wordBox, QStringLiteral("1011"));
@@ -143,7 +143,7 @@ TEST_F(SpRead, StoreAfterAReadShowsTheOutputsUnlitAndTheNextReadLightsTheNewOnes
     EXPECT_TRUE(trainer().output4Lit->shown());
 }
 
-TEST_F(SpRead, SecondClickBeforeTheLampLightsGivesOneRead)
+TEST_F(SerialParallelRead, SecondClickBeforeTheLampLightsGivesOneRead)
 {
     openSp();
     shiftIn(QStringLiteral("0101"));

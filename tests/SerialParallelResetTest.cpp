@@ -6,9 +6,9 @@
 #include "SerialParallelFixture.h"
 #include "trainer/ValidationMessage.h"
 
-class SpReset : public SerialParallelFixture {};
+class SerialParallelReset : public SerialParallelFixture {};
 
-TEST_F(SpReset, EmptyBoxIsLeftReadyAndTheNextCharacterIsValidated)
+TEST_F(SerialParallelReset, EmptyBoxIsLeftReadyAndTheNextCharacterIsValidated)
 {
     SerialParallelTrainer& s = openSp();
     runTimeline({
@@ -28,7 +28,7 @@ TEST_F(SpReset, EmptyBoxIsLeftReadyAndTheNextCharacterIsValidated)
     EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
 }
 
-TEST_F(SpReset, AfterARunClearsOutputsCountAndLockedBoxButKeepsTheBits)
+TEST_F(SerialParallelReset, AfterARunClearsOutputsCountAndLockedBoxButKeepsTheBits)
 {
     SerialParallelTrainer& s = openSp();
     shiftIn(QStringLiteral("1011"));
@@ -49,7 +49,7 @@ TEST_F(SpReset, AfterARunClearsOutputsCountAndLockedBoxButKeepsTheBits)
     EXPECT_EQ(view(), "..E.4.21 n=4 r=1011 [] locked");
 }
 
-TEST_F(SpReset, FullLockedBoxIsEmptiedUncountedAndTheNextWordCountsFromOne)
+TEST_F(SerialParallelReset, FullLockedBoxIsEmptiedUncountedAndTheNextWordCountsFromOne)
 {
     SerialParallelTrainer& s = openSp();
     typeText(s.wordBox, QStringLiteral("1011"));
@@ -64,7 +64,7 @@ TEST_F(SpReset, FullLockedBoxIsEmptiedUncountedAndTheNextWordCountsFromOne)
     EXPECT_EQ(storedBits(), QStringLiteral("0110"));
 }
 
-TEST_F(SpReset, SecondClickBeforeTheFirstTickGivesOneReset)
+TEST_F(SerialParallelReset, SecondClickBeforeTheFirstTickGivesOneReset)
 {
     SerialParallelTrainer& s = openSp();
     typeText(s.wordBox, QStringLiteral("10"));
@@ -79,7 +79,7 @@ TEST_F(SpReset, SecondClickBeforeTheFirstTickGivesOneReset)
     EXPECT_EQ(s.word->typedCount, 1);
 }
 
-TEST_F(SpReset, RunsOnItsOwnCounterBesideAClockPulse)
+TEST_F(SerialParallelReset, RunsOnItsOwnCounterBesideAClockPulse)
 {
     openSp();
     typeText(trainer().wordBox, QStringLiteral("1011"));
@@ -93,7 +93,7 @@ TEST_F(SpReset, RunsOnItsOwnCounterBesideAClockPulse)
     });
 }
 
-TEST_F(SpReset, ClearedScreenTakesNoLaterStepOfARunningPulse)
+TEST_F(SerialParallelReset, ClearedScreenTakesNoLaterStepOfARunningPulse)
 {
     openSp();
     typeText(trainer().wordBox, QStringLiteral("1011"));
@@ -109,7 +109,7 @@ TEST_F(SpReset, ClearedScreenTakesNoLaterStepOfARunningPulse)
     });
 }
 
-TEST_F(SpReset, MessageStartsTheResetOnlyOnceClosedAndTheWrongTextStaysUntilTheEnd)
+TEST_F(SerialParallelReset, MessageStartsTheResetOnlyOnceClosedAndTheWrongTextStaysUntilTheEnd)
 {
     SerialParallelTrainer& s = openSp();
     QString seenWhileOpen;
@@ -126,7 +126,7 @@ TEST_F(SpReset, MessageStartsTheResetOnlyOnceClosedAndTheWrongTextStaysUntilTheE
     EXPECT_EQ(view(), "........ n=0 r= []");
 }
 
-TEST_F(SpReset, CompletesWhileTheScreenIsHidden)
+TEST_F(SerialParallelReset, CompletesWhileTheScreenIsHidden)
 {
     SerialParallelTrainer& s = openSp();
     typeText(s.wordBox, QStringLiteral("1011"));
@@ -137,7 +137,7 @@ TEST_F(SpReset, CompletesWhileTheScreenIsHidden)
     EXPECT_EQ(view(), "........ n=0 r= []");
 }
 
-TEST_F(SpReset, ResetEndingWhileTheMessageIsOpenLeavesTheBoxSoundAndClearsAgainAfter)
+TEST_F(SerialParallelReset, ResetEndingWhileTheMessageIsOpenLeavesTheBoxSoundAndClearsAgainAfter)
 {
     SerialParallelTrainer& s = openSp();
     messageBox.whileOpen = [&] { advance(400); };

@@ -10,9 +10,9 @@
 
 using Screens = std::vector<ScreenId>;
 
-class SpScreen : public SerialParallelFixture {};
+class SerialParallelScreen : public SerialParallelFixture {};
 
-TEST_F(SpScreen, FirstDisplayShowsEveryLampUnlitAndTheEmptyBoxFocused)
+TEST_F(SerialParallelScreen, FirstDisplayShowsEveryLampUnlitAndTheEmptyBoxFocused)
 {
     SerialParallelTrainer& s = openSp();
     EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialParallelTrainer});
@@ -26,7 +26,7 @@ TEST_F(SpScreen, FirstDisplayShowsEveryLampUnlitAndTheEmptyBoxFocused)
     EXPECT_TRUE(s.output1Lit->shown());
 }
 
-TEST_F(SpScreen, InstructionsKeepTheirBlanks)
+TEST_F(SerialParallelScreen, InstructionsKeepTheirBlanks)
 {
     SerialParallelTrainer& s = openSp();
     EXPECT_EQ(s.errorLabel->caption(),
@@ -37,7 +37,7 @@ TEST_F(SpScreen, InstructionsKeepTheirBlanks)
                                        + QStringLiteral("Ensuite faire une lecture."));
 }
 
-TEST_F(SpScreen, OnlyTheClickableLampsShowTheUpArrow)
+TEST_F(SerialParallelScreen, OnlyTheClickableLampsShowTheUpArrow)
 {
     SerialParallelTrainer& s = openSp();
     for (forms::Image* clickable : {s.clockUnlit, s.resetUnlit, s.readUnlit})
@@ -47,7 +47,7 @@ TEST_F(SpScreen, OnlyTheClickableLampsShowTheUpArrow)
         EXPECT_NE(other->cursor().shape(), Qt::UpArrowCursor) << other->accessibleName().toStdString();
 }
 
-TEST_F(SpScreen, ClicksOnWhatIsNotALampButtonDoNothing)
+TEST_F(SerialParallelScreen, ClicksOnWhatIsNotALampButtonDoNothing)
 {
     SerialParallelTrainer& s = openSp();
     typeText(s.wordBox, QStringLiteral("1"));
@@ -61,7 +61,7 @@ TEST_F(SpScreen, ClicksOnWhatIsNotALampButtonDoNothing)
     EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialParallelTrainer});
 }
 
-TEST_F(SpScreen, HelpOpensBesideTheTrainerAndMenuLeavesItOpen)
+TEST_F(SerialParallelScreen, HelpOpensBesideTheTrainerAndMenuLeavesItOpen)
 {
     SerialParallelTrainer& s = openSp();
     chooseMenu(s, QStringLiteral("Aide"));
@@ -74,7 +74,7 @@ TEST_F(SpScreen, HelpOpensBesideTheTrainerAndMenuLeavesItOpen)
     EXPECT_EQ(visibleScreens(), (Screens{ScreenId::MainMenu, ScreenId::SerialParallelTrainer}));
 }
 
-TEST_F(SpScreen, AboutOpensBesideTheTrainerAndItsOkShowsTheSerialTrainerToo)
+TEST_F(SerialParallelScreen, AboutOpensBesideTheTrainerAndItsOkShowsTheSerialTrainerToo)
 {
     SerialParallelTrainer& s = openSp();
     chooseMenu(s, QStringLiteral("à propos..."));
@@ -83,7 +83,7 @@ TEST_F(SpScreen, AboutOpensBesideTheTrainerAndItsOkShowsTheSerialTrainerToo)
     EXPECT_EQ(visibleScreens(), (Screens{ScreenId::SerialTrainer, ScreenId::SerialParallelTrainer}));
 }
 
-TEST_F(SpScreen, BackFromTheMainMenuTheScreenIsAsLeftAndNotLoadedAgain)
+TEST_F(SerialParallelScreen, BackFromTheMainMenuTheScreenIsAsLeftAndNotLoadedAgain)
 {
     SerialParallelTrainer& s = openSp();
     shiftIn(QStringLiteral("1011"), 2);
@@ -105,7 +105,7 @@ TEST_F(SpScreen, BackFromTheMainMenuTheScreenIsAsLeftAndNotLoadedAgain)
     EXPECT_EQ(view(), "..E.4.21 n=4 r=1011 [] locked");
 }
 
-TEST_F(SpScreen, QuitterButtonMenuAndCloseBoxEndTheProgram)
+TEST_F(SerialParallelScreen, QuitterButtonMenuAndCloseBoxEndTheProgram)
 {
     SerialParallelTrainer& s = openSp();
     typeText(s.wordBox, QStringLiteral("1011"));
@@ -118,7 +118,7 @@ TEST_F(SpScreen, QuitterButtonMenuAndCloseBoxEndTheProgram)
     EXPECT_EQ(programEnd.ended, 3);
 }
 
-TEST_F(SpScreen, DiagramLiesAtTheTopLeftOfTheFrameWithItsGreyBackShowingRightAndBelow)
+TEST_F(SerialParallelScreen, DiagramLiesAtTheTopLeftOfTheFrameWithItsGreyBackShowingRightAndBelow)
 {
     SerialParallelTrainer& s = openSp();
     EXPECT_EQ(s.readCommandPicture->picture().size(), QSize(66, 28));

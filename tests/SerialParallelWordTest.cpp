@@ -5,9 +5,9 @@
 #include "SerialParallelFixture.h"
 #include "trainer/ValidationMessage.h"
 
-class SpWord : public SerialParallelFixture {};
+class SerialParallelWord : public SerialParallelFixture {};
 
-TEST_F(SpWord, FourTypedCharactersLockTheBoxAndStoreTheWord)
+TEST_F(SerialParallelWord, FourTypedCharactersLockTheBoxAndStoreTheWord)
 {
     SerialParallelTrainer& s = openSp();
     const char* boxes[] = {"1", "10", "101", "1011"};
@@ -26,7 +26,7 @@ TEST_F(SpWord, FourTypedCharactersLockTheBoxAndStoreTheWord)
     EXPECT_TRUE(messageBox.shown.isEmpty());
 }
 
-TEST_F(SpWord, TypingOrPastingOverASelectionWhatItHeldIsNoChange)
+TEST_F(SerialParallelWord, TypingOrPastingOverASelectionWhatItHeldIsNoChange)
 {
     SerialParallelTrainer& s = openSp();
     typeText(s.wordBox, QStringLiteral("1"));
@@ -45,7 +45,7 @@ TEST_F(SpWord, TypingOrPastingOverASelectionWhatItHeldIsNoChange)
     EXPECT_EQ(view(), "..E.4.21 n=4 r=1011 [] locked");
 }
 
-TEST_F(SpWord, DeletingCountsAndTheFourthChangeStoresWhateverTheBoxHolds)
+TEST_F(SerialParallelWord, DeletingCountsAndTheFourthChangeStoresWhateverTheBoxHolds)
 {
     SerialParallelTrainer& s = openSp();
     typeText(s.wordBox, QStringLiteral("10"));
@@ -62,7 +62,7 @@ TEST_F(SpWord, DeletingCountsAndTheFourthChangeStoresWhateverTheBoxHolds)
     EXPECT_TRUE(s.wordBox->locked());
 }
 
-TEST_F(SpWord, DeletingTheOnlyCharacterIsCountedWithoutAMessage)
+TEST_F(SerialParallelWord, DeletingTheOnlyCharacterIsCountedWithoutAMessage)
 {
     SerialParallelTrainer& s = openSp();
     typeText(s.wordBox, QStringLiteral("1"));
@@ -71,7 +71,7 @@ TEST_F(SpWord, DeletingTheOnlyCharacterIsCountedWithoutAMessage)
     EXPECT_TRUE(messageBox.shown.isEmpty());
 }
 
-TEST_F(SpWord, PastedWordIsOneChangeThatLocksTheBoxAndIsNeverStored)
+TEST_F(SerialParallelWord, PastedWordIsOneChangeThatLocksTheBoxAndIsNeverStored)
 {
     SerialParallelTrainer& s = openSp();
     paste(s.wordBox, QStringLiteral("1010"));
@@ -81,7 +81,7 @@ TEST_F(SpWord, PastedWordIsOneChangeThatLocksTheBoxAndIsNeverStored)
     EXPECT_TRUE(s.word->bit4.isEmpty());
 }
 
-TEST_F(SpWord, WrongFourthCharacterBringsTheMessageTheResetAndAStoreOfAllFour)
+TEST_F(SerialParallelWord, WrongFourthCharacterBringsTheMessageTheResetAndAStoreOfAllFour)
 {
     SerialParallelTrainer& s = openSp();
     typeText(s.wordBox, QStringLiteral("101x"));
@@ -94,7 +94,7 @@ TEST_F(SpWord, WrongFourthCharacterBringsTheMessageTheResetAndAStoreOfAllFour)
     EXPECT_EQ(s.word->bit4, QStringLiteral("x"));
 }
 
-TEST_F(SpWord, OnlyTheLastCharacterAtTheChangeIsExamined)
+TEST_F(SerialParallelWord, OnlyTheLastCharacterAtTheChangeIsExamined)
 {
     SerialParallelTrainer& s = openSp();
     typeText(s.wordBox, QStringLiteral("1"));
@@ -104,7 +104,7 @@ TEST_F(SpWord, OnlyTheLastCharacterAtTheChangeIsExamined)
     EXPECT_TRUE(messageBox.shown.isEmpty());
 }
 
-TEST_F(SpWord, TheAcknowledgedChangeKeepsTheReadResultAndTheNextCountedOneEmptiesIt)
+TEST_F(SerialParallelWord, TheAcknowledgedChangeKeepsTheReadResultAndTheNextCountedOneEmptiesIt)
 {
     SerialParallelTrainer& s = openSp();
     typeText(s.wordBox, QStringLiteral("1011"));
@@ -132,9 +132,9 @@ struct BadInput {
 
 void PrintTo(const BadInput& c, std::ostream* os) { *os << c.name; }
 
-class SpWordInput : public SerialParallelFixture, public ::testing::WithParamInterface<BadInput> {};
+class SerialParallelWordInput : public SerialParallelFixture, public ::testing::WithParamInterface<BadInput> {};
 
-TEST_P(SpWordInput, BringsTheMessageAndTheResetOrIsTakenSilently)
+TEST_P(SerialParallelWordInput, BringsTheMessageAndTheResetOrIsTakenSilently)
 {
     const BadInput& c = GetParam();
     SerialParallelTrainer& s = openSp();
@@ -162,7 +162,7 @@ TEST_P(SpWordInput, BringsTheMessageAndTheResetOrIsTakenSilently)
 const QString kEmoji = QString::fromUtf8("\xF0\x9F\x98\x80");
 
 INSTANTIATE_TEST_SUITE_P(
-    Entries, SpWordInput,
+    Entries, SerialParallelWordInput,
     ::testing::Values(
         BadInput{"letter", Entry::Typed, QStringLiteral("a"), true},
         BadInput{"capital", Entry::Typed, QStringLiteral("1O"), true},
@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"longEndingInALetter", Entry::Pasted, QString(5000, QLatin1Char('1')) + QLatin1Char('z'), true},
         BadInput{"tab", Entry::Pasted, QStringLiteral("1\t"), true}));
 
-TEST_F(SpWord, LongPastedTextEntersWholeAndThePulsesCutIt)
+TEST_F(SerialParallelWord, LongPastedTextEntersWholeAndThePulsesCutIt)
 {
     SerialParallelTrainer& s = openSp();
     const QString pasted = QString(3000, QLatin1Char('1')) + kEmoji + QStringLiteral("0");
@@ -203,7 +203,7 @@ TEST_F(SpWord, LongPastedTextEntersWholeAndThePulsesCutIt)
     EXPECT_TRUE(messageBox.shown.isEmpty());
 }
 
-TEST_F(SpWord, PasteBeyondTheDefaultLineLengthEntersWholeAndItsLastCharacterIsChecked)
+TEST_F(SerialParallelWord, PasteBeyondTheDefaultLineLengthEntersWholeAndItsLastCharacterIsChecked)
 {
     SerialParallelTrainer& s = openSp();
     // Longer than a line edit takes by default: nothing may be cut off, so

@@ -16,11 +16,11 @@ namespace {
 
 using Screens = std::vector<ScreenId>;
 
-constexpr const char* kFirstLook = "0000 e0 s0 h0 r0 n=0 st= mot=";
+constexpr const char* kFirstLook = "0000 e0 s0 h0 r0 n=0 st= box=";
 
-class SerieScreen : public SerialFixture {};
+class SerialScreen : public SerialFixture {};
 
-TEST_F(SerieScreen, FirstDisplayIsTheResetLookWithTheFocusInTheBox)
+TEST_F(SerialScreen, FirstDisplayIsTheResetLookWithTheFocusInTheBox)
 {
     SerialTrainer& s = open();
     EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
@@ -35,7 +35,7 @@ TEST_F(SerieScreen, FirstDisplayIsTheResetLookWithTheFocusInTheBox)
     EXPECT_FALSE(s.clockLit->shown()) << "the load puts the clock lamp out";
 }
 
-TEST_F(SerieScreen, ControlsStandAtTheirPlaces)
+TEST_F(SerialScreen, ControlsStandAtTheirPlaces)
 {
     SerialTrainer& s = open();
     EXPECT_EQ(s.client()->size(), QSize(658, 395));
@@ -62,7 +62,7 @@ TEST_F(SerieScreen, ControlsStandAtTheirPlaces)
 
 // The window as the desktop shows it: placed, sizable without moving or
 // scaling anything, without an icon, and with a menu bar of its own colour.
-TEST_F(SerieScreen, WindowIsPlacedSizableWithoutIconAndKeepsAPlainMenuBar)
+TEST_F(SerialScreen, WindowIsPlacedSizableWithoutIconAndKeepsAPlainMenuBar)
 {
     SerialTrainer& s = open();
     EXPECT_EQ(s.client()->mapToGlobal(QPoint(0, 0)), QPoint(77, 102));
@@ -80,7 +80,7 @@ TEST_F(SerieScreen, WindowIsPlacedSizableWithoutIconAndKeepsAPlainMenuBar)
     EXPECT_EQ(pixelAt(&s, QPoint(s.width() - 5, s.height() - 5)).name(), QStringLiteral("#ffffc0"));
 }
 
-TEST_F(SerieScreen, MenuBarHoldsFichierWithTwoItemsThenTwoEntriesThatAct)
+TEST_F(SerialScreen, MenuBarHoldsFichierWithTwoItemsThenTwoEntriesThatAct)
 {
     SerialTrainer& s = open();
     QStringList entries;
@@ -99,7 +99,7 @@ TEST_F(SerieScreen, MenuBarHoldsFichierWithTwoItemsThenTwoEntriesThatAct)
 }
 
 // Every text on the screen in its face, size, weight and colours.
-TEST_F(SerieScreen, TextsHaveTheirFontsAndColours)
+TEST_F(SerialScreen, TextsHaveTheirFontsAndColours)
 {
     SerialTrainer& s = open();
     const QColor yellow(0xFF, 0xFF, 0xC0), darkRed(0xC0, 0, 0), white(Qt::white);
@@ -113,16 +113,16 @@ TEST_F(SerieScreen, TextsHaveTheirFontsAndColours)
         QPalette::ColorRole textRole;
         QPalette::ColorRole backRole;
     } rows[] = {
-        {"Label1", s.enterWordLabel, 11, false, darkRed, yellow, QPalette::WindowText, QPalette::Window},
-        {"Label4", s.fourBitsLabel, 11, false, darkRed, yellow, QPalette::WindowText, QPalette::Window},
-        {"Label2", s.pulsesLabel, 11, false, darkRed, yellow, QPalette::WindowText, QPalette::Window},
-        {"Label3", s.errorLabel, 11, false, QColor(0, 0, 0xC0), yellow, QPalette::WindowText,
+        {"enterWordLabel", s.enterWordLabel, 11, false, darkRed, yellow, QPalette::WindowText, QPalette::Window},
+        {"fourBitsLabel", s.fourBitsLabel, 11, false, darkRed, yellow, QPalette::WindowText, QPalette::Window},
+        {"pulsesLabel", s.pulsesLabel, 11, false, darkRed, yellow, QPalette::WindowText, QPalette::Window},
+        {"errorLabel", s.errorLabel, 11, false, QColor(0, 0, 0xC0), yellow, QPalette::WindowText,
          QPalette::Window},
-        {"Label6", s.pulseCountLabel, 13, true, QColor(0xFF, 0, 0), white, QPalette::WindowText,
+        {"pulseCountLabel", s.pulseCountLabel, 13, true, QColor(0xFF, 0, 0), white, QPalette::WindowText,
          QPalette::Window},
-        {"Label5", s.statusLabel, 16, true, QColor(0xFF, 0, 0), white, QPalette::WindowText,
+        {"statusLabel", s.statusLabel, 16, true, QColor(0xFF, 0, 0), white, QPalette::WindowText,
          QPalette::Window},
-        {"mot", s.wordBox, 18, false, QColor(0, 0, 0xFF), white, QPalette::Text, QPalette::Base},
+        {"wordBox", s.wordBox, 18, false, QColor(0, 0, 0xFF), white, QPalette::Text, QPalette::Base},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -142,7 +142,7 @@ TEST_F(SerieScreen, TextsHaveTheirFontsAndColours)
 }
 
 // Each pair of pictures lies at one place on the diagram, at natural size.
-TEST_F(SerieScreen, EveryPairOfPicturesSharesItsPlace)
+TEST_F(SerialScreen, EveryPairOfPicturesSharesItsPlace)
 {
     SerialTrainer& s = open();
     const struct {
@@ -166,7 +166,7 @@ TEST_F(SerieScreen, EveryPairOfPicturesSharesItsPlace)
 
 // The front-to-back order inside the diagram: the labels above every
 // picture, each cell's "0" above its "1", each unlit lamp above its lit one.
-TEST_F(SerieScreen, FrontPicturesAreTheZeroAndUnlitOnes)
+TEST_F(SerialScreen, FrontPicturesAreTheZeroAndUnlitOnes)
 {
     SerialTrainer& s = open();
     const QObjectList& order = s.diagram->inside()->children(); // back to front
@@ -179,7 +179,7 @@ TEST_F(SerieScreen, FrontPicturesAreTheZeroAndUnlitOnes)
     EXPECT_EQ(s.diagram->inside()->childAt(QPoint(300 + 8, 136 + 8)), s.cell0Zero);
 }
 
-TEST_F(SerieScreen, TheUpArrowPointerStandsOverTheClickableLampsOnly)
+TEST_F(SerialScreen, TheUpArrowPointerStandsOverTheClickableLampsOnly)
 {
     SerialTrainer& s = open();
     for (forms::Image* lamp : {s.clockUnlit, s.resetUnlit})
@@ -188,14 +188,14 @@ TEST_F(SerieScreen, TheUpArrowPointerStandsOverTheClickableLampsOnly)
         EXPECT_FALSE(other->testAttribute(Qt::WA_SetCursor));
 }
 
-TEST_F(SerieScreen, ComingBackFromTheMainMenuShowsTheScreenAsLeft)
+TEST_F(SerialScreen, ComingBackFromTheMainMenuShowsTheScreenAsLeft)
 {
     SerialTrainer& s = open();
     click(s.resetUnlit);
     advance(400);
     type(QStringLiteral("1"));
     const std::string left = look();
-    ASSERT_EQ(left, "0000 e0 s0 h0 r0 n= st= mot=1");
+    ASSERT_EQ(left, "0000 e0 s0 h0 r0 n= st= box=1");
     for (bool byMenu : {false, true}) {
         if (byMenu)
             chooseMenu(s, QStringLiteral("Fichier"), QStringLiteral("Menu"));
@@ -210,7 +210,7 @@ TEST_F(SerieScreen, ComingBackFromTheMainMenuShowsTheScreenAsLeft)
     }
 }
 
-TEST_F(SerieScreen, AideAndAProposLeadAwayAndTheirOkBack)
+TEST_F(SerialScreen, AideAndAProposLeadAwayAndTheirOkBack)
 {
     SerialTrainer& s = open();
     type(QStringLiteral("10"));
@@ -230,7 +230,7 @@ TEST_F(SerieScreen, AideAndAProposLeadAwayAndTheirOkBack)
     EXPECT_EQ(s.word->typedCount, 2);
 }
 
-TEST_F(SerieScreen, BothQuittersAndTheCloseBoxEndTheProgramEvenDuringAnAnimation)
+TEST_F(SerialScreen, BothQuittersAndTheCloseBoxEndTheProgramEvenDuringAnAnimation)
 {
     SerialTrainer& s = open();
     click(s.clockUnlit);
@@ -243,7 +243,7 @@ TEST_F(SerieScreen, BothQuittersAndTheCloseBoxEndTheProgramEvenDuringAnAnimation
     EXPECT_EQ(programEnd.ended, 3);
 }
 
-TEST_F(SerieScreen, PicturesAndLabelsWithoutActionIgnoreClicks)
+TEST_F(SerialScreen, PicturesAndLabelsWithoutActionIgnoreClicks)
 {
     SerialTrainer& s = open();
     type(QStringLiteral("1011"));
@@ -260,14 +260,14 @@ TEST_F(SerieScreen, PicturesAndLabelsWithoutActionIgnoreClicks)
     // The lit pictures ignore clicks too: light the lamps and click them.
     pulses(4);
     const std::string loaded = look();
-    ASSERT_EQ(loaded, "1011 e1 s1 h0 r0 n=4 st= mot= locked");
+    ASSERT_EQ(loaded, "1011 e1 s1 h0 r0 n=4 st= box= locked");
     for (QWidget* target : std::initializer_list<QWidget*>{s.inputLit, s.outputLit, s.cell0One, s.cell3One})
         click(target);
     advance(1000);
     EXPECT_EQ(look(), loaded);
 }
 
-TEST_F(SerieScreen, TheMainMenusAboutOkOpensTheTrainerFreshAndLoaded)
+TEST_F(SerialScreen, TheMainMenusAboutOkOpensTheTrainerFreshAndLoaded)
 {
     start();
     chooseMenu(screen<MainMenu>(ScreenId::MainMenu), QStringLiteral("à propos"));

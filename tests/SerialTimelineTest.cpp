@@ -37,7 +37,7 @@ struct Timeline {
 
 void PrintTo(const Timeline& timeline, std::ostream* out) { *out << timeline.name; }
 
-constexpr const char* kCleared = "0000 e0 s0 h0 r0 n= st=RAZ mot=";
+constexpr const char* kCleared = "0000 e0 s0 h0 r0 n= st=RAZ box=";
 
 // Clock clicks every 400 ms from `from`, the first `count` pulses of a word.
 std::vector<Step> clockClicks(int from, int count)
@@ -57,35 +57,35 @@ std::vector<Step> operator+(std::vector<Step> a, const std::vector<Step>& b)
 const std::vector<Timeline> kTimelines = {
     {"ClockWithoutWordOnlyBlinks", "",
      {{0, Act::ClickH},
-      {199, Act::Look, "0000 e0 s0 h0 r0 n=0 st= mot="},
-      {200, Act::Look, "0000 e0 s0 h1 r0 n=0 st= mot="},
-      {399, Act::Look, "0000 e0 s0 h1 r0 n=0 st= mot="},
-      {400, Act::Look, "0000 e0 s0 h0 r0 n=0 st= mot="},
-      {1000, Act::Look, "0000 e0 s0 h0 r0 n=0 st= mot="}}},
+      {199, Act::Look, "0000 e0 s0 h0 r0 n=0 st= box="},
+      {200, Act::Look, "0000 e0 s0 h1 r0 n=0 st= box="},
+      {399, Act::Look, "0000 e0 s0 h1 r0 n=0 st= box="},
+      {400, Act::Look, "0000 e0 s0 h0 r0 n=0 st= box="},
+      {1000, Act::Look, "0000 e0 s0 h0 r0 n=0 st= box="}}},
     {"TwoQuickClicksGiveOnePulse", "1011",
      {{0, Act::ClickH},
       {150, Act::ClickH},
-      {349, Act::Look, "0000 e0 s0 h0 r0 n=0 st= mot=1011 locked"},
-      {350, Act::Look, "0000 e0 s0 h1 r0 n=0 st= mot=1011 locked"},
-      {549, Act::Look, "0000 e0 s0 h1 r0 n=0 st= mot=1011 locked"},
-      {550, Act::Look, "1000 e1 s0 h0 r0 n=1 st= mot=101 locked"},
-      {1500, Act::Look, "1000 e1 s0 h0 r0 n=1 st= mot=101 locked"}}},
+      {349, Act::Look, "0000 e0 s0 h0 r0 n=0 st= box=1011 locked"},
+      {350, Act::Look, "0000 e0 s0 h1 r0 n=0 st= box=1011 locked"},
+      {549, Act::Look, "0000 e0 s0 h1 r0 n=0 st= box=1011 locked"},
+      {550, Act::Look, "1000 e1 s0 h0 r0 n=1 st= box=101 locked"},
+      {1500, Act::Look, "1000 e1 s0 h0 r0 n=1 st= box=101 locked"}}},
     {"ADoubleClickOnTheClockLampGivesOnePulse", "1011",
      {{0, Act::DoubleClickH},
-      {199, Act::Look, "0000 e0 s0 h0 r0 n=0 st= mot=1011 locked"},
-      {200, Act::Look, "0000 e0 s0 h1 r0 n=0 st= mot=1011 locked"},
-      {400, Act::Look, "1000 e1 s0 h0 r0 n=1 st= mot=101 locked"},
-      {1500, Act::Look, "1000 e1 s0 h0 r0 n=1 st= mot=101 locked"}}},
+      {199, Act::Look, "0000 e0 s0 h0 r0 n=0 st= box=1011 locked"},
+      {200, Act::Look, "0000 e0 s0 h1 r0 n=0 st= box=1011 locked"},
+      {400, Act::Look, "1000 e1 s0 h0 r0 n=1 st= box=101 locked"},
+      {1500, Act::Look, "1000 e1 s0 h0 r0 n=1 st= box=101 locked"}}},
     {"ClickOnTheLitClockLampDoesNothing", "1011",
      {{0, Act::ClickH},
       {250, Act::ClickH},
-      {400, Act::Look, "1000 e1 s0 h0 r0 n=1 st= mot=101 locked"},
-      {1500, Act::Look, "1000 e1 s0 h0 r0 n=1 st= mot=101 locked"}}},
+      {400, Act::Look, "1000 e1 s0 h0 r0 n=1 st= box=101 locked"},
+      {1500, Act::Look, "1000 e1 s0 h0 r0 n=1 st= box=101 locked"}}},
     {"ResetOnAFreshScreen", "",
      {{0, Act::ClickRaz},
-      {199, Act::Look, "0000 e0 s0 h0 r0 n=0 st= mot="},
-      {200, Act::Look, "0000 e0 s0 h0 r1 n=0 st= mot="},
-      {399, Act::Look, "0000 e0 s0 h0 r1 n=0 st= mot="},
+      {199, Act::Look, "0000 e0 s0 h0 r0 n=0 st= box="},
+      {200, Act::Look, "0000 e0 s0 h0 r1 n=0 st= box="},
+      {399, Act::Look, "0000 e0 s0 h0 r1 n=0 st= box="},
       {400, Act::Look, kCleared},
       {400, Act::Focus}}},
     {"ClickOnTheLitResetLampDoesNothing", "",
@@ -96,44 +96,44 @@ const std::vector<Timeline> kTimelines = {
     {"TwoQuickResetClicksClearOnce", "1011",
      {{0, Act::ClickRaz},
       {100, Act::ClickRaz},
-      {299, Act::Look, "0000 e0 s0 h0 r0 n=0 st= mot=1011 locked"},
-      {300, Act::Look, "0000 e0 s0 h0 r1 n=0 st= mot=1011 locked"},
+      {299, Act::Look, "0000 e0 s0 h0 r0 n=0 st= box=1011 locked"},
+      {300, Act::Look, "0000 e0 s0 h0 r1 n=0 st= box=1011 locked"},
       {500, Act::Look, kCleared},
       {600, Act::Type, "1"},
-      {1500, Act::Look, "0000 e0 s0 h0 r0 n= st= mot=1"}}},
+      {1500, Act::Look, "0000 e0 s0 h0 r0 n= st= box=1"}}},
     {"ResetAfterTheWordIsLoaded", "1011",
      clockClicks(0, 4)
-         + std::vector<Step>{{1600, Act::Look, "1011 e1 s1 h0 r0 n=4 st= mot= locked"},
+         + std::vector<Step>{{1600, Act::Look, "1011 e1 s1 h0 r0 n=4 st= box= locked"},
                              {1600, Act::ClickRaz},
-                             {1800, Act::Look, "1011 e0 s1 h0 r1 n=4 st= mot= locked"},
+                             {1800, Act::Look, "1011 e0 s1 h0 r1 n=4 st= box= locked"},
                              {2000, Act::Look, kCleared}}},
     {"ResetHundredMsAfterTheClockEndsFirst", "1011",
      {{0, Act::ClickH},
       {100, Act::ClickRaz},
-      {199, Act::Look, "0000 e0 s0 h0 r0 n=0 st= mot=1011 locked"},
-      {200, Act::Look, "0000 e0 s0 h1 r0 n=0 st= mot=1011 locked"},
-      {299, Act::Look, "0000 e0 s0 h1 r0 n=0 st= mot=1011 locked"},
+      {199, Act::Look, "0000 e0 s0 h0 r0 n=0 st= box=1011 locked"},
+      {200, Act::Look, "0000 e0 s0 h1 r0 n=0 st= box=1011 locked"},
+      {299, Act::Look, "0000 e0 s0 h1 r0 n=0 st= box=1011 locked"},
       // The reset's first tick brings the shared count to 2: it clears at
       // once, its lamp never seen lit.
-      {300, Act::Look, "0000 e0 s0 h1 r0 n= st=RAZ mot="},
-      {599, Act::Look, "0000 e0 s0 h1 r0 n= st=RAZ mot="},
+      {300, Act::Look, "0000 e0 s0 h1 r0 n= st=RAZ box="},
+      {599, Act::Look, "0000 e0 s0 h1 r0 n= st=RAZ box="},
       // Two more clock ticks; the word is gone, so the pulse only ends.
       {600, Act::Look, kCleared}}},
     {"ClockHundredMsAfterTheResetIsUndone", "1011",
      {{0, Act::ClickRaz},
       {100, Act::ClickH},
-      {200, Act::Look, "0000 e0 s0 h0 r1 n=0 st= mot=1011 locked"},
+      {200, Act::Look, "0000 e0 s0 h0 r1 n=0 st= box=1011 locked"},
       // The clock's first tick brings the shared count to 2: the pulse is
       // applied at once, the clock lamp never seen lit.
-      {300, Act::Look, "1000 e1 s0 h0 r1 n=1 st= mot=101 locked"},
-      {400, Act::Look, "1000 e0 s0 h0 r1 n=1 st= mot=101 locked"},
-      {599, Act::Look, "1000 e0 s0 h0 r1 n=1 st= mot=101 locked"},
+      {300, Act::Look, "1000 e1 s0 h0 r1 n=1 st= box=101 locked"},
+      {400, Act::Look, "1000 e0 s0 h0 r1 n=1 st= box=101 locked"},
+      {599, Act::Look, "1000 e0 s0 h0 r1 n=1 st= box=101 locked"},
       {600, Act::Look, kCleared}}},
     {"PulseFallsDueWhileHidden", "1011",
      {{0, Act::ClickH},
       {100, Act::Menu},
       {1000, Act::Return},
-      {1000, Act::Look, "1000 e1 s0 h0 r0 n=1 st= mot=101 locked"}}},
+      {1000, Act::Look, "1000 e1 s0 h0 r0 n=1 st= box=101 locked"}}},
     {"ResetEndsWhileHidden", "1011",
      {{0, Act::ClickRaz},
       {100, Act::Menu},
@@ -144,18 +144,18 @@ const std::vector<Timeline> kTimelines = {
      clockClicks(0, 9)
          + std::vector<Step>{{3300, Act::Menu},
                              {4000, Act::Return},
-                             {4000, Act::Look, "0000 e0 s0 h0 r0 n=0 st=RAZ mot="},
+                             {4000, Act::Look, "0000 e0 s0 h0 r0 n=0 st=RAZ box="},
                              {4000, Act::Focus}}},
     {"FirstChangeAfterAResetBlanksTheStatus", "",
      {{0, Act::ClickRaz},
       {400, Act::Look, kCleared},
       {500, Act::Type, "1"},
-      {500, Act::Look, "0000 e0 s0 h0 r0 n= st= mot=1"}}},
+      {500, Act::Look, "0000 e0 s0 h0 r0 n= st= box=1"}}},
 };
 
-class SerieTimeline : public SerialFixture, public ::testing::WithParamInterface<Timeline> {};
+class SerialTimeline : public SerialFixture, public ::testing::WithParamInterface<Timeline> {};
 
-TEST_P(SerieTimeline, ShowsTheExpectedScreenAtEachMoment)
+TEST_P(SerialTimeline, ShowsTheExpectedScreenAtEachMoment)
 {
     const Timeline& timeline = GetParam();
     SerialTrainer& s = open();
@@ -196,28 +196,28 @@ TEST_P(SerieTimeline, ShowsTheExpectedScreenAtEachMoment)
     EXPECT_TRUE(messageBox.shown.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(SerialTrainer, SerieTimeline, ::testing::ValuesIn(kTimelines),
+INSTANTIATE_TEST_SUITE_P(SerialTrainer, SerialTimeline, ::testing::ValuesIn(kTimelines),
                          [](const ::testing::TestParamInfo<Timeline>& info) {
                              return std::string(info.param.name);
                          });
 
-class SerieWorked : public SerialFixture {};
+class SerialWorked : public SerialFixture {};
 
 // The word 1011 through nine pulses: the word enters rightmost bit first,
 // goes out to the output lamp, and the ninth pulse resets the register.
-TEST_F(SerieWorked, NinePulsesShiftTheWordInAndOut)
+TEST_F(SerialWorked, NinePulsesShiftTheWordInAndOut)
 {
     const char* const afterPulse[] = {
-        "0000 e0 s0 h0 r0 n=0 st= mot=1011 locked",
-        "1000 e1 s0 h0 r0 n=1 st= mot=101 locked",
-        "1100 e1 s0 h0 r0 n=2 st= mot=10 locked",
-        "0110 e0 s0 h0 r0 n=3 st= mot=1 locked",
-        "1011 e1 s1 h0 r0 n=4 st= mot= locked",
-        "0101 e0 s1 h0 r0 n=5 st= mot= locked",
-        "0010 e0 s0 h0 r0 n=6 st= mot= locked",
-        "0001 e0 s1 h0 r0 n=7 st= mot= locked",
-        "0000 e0 s0 h0 r0 n=8 st= mot= locked",
-        "0000 e0 s0 h0 r0 n=0 st=RAZ mot=",
+        "0000 e0 s0 h0 r0 n=0 st= box=1011 locked",
+        "1000 e1 s0 h0 r0 n=1 st= box=101 locked",
+        "1100 e1 s0 h0 r0 n=2 st= box=10 locked",
+        "0110 e0 s0 h0 r0 n=3 st= box=1 locked",
+        "1011 e1 s1 h0 r0 n=4 st= box= locked",
+        "0101 e0 s1 h0 r0 n=5 st= box= locked",
+        "0010 e0 s0 h0 r0 n=6 st= box= locked",
+        "0001 e0 s1 h0 r0 n=7 st= box= locked",
+        "0000 e0 s0 h0 r0 n=8 st= box= locked",
+        "0000 e0 s0 h0 r0 n=0 st=RAZ box=",
     };
     SerialTrainer& s = open();
     type(QStringLiteral("1011"));
@@ -238,19 +238,19 @@ TEST_F(SerieWorked, NinePulsesShiftTheWordInAndOut)
     // A tenth click only blinks: no word is stored any more.
     click(s.clockUnlit);
     advance(200);
-    EXPECT_EQ(look(), "0000 e0 s0 h1 r0 n=0 st=RAZ mot=");
+    EXPECT_EQ(look(), "0000 e0 s0 h1 r0 n=0 st=RAZ box=");
     advance(200);
-    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n=0 st=RAZ mot=");
+    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n=0 st=RAZ box=");
 
     // The next word goes in from a clean register.
     type(QStringLiteral("0110"));
     pulses(4);
-    EXPECT_EQ(look(), "0110 e0 s0 h0 r0 n=4 st= mot= locked");
+    EXPECT_EQ(look(), "0110 e0 s0 h0 r0 n=4 st= box= locked");
 }
 
 // Characters other than "0" and "1" that reached the stored word without a
 // message (typed in front of others) do not enter: cell 3 keeps its bit.
-TEST_F(SerieWorked, AStoredCharacterThatIsNoBitDoesNotEnter)
+TEST_F(SerialWorked, AStoredCharacterThatIsNoBitDoesNotEnter)
 {
     SerialTrainer& s = open();
     type(QStringLiteral("011"));
@@ -259,7 +259,7 @@ TEST_F(SerieWorked, AStoredCharacterThatIsNoBitDoesNotEnter)
     ASSERT_EQ(s.wordBox->text(), QStringLiteral("x011"));
     ASSERT_TRUE(messageBox.shown.isEmpty());
     pulses(4);
-    EXPECT_EQ(look(), "0011 e0 s1 h0 r0 n=4 st= mot=x locked");
+    EXPECT_EQ(look(), "0011 e0 s1 h0 r0 n=4 st= box=x locked");
     // The flag left by the pulse that did not write is still up: the
     // reset's own write does nothing more and the reset clears everything.
     EXPECT_EQ(s.word->ignoreNextChange, 1);
@@ -273,7 +273,7 @@ TEST_F(SerieWorked, AStoredCharacterThatIsNoBitDoesNotEnter)
 // A word pasted longer than four characters at the fourth counted change:
 // the first pulse cuts the box to its first three characters, and the cells
 // take the first four.
-TEST_F(SerieWorked, ALongerStoredWordIsCutByTheFirstPulse)
+TEST_F(SerialWorked, ALongerStoredWordIsCutByTheFirstPulse)
 {
     SerialTrainer& s = open();
     type(QStringLiteral("101"));
@@ -281,9 +281,9 @@ TEST_F(SerieWorked, ALongerStoredWordIsCutByTheFirstPulse)
     ASSERT_EQ(s.word->typedCount, 4);
     click(s.clockUnlit);
     advance(400);
-    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n=1 st= mot=101 locked");
+    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n=1 st= box=101 locked");
     pulses(3);
-    EXPECT_EQ(look(), "1010 e1 s0 h0 r0 n=4 st= mot= locked");
+    EXPECT_EQ(look(), "1010 e1 s0 h0 r0 n=4 st= box= locked");
 }
 
 } // namespace

@@ -77,7 +77,7 @@ const std::vector<WordCase> kCases = {
      "2|0|1|1"},
 };
 
-class SerieWord : public SerialFixture, public ::testing::WithParamInterface<WordCase> {
+class SerialWord : public SerialFixture, public ::testing::WithParamInterface<WordCase> {
 protected:
     void apply(const Edit& edit)
     {
@@ -111,7 +111,7 @@ protected:
     }
 };
 
-TEST_P(SerieWord, CountsLocksAndStoresAsTheLearnerEdits)
+TEST_P(SerialWord, CountsLocksAndStoresAsTheLearnerEdits)
 {
     const WordCase& c = GetParam();
     SerialTrainer& s = open();
@@ -127,17 +127,17 @@ TEST_P(SerieWord, CountsLocksAndStoresAsTheLearnerEdits)
     EXPECT_FALSE(s.resetTimer.ticking()) << "no reset was started";
 }
 
-INSTANTIATE_TEST_SUITE_P(SerialTrainer, SerieWord, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(SerialTrainer, SerialWord, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<WordCase>& info) {
                              return std::string(info.param.name);
                          });
 
-class SerieWordEntry : public SerialFixture {};
+class SerialWordEntry : public SerialFixture {};
 
 // A wrong fourth character: the box locks, the message comes, the reset
 // starts once the message is closed, and only then is the word stored; the
 // reset's end clears it, and the next four changes store a new word.
-TEST_F(SerieWordEntry, AWrongLastCharacterBringsTheMessageThenTheReset)
+TEST_F(SerialWordEntry, AWrongLastCharacterBringsTheMessageThenTheReset)
 {
     SerialTrainer& s = open();
     type(QStringLiteral("101"));
@@ -157,9 +157,9 @@ TEST_F(SerieWordEntry, AWrongLastCharacterBringsTheMessageThenTheReset)
     EXPECT_EQ(s.word->bit4, QStringLiteral("x"));
 
     advance(200);
-    EXPECT_EQ(look(), "0000 e0 s0 h0 r1 n=0 st= mot=101x locked");
+    EXPECT_EQ(look(), "0000 e0 s0 h0 r1 n=0 st= box=101x locked");
     advance(200);
-    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ mot=");
+    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ box=");
     EXPECT_EQ(s.word->typedCount, 0);
     EXPECT_TRUE(s.word->bit4.isEmpty());
     EXPECT_EQ(s.focusWidget(), s.wordBox);
@@ -174,7 +174,7 @@ TEST_F(SerieWordEntry, AWrongLastCharacterBringsTheMessageThenTheReset)
 // Timers may tick while the message is open: a reset started before the
 // wrong character ends behind the message, and the one the message starts
 // clears the screen again. Nothing is left that the next word trips on.
-TEST_F(SerieWordEntry, AResetEndingWhileTheMessageIsOpenLeavesASoundScreen)
+TEST_F(SerialWordEntry, AResetEndingWhileTheMessageIsOpenLeavesASoundScreen)
 {
     SerialTrainer& s = open();
     type(QStringLiteral("1"));
@@ -182,25 +182,25 @@ TEST_F(SerieWordEntry, AResetEndingWhileTheMessageIsOpenLeavesASoundScreen)
     advance(100);
     messageBox.whileOpen = [&] {
         advance(300);
-        EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ mot=");
+        EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ box=");
     };
     type(QStringLiteral("x"));
     messageBox.whileOpen = nullptr;
     EXPECT_EQ(messageBox.shown.size(), 1);
     EXPECT_TRUE(s.resetTimer.ticking()) << "the message's own reset";
     advance(400);
-    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ mot=");
+    EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ box=");
     EXPECT_FALSE(s.resetTimer.ticking());
     type(QStringLiteral("1101"));
     pulses(4);
-    EXPECT_EQ(look(), "1101 e1 s1 h0 r0 n=4 st= mot= locked");
+    EXPECT_EQ(look(), "1101 e1 s1 h0 r0 n=4 st= box= locked");
 }
 
 // The reset empties a box that still holds text without flagging its write:
 // that change is counted like the learner's own, unless a pulse has left the
 // flag up, when it only lowers the flag. Either way the reset's end clears
 // the count and the flag.
-class SerieResetWrite : public SerialFixture {
+class SerialResetWrite : public SerialFixture {
 protected:
     // typedCount and ignoreNextChange as each change of the box during a
     // manual reset left them.
@@ -214,7 +214,7 @@ protected:
         click(s.resetUnlit);
         advance(400);
         QObject::disconnect(watch);
-        EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ mot=");
+        EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ box=");
         EXPECT_EQ(s.word->typedCount, 0);
         EXPECT_EQ(s.word->ignoreNextChange, 0);
         EXPECT_TRUE(messageBox.shown.isEmpty());
@@ -223,14 +223,14 @@ protected:
     using Changes = std::vector<std::pair<int, int>>;
 };
 
-TEST_F(SerieResetWrite, CountedOverTheLearnersText)
+TEST_F(SerialResetWrite, CountedOverTheLearnersText)
 {
     open();
     type(QStringLiteral("10"));
     EXPECT_EQ(resetAndWatch(), (Changes{{3, 0}}));
 }
 
-TEST_F(SerieResetWrite, OnlyLowersTheFlagAPulseLeftUp)
+TEST_F(SerialResetWrite, OnlyLowersTheFlagAPulseLeftUp)
 {
     SerialTrainer& s = open();
     // "x011" is taken without a message; the fourth pulse cannot write the

@@ -64,14 +64,14 @@ std::uint64_t envNumber(const char* name, std::uint64_t fallback)
 const char* nameOf(ScreenId id)
 {
     switch (id) {
-    case ScreenId::MainMenu: return "Registre";
-    case ScreenId::AboutBox: return "Info";
-    case ScreenId::ComingSoonCard: return "Suite";
-    case ScreenId::SerialTrainer: return "Serie";
-    case ScreenId::SerialHelp: return "AideReg";
-    case ScreenId::SerialParallelTrainer: return "sp";
-    case ScreenId::SerialParallelHelp: return "Aide_sp";
-    case ScreenId::ParallelRegister: return "pp";
+    case ScreenId::MainMenu: return "MainMenu";
+    case ScreenId::AboutBox: return "AboutBox";
+    case ScreenId::ComingSoonCard: return "ComingSoonCard";
+    case ScreenId::SerialTrainer: return "SerialTrainer";
+    case ScreenId::SerialHelp: return "SerialHelp";
+    case ScreenId::SerialParallelTrainer: return "SerialParallelTrainer";
+    case ScreenId::SerialParallelHelp: return "SerialParallelHelp";
+    case ScreenId::ParallelRegister: return "ParallelRegister";
     }
     return "?";
 }
@@ -460,17 +460,17 @@ private:
         syncModel();
         if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer)) {
             if (hit == s->clockUnlit || hit == s->clockLit)
-                return model_.click(Trainer::SerialTrainer, LampPlace::Clock);
+                return model_.click(Trainer::Serial, LampPlace::Clock);
             if (hit == s->resetUnlit || hit == s->resetLit)
-                return model_.click(Trainer::SerialTrainer, LampPlace::Reset);
+                return model_.click(Trainer::Serial, LampPlace::Reset);
         }
         if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer)) {
             if (hit == s->clockUnlit || hit == s->clockLit)
-                return model_.click(Trainer::Sp, LampPlace::Clock);
+                return model_.click(Trainer::SerialParallel, LampPlace::Clock);
             if (hit == s->resetUnlit || hit == s->resetLit)
-                return model_.click(Trainer::Sp, LampPlace::Reset);
+                return model_.click(Trainer::SerialParallel, LampPlace::Reset);
             if (hit == s->readUnlit || hit == s->readLit)
-                return model_.click(Trainer::Sp, LampPlace::Read);
+                return model_.click(Trainer::SerialParallel, LampPlace::Read);
         }
     }
 
@@ -488,33 +488,33 @@ private:
         return quoted(name) + (w->isHidden() ? "(hidden)" : "");
     }
 
-    void trainerAction(ScreenId id, forms::Screen& window, forms::TextBox& box, forms::Image* hw,
-                       forms::Image* razw, forms::Image* lw)
+    void trainerAction(ScreenId id, forms::Screen& window, forms::TextBox& box, forms::Image* clockPicture,
+                       forms::Image* resetPicture, forms::Image* readPicture)
     {
         // The exercise itself (clock, reset, read, a typed word) lies in the
         // first 55; the rest is anything else a learner may do.
         const int roll = random_.chance(offExercise_) ? random_.below(100) : random_.below(55);
         const std::string on = std::string(nameOf(id)) + " ";
         if (roll < 4) {
-            startLesson(id, window, box, hw, razw, lw);
+            startLesson(id, window, box, clockPicture, resetPicture, readPicture);
         } else if (roll < 18) {
-            clickControl(window, id, hw);
+            clickControl(window, id, clockPicture);
         } else if (roll < 30) {
             // A whole pulse, as a learner waits for it.
-            clickControl(window, id, hw);
+            clickControl(window, id, clockPicture);
             const int ms = random_.between(380, 450);
             log(on + "  and " + std::to_string(ms) + " ms");
             advance(ms);
         } else if (roll < 35) {
-            clickControl(window, id, razw);
+            clickControl(window, id, resetPicture);
         } else if (roll < 37) {
             log(on + "RAZ, then 1000 ms without action");
-            clickControl(window, id, razw);
+            clickControl(window, id, resetPicture);
             resetClickAt_ = clock.now();
             advance(1000);
             resetJustRan_ = id;
-        } else if (roll < 45 && lw) {
-            clickControl(window, id, lw);
+        } else if (roll < 45 && readPicture) {
+            clickControl(window, id, readPicture);
         } else if (roll < 55) {
             // A word typed key by key, almost always of 0s and 1s.
             for (int i = 0; i < 4 && !failed_; ++i)
@@ -584,8 +584,8 @@ private:
     // The whole exercise as a diligent learner does it, one step at a time:
     // a reset, a word typed key by key, the pulses, and on sp the read.
     // Other actions may still come between its steps.
-    void startLesson(ScreenId id, forms::Screen& window, forms::TextBox& box, forms::Image* hw,
-                     forms::Image* razw, forms::Image* lw)
+    void startLesson(ScreenId id, forms::Screen& window, forms::TextBox& box, forms::Image* clockPicture,
+                     forms::Image* resetPicture, forms::Image* readPicture)
     {
         const std::string on = std::string(nameOf(id)) + " lesson: ";
         log(on + "begins");
@@ -598,7 +598,7 @@ private:
                 advance(ms);
             });
         };
-        script_.push_back([this, &window, id, razw] { clickControl(window, id, razw); });
+        script_.push_back([this, &window, id, resetPicture] { clickControl(window, id, resetPicture); });
         wait(400, 600);
         auto type = [this, &box, on](int bitPercent) {
             script_.push_back([this, &box, on, bitPercent] { typeOne(on, box, bitPercent); });
@@ -638,13 +638,13 @@ private:
                 });
             });
         }
-        const int pulses = lw ? random_.between(4, 5) : random_.pick(std::vector<int>{4, 8, 9, 9, 10});
+        const int pulses = readPicture ? random_.between(4, 5) : random_.pick(std::vector<int>{4, 8, 9, 9, 10});
         for (int i = 0; i < pulses; ++i) {
-            script_.push_back([this, &window, id, hw] { clickControl(window, id, hw); });
+            script_.push_back([this, &window, id, clockPicture] { clickControl(window, id, clockPicture); });
             wait(380, 450);
         }
-        if (lw) {
-            script_.push_back([this, &window, id, lw] { clickControl(window, id, lw); });
+        if (readPicture) {
+            script_.push_back([this, &window, id, readPicture] { clickControl(window, id, readPicture); });
             wait(380, 450);
         }
     }
@@ -664,7 +664,7 @@ private:
     Trainer trainerOf(const forms::TextBox& box)
     {
         const SerialTrainer* s = find<SerialTrainer>(ScreenId::SerialTrainer);
-        return s && s->wordBox == &box ? Trainer::SerialTrainer : Trainer::Sp;
+        return s && s->wordBox == &box ? Trainer::Serial : Trainer::SerialParallel;
     }
 
     // An edit of the box; a locked box must refuse it. The model is told the
@@ -768,9 +768,9 @@ private:
             violation(all);
         }
         if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer))
-            checkSerie(*s);
+            checkSerial(*s);
         if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer))
-            checkSp(*s);
+            checkSerialParallel(*s);
 
         if (clock.now() - lastActionAt_ >= 1000) {
             ++reached_.restChecks;
@@ -779,19 +779,19 @@ private:
         if (resetJustRan_) {
             ++reached_.resetLooks;
             if (*resetJustRan_ == ScreenId::SerialTrainer)
-                checkSerieResetLook(*find<SerialTrainer>(ScreenId::SerialTrainer), QString(), "after RAZ");
+                checkSerialResetLook(*find<SerialTrainer>(ScreenId::SerialTrainer), QString(), "after RAZ");
             else
-                checkSpResetLook(*find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer));
+                checkSerialParallelResetLook(*find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer));
             resetJustRan_.reset();
         }
     }
 
     void syncModel()
     {
-        if (exists(ScreenId::SerialTrainer) && !model_.exists(Trainer::SerialTrainer))
-            model_.create(Trainer::SerialTrainer);
-        if (exists(ScreenId::SerialParallelTrainer) && !model_.exists(Trainer::Sp))
-            model_.create(Trainer::Sp);
+        if (exists(ScreenId::SerialTrainer) && !model_.exists(Trainer::Serial))
+            model_.create(Trainer::Serial);
+        if (exists(ScreenId::SerialParallelTrainer) && !model_.exists(Trainer::SerialParallel))
+            model_.create(Trainer::SerialParallel);
     }
 
     // ---- the program against the model
@@ -822,41 +822,41 @@ private:
         check("the time", clock.now(), m.now());
         check("the number of timers ticking", clock.running(), m.runningTimers());
         check("the number of messages", static_cast<int>(messageBox.shown.size()), m.messages);
-        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer); s && m.serie) {
-            const TrainerModel::SerialTrainer& e = *m.serie;
+        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer); s && m.serial) {
+            const TrainerModel::Serial& e = *m.serial;
             for (int k = 0; k < 4; ++k)
-                check("Serie: cell " + std::to_string(k), seenPair(s->cells[k]->zero(), s->cells[k]->one()), e.cell(k));
-            check("Serie: the input lamp", seenLamp(*s->inputLamp), int(e.inputLit));
-            check("Serie: the output lamp", seenLamp(*s->outputLamp), int(e.outputLit));
-            check("Serie: the clock lamp", seenLamp(*s->clockLamp), int(e.clockLit));
-            check("Serie: the RAZ lamp", seenLamp(*s->resetLamp), int(e.resetLit));
-            check("Serie: Label5", s->statusLabel->caption(), e.label5);
-            check("Serie: Label6", s->pulseCountLabel->caption(), e.label6);
-            check("Serie: the clock timer ticking", s->clockTimer.ticking(), m.ticking(TrainerModel::SerieClock));
-            check("Serie: the reset timer ticking", s->resetTimer.ticking(), m.ticking(TrainerModel::SerieReset));
-            check("Serie: pulseCount", s->pulseCount, e.pulseCount);
-            check("Serie: tickCount", s->tickCount, e.tickCount);
-            compareWord(out, "Serie: ", *s->word, *s->wordBox, e.word);
+                check("serial: cell " + std::to_string(k), seenPair(s->cells[k]->zero(), s->cells[k]->one()), e.cell(k));
+            check("serial: the input lamp", seenLamp(*s->inputLamp), int(e.inputLit));
+            check("serial: the output lamp", seenLamp(*s->outputLamp), int(e.outputLit));
+            check("serial: the clock lamp", seenLamp(*s->clockLamp), int(e.clockLit));
+            check("serial: the RAZ lamp", seenLamp(*s->resetLamp), int(e.resetLit));
+            check("serial: the status line", s->statusLabel->caption(), e.statusCaption);
+            check("serial: the pulse count", s->pulseCountLabel->caption(), e.pulseCountCaption);
+            check("serial: the clock timer ticking", s->clockTimer.ticking(), m.ticking(TrainerModel::SerialClock));
+            check("serial: the reset timer ticking", s->resetTimer.ticking(), m.ticking(TrainerModel::SerialReset));
+            check("serial: pulseCount", s->pulseCount, e.pulseCount);
+            check("serial: tickCount", s->tickCount, e.tickCount);
+            compareWord(out, "serial: ", *s->word, *s->wordBox, e.word);
         }
-        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer); s && m.sp) {
-            const TrainerModel::Sp& e = *m.sp;
-            check("sp: the input lamp", seenLamp(*s->inputLamp), int(e.inputLit));
-            check("sp: the clock lamp", seenLamp(*s->clockLamp), int(e.clockLit));
-            check("sp: the RAZ lamp", seenLamp(*s->resetLamp), int(e.resetLit));
-            check("sp: the read lamp", seenLamp(*s->readLamp), int(e.readLit));
+        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer); s && m.serialParallel) {
+            const TrainerModel::SerialParallel& e = *m.serialParallel;
+            check("serial-parallel: the input lamp", seenLamp(*s->inputLamp), int(e.inputLit));
+            check("serial-parallel: the clock lamp", seenLamp(*s->clockLamp), int(e.clockLit));
+            check("serial-parallel: the RAZ lamp", seenLamp(*s->resetLamp), int(e.resetLit));
+            check("serial-parallel: the read lamp", seenLamp(*s->readLamp), int(e.readLit));
             // Both ways: lit exactly where the model has it lit.
             for (int n = 1; n <= 4; ++n)
-                check("sp: output S" + std::to_string(n), seenLamp(s->outputLamp(n)),
+                check("serial-parallel: output S" + std::to_string(n), seenLamp(s->outputLamp(n)),
                       int(e.outputLit[static_cast<size_t>(n - 1)]));
-            check("sp: Label5", s->readLabel->caption(), e.label5);
-            check("sp: Label6", s->pulseCountLabel->caption(), e.label6);
-            check("sp: the clock timer ticking", s->clockTimer.ticking(), m.ticking(TrainerModel::SpClock));
-            check("sp: the reset timer ticking", s->resetTimer.ticking(), m.ticking(TrainerModel::SpReset));
-            check("sp: the read timer ticking", s->readTimer.ticking(), m.ticking(TrainerModel::SpRead));
-            check("sp: pulseCount", s->pulseCount, e.pulseCount);
-            check("sp: tickCount", s->tickCount, e.tickCount);
-            check("sp: resetTickCount", s->resetTickCount, e.resetTickCount);
-            compareWord(out, "sp: ", *s->word, *s->wordBox, e.word);
+            check("serial-parallel: the read result", s->readLabel->caption(), e.readCaption);
+            check("serial-parallel: the pulse count", s->pulseCountLabel->caption(), e.pulseCountCaption);
+            check("serial-parallel: the clock timer ticking", s->clockTimer.ticking(), m.ticking(TrainerModel::SerialParallelClock));
+            check("serial-parallel: the reset timer ticking", s->resetTimer.ticking(), m.ticking(TrainerModel::SerialParallelReset));
+            check("serial-parallel: the read timer ticking", s->readTimer.ticking(), m.ticking(TrainerModel::SerialParallelRead));
+            check("serial-parallel: pulseCount", s->pulseCount, e.pulseCount);
+            check("serial-parallel: tickCount", s->tickCount, e.tickCount);
+            check("serial-parallel: resetTickCount", s->resetTickCount, e.resetTickCount);
+            compareWord(out, "serial-parallel: ", *s->word, *s->wordBox, e.word);
         }
         return out;
     }
@@ -879,42 +879,42 @@ private:
 
     // ---- what holds whatever the model says
 
-    void checkSerie(SerialTrainer& s)
+    void checkSerial(SerialTrainer& s)
     {
-        const char* n = "Serie";
+        const char* n = "serial";
         for (int k = 0; k < 4; ++k)
-            keepsOnePicture(serieSettled_, "cell " + std::to_string(k), s.cells[k]->zero(), s.cells[k]->one(), n);
-        keepsOnePicture(serieSettled_, "input lamp", s.inputLamp->unlit(), s.inputLamp->lit(), n);
-        keepsOnePicture(serieSettled_, "output lamp", s.outputLamp->unlit(), s.outputLamp->lit(), n);
-        keepsOnePicture(serieSettled_, "clock lamp", s.clockLamp->unlit(), s.clockLamp->lit(), n);
-        keepsOnePicture(serieSettled_, "RAZ lamp", s.resetLamp->unlit(), s.resetLamp->lit(), n);
+            keepsOnePicture(serialSettled_, "cell " + std::to_string(k), s.cells[k]->zero(), s.cells[k]->one(), n);
+        keepsOnePicture(serialSettled_, "input lamp", s.inputLamp->unlit(), s.inputLamp->lit(), n);
+        keepsOnePicture(serialSettled_, "output lamp", s.outputLamp->unlit(), s.outputLamp->lit(), n);
+        keepsOnePicture(serialSettled_, "clock lamp", s.clockLamp->unlit(), s.clockLamp->lit(), n);
+        keepsOnePicture(serialSettled_, "RAZ lamp", s.resetLamp->unlit(), s.resetLamp->lit(), n);
 
-        if (s.pulseCount == 4 && serieLastPulse_ == 3)
+        if (s.pulseCount == 4 && serialLastPulse_ == 3)
             ++reached_.wordsShiftedIn;
         // The ninth pulse: 8 pulses, then 0 shown as "0" (a manual reset
         // leaves the count blank). Unless the learner typed since, the
         // screen shows the reset look.
-        if (s.pulseCount == 0 && serieLastPulse_ == 8 && s.pulseCountLabel->caption() == QStringLiteral("0")) {
+        if (s.pulseCount == 0 && serialLastPulse_ == 8 && s.pulseCountLabel->caption() == QStringLiteral("0")) {
             ++reached_.ninthPulses;
             if (!editingAction_)
-                checkSerieResetLook(s, QStringLiteral("0"), "after the ninth pulse");
+                checkSerialResetLook(s, QStringLiteral("0"), "after the ninth pulse");
         }
-        serieLastPulse_ = s.pulseCount;
+        serialLastPulse_ = s.pulseCount;
     }
 
-    void checkSp(SerialParallelTrainer& s)
+    void checkSerialParallel(SerialParallelTrainer& s)
     {
-        const char* n = "sp";
-        keepsOnePicture(spSettled_, "input lamp", s.inputLamp->unlit(), s.inputLamp->lit(), n);
-        keepsOnePicture(spSettled_, "clock lamp", s.clockLamp->unlit(), s.clockLamp->lit(), n);
-        keepsOnePicture(spSettled_, "RAZ lamp", s.resetLamp->unlit(), s.resetLamp->lit(), n);
-        keepsOnePicture(spSettled_, "read lamp", s.readLamp->unlit(), s.readLamp->lit(), n);
+        const char* n = "serial-parallel";
+        keepsOnePicture(serialParallelSettled_, "input lamp", s.inputLamp->unlit(), s.inputLamp->lit(), n);
+        keepsOnePicture(serialParallelSettled_, "clock lamp", s.clockLamp->unlit(), s.clockLamp->lit(), n);
+        keepsOnePicture(serialParallelSettled_, "RAZ lamp", s.resetLamp->unlit(), s.resetLamp->lit(), n);
+        keepsOnePicture(serialParallelSettled_, "read lamp", s.readLamp->unlit(), s.readLamp->lit(), n);
         // A store brings every unlit output picture to the front without
         // hiding the lit one, so an output may show both; never neither.
         bool anyLit = false;
         for (int k = 1; k <= 4; ++k) {
             Lamp& out = s.outputLamp(k);
-            expect(out.unlit().shown() || out.lit().shown(), "sp: output S" + std::to_string(k) + " has no picture shown");
+            expect(out.unlit().shown() || out.lit().shown(), "serial-parallel: output S" + std::to_string(k) + " has no picture shown");
             anyLit = anyLit || seenLamp(out) == 1;
         }
         if (anyLit && !spOutputsLit_)
@@ -928,52 +928,52 @@ private:
         expect(clock.running() == 0, "1000 ms after the last action " + std::to_string(clock.running())
                                          + " timers still tick");
         if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer)) {
-            expect(!s->clockTimer.ticking() && !s->resetTimer.ticking(), "Serie: an animation still runs");
-            expect(s->tickCount == 0, "Serie: tickCount is not 0 at rest");
+            expect(!s->clockTimer.ticking() && !s->resetTimer.ticking(), "serial: an animation still runs");
+            expect(s->tickCount == 0, "serial: tickCount is not 0 at rest");
             expect(seenAt(&s->clockLamp->unlit()) == &s->clockLamp->unlit()
                        && seenAt(&s->resetLamp->unlit()) == &s->resetLamp->unlit(),
-                   "Serie: a clickable lamp is lit at rest");
+                   "serial: a clickable lamp is lit at rest");
         }
         if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer)) {
-            expect(!s->clockTimer.ticking() && !s->resetTimer.ticking() && !s->readTimer.ticking(), "sp: an animation still runs");
-            expect(s->tickCount == 0 && s->resetTickCount == 0, "sp: a tick counter is not 0 at rest");
+            expect(!s->clockTimer.ticking() && !s->resetTimer.ticking() && !s->readTimer.ticking(), "serial-parallel: an animation still runs");
+            expect(s->tickCount == 0 && s->resetTickCount == 0, "serial-parallel: a tick counter is not 0 at rest");
             for (Lamp* l : {&*s->clockLamp, &*s->resetLamp, &*s->readLamp})
-                expect(seenAt(&l->unlit()) == &l->unlit(), "sp: a clickable lamp is lit at rest");
+                expect(seenAt(&l->unlit()) == &l->unlit(), "serial-parallel: a clickable lamp is lit at rest");
         }
     }
 
-    void checkSerieResetLook(SerialTrainer& s, const QString& count, const std::string& when)
+    void checkSerialResetLook(SerialTrainer& s, const QString& count, const std::string& when)
     {
         for (int k = 0; k < 4; ++k)
             expect(s.cells[k]->zeroShown() && !s.cells[k]->oneShown(),
-                   "Serie " + when + ": cell " + std::to_string(k) + " does not show 0 alone");
-        expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "Serie " + when + ": input lamp lit");
-        expect(s.outputLamp->unlit().shown() && !s.outputLamp->lit().shown(), "Serie " + when + ": output lamp lit");
+                   "serial " + when + ": cell " + std::to_string(k) + " does not show 0 alone");
+        expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "serial " + when + ": input lamp lit");
+        expect(s.outputLamp->unlit().shown() && !s.outputLamp->lit().shown(), "serial " + when + ": output lamp lit");
         expect(s.wordBox->text().isEmpty() && !s.wordBox->locked(),
-               "Serie " + when + ": the box holds " + quoted(s.wordBox->text()) + (s.wordBox->locked() ? ", locked" : ""));
-        expect(s.statusLabel->caption() == QStringLiteral("RAZ"), "Serie " + when + ": Label5 " + quoted(s.statusLabel->caption()));
-        expect(s.pulseCountLabel->caption() == count, "Serie " + when + ": Label6 " + quoted(s.pulseCountLabel->caption()));
+               "serial " + when + ": the box holds " + quoted(s.wordBox->text()) + (s.wordBox->locked() ? ", locked" : ""));
+        expect(s.statusLabel->caption() == QStringLiteral("RAZ"), "serial " + when + ": the status line " + quoted(s.statusLabel->caption()));
+        expect(s.pulseCountLabel->caption() == count, "serial " + when + ": the pulse count " + quoted(s.pulseCountLabel->caption()));
         const WordEntry& w = *s.word;
         expect(s.pulseCount == 0 && w.typedCount == 0 && w.ignoreNextChange == 0 && w.typedWord.isEmpty(),
-               "Serie " + when + ": counters or word not cleared");
+               "serial " + when + ": counters or word not cleared");
         expect(w.bit1.isEmpty() && w.bit2.isEmpty() && w.bit3.isEmpty() && w.bit4.isEmpty(),
-               "Serie " + when + ": the bits are kept");
+               "serial " + when + ": the bits are kept");
     }
 
-    void checkSpResetLook(SerialParallelTrainer& s)
+    void checkSerialParallelResetLook(SerialParallelTrainer& s)
     {
         for (int k = 1; k <= 4; ++k)
             expect(s.outputLamp(k).unlit().shown() && !s.outputLamp(k).lit().shown(),
-                   "sp after RAZ: output S" + std::to_string(k) + " not put out");
-        expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "sp after RAZ: input lamp lit");
-        expect(s.readLabel->caption().isEmpty(), "sp after RAZ: Label5 " + quoted(s.readLabel->caption()));
-        expect(s.pulseCountLabel->caption() == QStringLiteral("0"), "sp after RAZ: Label6 " + quoted(s.pulseCountLabel->caption()));
+                   "serial-parallel after RAZ: output S" + std::to_string(k) + " not put out");
+        expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "serial-parallel after RAZ: input lamp lit");
+        expect(s.readLabel->caption().isEmpty(), "serial-parallel after RAZ: the read result " + quoted(s.readLabel->caption()));
+        expect(s.pulseCountLabel->caption() == QStringLiteral("0"), "serial-parallel after RAZ: the pulse count " + quoted(s.pulseCountLabel->caption()));
         expect(s.wordBox->text().isEmpty() && !s.wordBox->locked(),
-               "sp after RAZ: the box holds " + quoted(s.wordBox->text()) + (s.wordBox->locked() ? ", locked" : ""));
+               "serial-parallel after RAZ: the box holds " + quoted(s.wordBox->text()) + (s.wordBox->locked() ? ", locked" : ""));
         const WordEntry& w = *s.word;
         expect(s.pulseCount == 0 && w.typedCount == 0 && w.ignoreNextChange == 0 && w.typedWord.isEmpty()
                    && s.resetTickCount == 0,
-               "sp after RAZ: counters or word not cleared");
+               "serial-parallel after RAZ: counters or word not cleared");
     }
 
     Random random_;
@@ -992,12 +992,12 @@ private:
     qsizetype messagesBefore_ = 0;
     std::int64_t lastActionAt_ = 0;
     std::optional<ScreenId> resetJustRan_;
-    std::set<std::string> serieSettled_;
-    std::set<std::string> spSettled_;
+    std::set<std::string> serialSettled_;
+    std::set<std::string> serialParallelSettled_;
     std::deque<std::string> recent_;
     std::deque<std::function<void()>> script_;
     ScreenId scriptWindow_ = ScreenId::MainMenu;
-    int serieLastPulse_ = 0;
+    int serialLastPulse_ = 0;
     bool spOutputsLit_ = false;
     TrainerModel model_;
     // The edit under way, the text it left when a message opened, and how

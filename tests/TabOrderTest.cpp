@@ -60,50 +60,50 @@ std::string nameOf(QWidget* control, const Stops& stops)
 TEST_F(TabOrder, EveryWindowStartsOnItsLowestTabIndexAndTabFollowsTheIndexes)
 {
     const Chain chains[] = {
-        {"Registre", ScreenId::MainMenu,
+        {"main menu", ScreenId::MainMenu,
          [](forms::Screen& s) {
              auto& w = static_cast<MainMenu&>(s);
-             return Stops{{w.panel, "Picture1"}, {w.titleStrip, "Picture2"}, {w.parallelButton, "Command2"},
-                          {w.quitButton, "Command5"}, {w.blankButton, "Command4"}, {w.serialParallelButton, "Command3"},
-                          {w.serialButton, "Command1"}, {w.panel, "Picture1"}};
+             return Stops{{w.panel, "panel"}, {w.titleStrip, "titleStrip"}, {w.parallelButton, "parallelButton"},
+                          {w.quitButton, "quitButton"}, {w.blankButton, "blankButton"}, {w.serialParallelButton, "serialParallelButton"},
+                          {w.serialButton, "serialButton"}, {w.panel, "panel"}};
          }},
-        {"Info", ScreenId::AboutBox,
+        {"About box", ScreenId::AboutBox,
          [](forms::Screen& s) {
              auto& w = static_cast<AboutBox&>(s);
-             return Stops{{w.panel, "Picture1"}, {w.okButton, "Command1"}, {w.panel, "Picture1"}};
+             return Stops{{w.panel, "panel"}, {w.okButton, "okButton"}, {w.panel, "panel"}};
          }},
-        {"Suite", ScreenId::ComingSoonCard,
+        {"coming-soon card", ScreenId::ComingSoonCard,
          [](forms::Screen& s) {
              auto& w = static_cast<ComingSoonCard&>(s);
-             return Stops{{w.panel, "Picture1"}, {w.okButton, "Command1"}, {w.card, "Picture2"},
-                          {w.panel, "Picture1"}};
+             return Stops{{w.panel, "panel"}, {w.okButton, "okButton"}, {w.card, "card"},
+                          {w.panel, "panel"}};
          }},
-        {"Série", ScreenId::SerialTrainer,
+        {"serial trainer", ScreenId::SerialTrainer,
          [](forms::Screen& s) {
              auto& w = static_cast<SerialTrainer&>(s);
-             return Stops{{w.wordBox, "mot"}, {w.menuButton, "men"}, {w.quitButton, "quitt"}, {w.diagram, "Picture1"},
-                          {w.wordBox, "mot"}};
+             return Stops{{w.wordBox, "wordBox"}, {w.menuButton, "menuButton"}, {w.quitButton, "quitButton"}, {w.diagram, "diagram"},
+                          {w.wordBox, "wordBox"}};
          }},
-        {"AideReg", ScreenId::SerialHelp,
+        {"serial help", ScreenId::SerialHelp,
          [](forms::Screen& s) {
              auto& w = static_cast<SerialHelp&>(s);
-             return Stops{{w.okButton, "Command1"}, {w.okButton, "Command1"}};
+             return Stops{{w.okButton, "okButton"}, {w.okButton, "okButton"}};
          }},
-        {"sp", ScreenId::SerialParallelTrainer,
+        {"serial-parallel trainer", ScreenId::SerialParallelTrainer,
          [](forms::Screen& s) {
              auto& w = static_cast<SerialParallelTrainer&>(s);
-             return Stops{{w.wordBox, "mot"}, {w.menuButton, "men"}, {w.quitButton, "quitt"}, {w.diagram, "Picture1"},
-                          {w.wordBox, "mot"}};
+             return Stops{{w.wordBox, "wordBox"}, {w.menuButton, "menuButton"}, {w.quitButton, "quitButton"}, {w.diagram, "diagram"},
+                          {w.wordBox, "wordBox"}};
          }},
-        {"Aide_sp", ScreenId::SerialParallelHelp,
+        {"serial-parallel help", ScreenId::SerialParallelHelp,
          [](forms::Screen& s) {
              auto& w = static_cast<SerialParallelHelp&>(s);
-             return Stops{{w.okButton, "Command1"}, {w.okButton, "Command1"}};
+             return Stops{{w.okButton, "okButton"}, {w.okButton, "okButton"}};
          }},
-        {"pp", ScreenId::ParallelRegister,
+        {"parallel register", ScreenId::ParallelRegister,
          [](forms::Screen& s) {
              auto& w = static_cast<ParallelRegister&>(s);
-             return Stops{{w.quitButton, "Quit"}, {w.menuButton, "Menu"}, {w.diagram, "Picture1"}, {w.quitButton, "Quit"}};
+             return Stops{{w.quitButton, "quitButton"}, {w.menuButton, "menuButton"}, {w.diagram, "diagram"}, {w.quitButton, "quitButton"}};
          }},
     };
     for (const Chain& chain : chains) {

@@ -11,8 +11,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 program=$1
 prepare_run "${2:-}"
 
-SERIE='^Registre série$'
-SP='^Registre entrée série et sortie parallèle\.$'
+SERIAL='^Registre série$'
+SERIAL_PARALLEL='^Registre entrée série et sortie parallèle\.$'
 MENU='^Tramelune à décalage$'
 
 start_xvfb
@@ -30,27 +30,27 @@ running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }
 # The main menu's register buttons, by their row in the column.
 # Also notes where the pulse count and the word box are; `trainer` is the
 # window opened last.
-open_serie() {
+open_serial() {
   click_at "$menu" 238 $(( menu_mh + 114 ))
-  serie=$(wait_window "$SERIE")
-  trainer=$serie
-  mh=$(menu_height "$serie" 395)
-  serie_count="17x17+186+$(( 258 + mh ))"
+  serial=$(wait_window "$SERIAL")
+  trainer=$serial
+  mh=$(menu_height "$serial" 395)
+  serial_count="17x17+186+$(( 258 + mh ))"
 }
-open_sp() {
+open_serial_parallel() {
   click_at "$menu" 238 $(( menu_mh + 156 ))
-  sp=$(wait_window "$SP")
-  trainer=$sp
-  mh=$(menu_height "$sp" 363)
-  sp_count="17x19+116+$(( 288 + mh ))"
-  sp_box="53x21+50+$(( 230 + mh ))"
+  serial_parallel=$(wait_window "$SERIAL_PARALLEL")
+  trainer=$serial_parallel
+  mh=$(menu_height "$serial_parallel" 363)
+  serial_parallel_count="17x19+116+$(( 288 + mh ))"
+  serial_parallel_box="53x21+50+$(( 230 + mh ))"
 }
 
 # A point of a trainer's diagram as a window point: the diagram's inside
 # starts at 154, 66 of the serial trainer's client area, at 108, 18 of the
 # other's.
-ds() { echo $(( 154 + $1 )) $(( 66 + $2 + mh )); }
-dp() { echo $(( 108 + $1 )) $(( 18 + $2 + mh )); }
+on_serial() { echo $(( 154 + $1 )) $(( 66 + $2 + mh )); }
+on_serial_parallel() { echo $(( 108 + $1 )) $(( 18 + $2 + mh )); }
 
 # Waits until a window rectangle no longer shows what it showed before
 # (its look_of checksum). A program that has ended fails at once.
@@ -123,21 +123,21 @@ wait_until_typed() {
 
 # One clock pulse on the serial trainer: its count changes in the tick that
 # applies the pulse and puts the lamp out.
-serie_pulse() {
+serial_pulse() {
   local what=$1 before
-  before=$(look_of "$serie" "$serie_count")
-  click_at "$serie" $(ds 54 198)
-  wait_change "$serie" "$serie_count" "$before" "$what"
+  before=$(look_of "$serial" "$serial_count")
+  click_at "$serial" $(on_serial 54 198)
+  wait_change "$serial" "$serial_count" "$before" "$what"
 }
 
 # One clock pulse on the parallel-output trainer: its first tick cuts the
 # locked word box, its second puts the lamp out.
-sp_pulse() {
+serial_parallel_pulse() {
   local what=$1 before
-  before=$(look_of "$sp" "$sp_box")
-  click_at "$sp" $(dp 30 286)
-  wait_change "$sp" "$sp_box" "$before" "$what"
-  wait_pixel "$sp" $(dp 30 286) $WHITE "$what: the clock lamp goes out"
+  before=$(look_of "$serial_parallel" "$serial_parallel_box")
+  click_at "$serial_parallel" $(on_serial_parallel 30 286)
+  wait_change "$serial_parallel" "$serial_parallel_box" "$before" "$what"
+  wait_pixel "$serial_parallel" $(on_serial_parallel 30 286) $WHITE "$what: the clock lamp goes out"
 }
 
 # Two left clicks 100 ms apart at one window point, which Qt makes a
@@ -167,37 +167,37 @@ with_retries() {
 
 # Whether the cells of the serial trainer, from cell 3 to cell 0, show the
 # word: a "1" has its red stroke where a "0" is white.
-serie_cells_show() {
+serial_cells_show() {
   local word=$1 k colour x=(96 168 232 304)
   for k in 0 1 2 3; do
     colour=$WHITE
     [ "${word:$k:1}" = 1 ] && colour=$RED
-    [ "$(pixel "$serie" $(ds $(( ${x[$k]} + 8 )) $(( 136 + 8 ))))" = $colour ] || return 1
+    [ "$(pixel "$serial" $(on_serial $(( ${x[$k]} + 8 )) $(( 136 + 8 ))))" = $colour ] || return 1
   done
 }
-expect_serie_cells() { serie_cells_show "$1" || fail "$2: the cells do not show $1"; }
+expect_serial_cells() { serial_cells_show "$1" || fail "$2: the cells do not show $1"; }
 
 # ---- 1. The focus stays in the word box across trips through "Fichier" >
 # "Menu"; typing then reaches it, and Return does not end the program.
-shift_in_after_menu_trips "$SERIE" open_serie 82 186 serie_pulse "serial trainer after two menu trips"
-expect_serie_cells 1011 "serial trainer after two menu trips"
+shift_in_after_menu_trips "$SERIAL" open_serial 82 186 serial_pulse "serial trainer after two menu trips"
+expect_serial_cells 1011 "serial trainer after two menu trips"
 # Return goes to the locked box, which ignores it: the next pulse still runs.
 xdotool key Return
-serie_pulse "serial trainer, a pulse after Return"
+serial_pulse "serial trainer, a pulse after Return"
 stop_program
 
-shift_in_after_menu_trips "$SP" open_sp 50 230 sp_pulse "parallel-output trainer after two menu trips"
-click_at "$sp" $(dp 30 206)                               # the read
-wait_pixel "$sp" $(dp 120 142) $LIT "S4 after two menu trips"
-wait_pixel "$sp" $(dp 30 206) $WHITE "the read lamp goes out"
-expect_pixel "$sp" $(dp 192 142) $WHITE "S3 after two menu trips"
-expect_pixel "$sp" $(dp 260 142) $LIT "S2 after two menu trips"
-expect_pixel "$sp" $(dp 328 142) $LIT "S1 after two menu trips"
+shift_in_after_menu_trips "$SERIAL_PARALLEL" open_serial_parallel 50 230 serial_parallel_pulse "parallel-output trainer after two menu trips"
+click_at "$serial_parallel" $(on_serial_parallel 30 206)                               # the read
+wait_pixel "$serial_parallel" $(on_serial_parallel 120 142) $LIT "S4 after two menu trips"
+wait_pixel "$serial_parallel" $(on_serial_parallel 30 206) $WHITE "the read lamp goes out"
+expect_pixel "$serial_parallel" $(on_serial_parallel 192 142) $WHITE "S3 after two menu trips"
+expect_pixel "$serial_parallel" $(on_serial_parallel 260 142) $LIT "S2 after two menu trips"
+expect_pixel "$serial_parallel" $(on_serial_parallel 328 142) $LIT "S1 after two menu trips"
 # Return goes to the locked box, which ignores it: a reset still runs.
 xdotool key Return
-click_at "$sp" $(dp 48 258)                               # "RAZ"
+click_at "$serial_parallel" $(on_serial_parallel 48 258)                               # "RAZ"
 start=$(now_ms)
-until [ "$(pixel "$sp" $(dp 120 142))" = $WHITE ]; do
+until [ "$(pixel "$serial_parallel" $(on_serial_parallel 120 142))" = $WHITE ]; do
   running || fail "Return ended the program"
   [ $(( $(now_ms) - start )) -lt "$E2E_TIMEOUT_MS" ] || fail "the reset after Return left S4 lit"
   sleep 0.02
@@ -207,75 +207,75 @@ stop_program
 # ---- 2. Typing over the selected "1" the same "1" is no change: the word
 # is taken at the fourth real change.
 launch
-open_serie
-click_at "$serie" 108 $(( 196 + mh ))                     # the word box
-wait_focus "$serie"
+open_serial
+click_at "$serial" 108 $(( 196 + mh ))                     # the word box
+wait_focus "$serial"
 xdotool type 1
 xdotool key ctrl+a
 xdotool type 1
 xdotool key End
 xdotool type --delay 20 011
 for pulse in 1 2 3 4; do
-  serie_pulse "after an unchanged edit, pulse $pulse"
+  serial_pulse "after an unchanged edit, pulse $pulse"
 done
-expect_serie_cells 1011 "after an unchanged edit"
+expect_serial_cells 1011 "after an unchanged edit"
 stop_program
 
 # ---- 3. A quick second click on a lamp is a click.
 # On the parallel-output trainer, after three pulses of 1011, two clicks
 # 100 ms apart bring the count to 5: it falls back to 0, and the running
 # animation changes neither the input lamp (bit2's "0") nor the box ("1").
-sp_double_click() {
+serial_parallel_double_click() {
   local zero one
-  open_sp
-  zero=$(look_of "$sp" "$sp_count")                       # "0" at load
-  click_at "$sp" 76 $(( 240 + mh ))
-  wait_focus "$sp"
+  open_serial_parallel
+  zero=$(look_of "$serial_parallel" "$serial_parallel_count")                       # "0" at load
+  click_at "$serial_parallel" 76 $(( 240 + mh ))
+  wait_focus "$serial_parallel"
   xdotool type --delay 20 1011
   for pulse in 1 2 3; do
-    sp_pulse "parallel-output trainer, pulse $pulse"
+    serial_parallel_pulse "parallel-output trainer, pulse $pulse"
   done
-  one=$(look_of "$sp" "$sp_box")
-  quick_double_click "$sp" $(dp 30 286)
-  wait_lamp_cycle "$sp" $(dp 30 286) "the clock lamp after the double click"
-  import -window "$sp" "$SHOT_DIR/sp-double-click.png"
-  [ "$(look_of "$sp" "$sp_count")" = "$zero" ] || { why="the pulse count is not 0"; return 1; }
-  [ "$(pixel "$sp" $(dp 8 222))" = $WHITE ] || { why="the input lamp lit: a fourth pulse"; return 1; }
-  [ "$(look_of "$sp" "$sp_box")" = "$one" ] || { why="the word box changed"; return 1; }
-  [ "$(count_colour "$sp" 50 $(( 230 + mh )) 53 21 $BLUE)" -gt 0 ] || { why="the word box is empty"; return 1; }
+  one=$(look_of "$serial_parallel" "$serial_parallel_box")
+  quick_double_click "$serial_parallel" $(on_serial_parallel 30 286)
+  wait_lamp_cycle "$serial_parallel" $(on_serial_parallel 30 286) "the clock lamp after the double click"
+  import -window "$serial_parallel" "$SHOT_DIR/serial_parallel-double-click.png"
+  [ "$(look_of "$serial_parallel" "$serial_parallel_count")" = "$zero" ] || { why="the pulse count is not 0"; return 1; }
+  [ "$(pixel "$serial_parallel" $(on_serial_parallel 8 222))" = $WHITE ] || { why="the input lamp lit: a fourth pulse"; return 1; }
+  [ "$(look_of "$serial_parallel" "$serial_parallel_box")" = "$one" ] || { why="the word box changed"; return 1; }
+  [ "$(count_colour "$serial_parallel" 50 $(( 230 + mh )) 53 21 $BLUE)" -gt 0 ] || { why="the word box is empty"; return 1; }
 }
-with_retries "a double click on the parallel-output trainer's clock lamp" sp_double_click
+with_retries "a double click on the parallel-output trainer's clock lamp" serial_parallel_double_click
 
 # On the serial trainer two clicks on "H" 100 ms apart give one pulse.
-serie_double_click() {
+serial_double_click() {
   local before after
-  open_serie
-  click_at "$serie" 108 $(( 196 + mh ))
-  wait_focus "$serie"
+  open_serial
+  click_at "$serial" 108 $(( 196 + mh ))
+  wait_focus "$serial"
   xdotool type --delay 20 1011
-  before=$(look_of "$serie" "$serie_count")
-  quick_double_click "$serie" $(ds 54 198)
-  wait_change "$serie" "$serie_count" "$before" "the pulse of the double click"
-  after=$(look_of "$serie" "$serie_count")
+  before=$(look_of "$serial" "$serial_count")
+  quick_double_click "$serial" $(on_serial 54 198)
+  wait_change "$serial" "$serial_count" "$before" "the pulse of the double click"
+  after=$(look_of "$serial" "$serial_count")
   # A second pulse would come 400 ms after the first.
   sleep 0.6
-  [ "$(look_of "$serie" "$serie_count")" = "$after" ] || { why="a second pulse"; return 1; }
-  serie_cells_show 1000 || { why="the cells do not show one pulse of 1011"; return 1; }
+  [ "$(look_of "$serial" "$serial_count")" = "$after" ] || { why="a second pulse"; return 1; }
+  serial_cells_show 1000 || { why="the cells do not show one pulse of 1011"; return 1; }
 }
-with_retries "a double click on the serial trainer's clock lamp" serie_double_click
+with_retries "a double click on the serial trainer's clock lamp" serial_double_click
 
 # ---- 4. The message box: over the window that raised it, its child, with
 # a plain "OK".
 launch
-open_serie
-click_at "$serie" 108 $(( 196 + mh ))
-wait_focus "$serie"
+open_serial
+click_at "$serial" 108 $(( 196 + mh ))
+wait_focus "$serial"
 xdotool type 2
 box=$(wait_window '^tramelune$')
 import -window root "$SHOT_DIR/message-box.png"
-xprop -id "$box" WM_TRANSIENT_FOR | grep -qiw "$(printf '0x%x' "$serie")" \
+xprop -id "$box" WM_TRANSIENT_FOR | grep -qiw "$(printf '0x%x' "$serial")" \
   || fail "the message box does not belong to the serial trainer's window"
-eval "$(xdotool getwindowgeometry --shell "$serie" | sed 's/^/S_/')"
+eval "$(xdotool getwindowgeometry --shell "$serial" | sed 's/^/S_/')"
 eval "$(xdotool getwindowgeometry --shell "$box" | sed 's/^/B_/')"
 dx=$(( (B_X + B_WIDTH / 2) - (S_X + S_WIDTH / 2) ))
 dy=$(( (B_Y + B_HEIGHT / 2) - (S_Y + S_HEIGHT / 2) ))

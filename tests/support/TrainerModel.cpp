@@ -43,7 +43,7 @@ bool isBit(const QString& s) { return s == QStringLiteral("0") || s == QStringLi
 
 using characters::isBit;
 
-int TrainerModel::SerialTrainer::cell(int k) const
+int TrainerModel::Serial::cell(int k) const
 {
     const int entry = pulseCount - 3 + k;
     return entry >= 1 && entry <= 4 ? entered[static_cast<size_t>(entry)] : 0;
@@ -51,15 +51,15 @@ int TrainerModel::SerialTrainer::cell(int k) const
 
 void TrainerModel::create(Trainer trainer)
 {
-    if (trainer == Trainer::SerialTrainer) {
+    if (trainer == Trainer::Serial) {
         // Every lamp and cell shows its unlit or "0" picture in front, the
         // pulse count "0".
-        serie.emplace();
+        serial.emplace();
         return;
     }
-    sp.emplace();
+    serialParallel.emplace();
     // Its load handler disables the clock timer.
-    setEnabled(SpClock, false);
+    setEnabled(SerialParallelClock, false);
 }
 
 int TrainerModel::runningTimers() const
@@ -132,11 +132,11 @@ void TrainerModel::advance(std::int64_t ms)
 void TrainerModel::tick(TimerId id)
 {
     switch (id) {
-    case SerieClock: serieClockTick(); break;
-    case SerieReset: serieResetTick(); break;
-    case SpClock: spClockTick(); break;
-    case SpReset: spResetTick(); break;
-    case SpRead: spReadTick(); break;
+    case SerialClock: serialClockTick(); break;
+    case SerialReset: serialResetTick(); break;
+    case SerialParallelClock: serialParallelClockTick(); break;
+    case SerialParallelReset: serialParallelResetTick(); break;
+    case SerialParallelRead: serialParallelReadTick(); break;
     case TimerCount: break;
     }
 }
@@ -171,20 +171,20 @@ void TrainerModel::change(Trainer trainer)
         return;
     }
     ++w.typedCount;
-    QString& status = trainer == Trainer::SerialTrainer ? serie->label5 : sp->label5;
+    QString& status = trainer == Trainer::Serial ? serial->statusCaption : serialParallel->readCaption;
     status.clear();
     if (!w.text.isEmpty() && !isBit(characters::last(w.typedWord))) {
         showMessage();
-        startAnimation(trainer == Trainer::SerialTrainer ? SerieReset : SpReset);
+        startAnimation(trainer == Trainer::Serial ? SerialReset : SerialParallelReset);
     }
     if (w.typedCount != 4)
         return;
     for (int k = 1; k <= 4; ++k)
         w.bits[static_cast<size_t>(k - 1)] = characters::at(w.typedWord, k);
-    if (trainer == Trainer::Sp) {
+    if (trainer == Trainer::SerialParallel) {
         w.typedWord = w.text;
         // The unlit pictures come to the front: every output looks unlit.
-        sp->outputLit.fill(false);
+        serialParallel->outputLit.fill(false);
     }
 }
 
@@ -201,56 +201,56 @@ void TrainerModel::showMessage()
 
 void TrainerModel::click(Trainer trainer, LampPlace place)
 {
-    if (trainer == Trainer::SerialTrainer) {
-        SerialTrainer& s = *serie;
+    if (trainer == Trainer::Serial) {
+        Serial& s = *serial;
         if (place == LampPlace::Clock && !s.clockLit)
-            startAnimation(SerieClock);
+            startAnimation(SerialClock);
         if (place == LampPlace::Reset && !s.resetLit)
-            startAnimation(SerieReset);
+            startAnimation(SerialReset);
         return;
     }
-    Sp& s = *sp;
+    SerialParallel& s = *serialParallel;
     if (place == LampPlace::Clock && !s.clockLit)
-        spClick();
+        serialParallelClick();
     if (place == LampPlace::Reset && !s.resetLit)
-        startAnimation(SpReset);
+        startAnimation(SerialParallelReset);
     if (place == LampPlace::Read && !s.readLit)
-        startAnimation(SpRead);
+        startAnimation(SerialParallelRead);
 }
 
 // ---- the serial trainer
 
 // The clock and the reset count in one counter; each acts when its own tick
 // brings it to 2.
-void TrainerModel::serieClockTick()
+void TrainerModel::serialClockTick()
 {
-    SerialTrainer& s = *serie;
+    Serial& s = *serial;
     ++s.tickCount;
     s.clockLit = true;
     if (s.tickCount == 2) {
         s.tickCount = 0;
-        serieApplyPulse();
+        serialApplyPulse();
     }
 }
 
-void TrainerModel::serieApplyPulse()
+void TrainerModel::serialApplyPulse()
 {
-    SerialTrainer& s = *serie;
+    Serial& s = *serial;
     Word& w = s.word;
-    setEnabled(SerieClock, false);
+    setEnabled(SerialClock, false);
     if (!isBit(w.bit(4))) {
         s.clockLit = false;
         return;
     }
     ++s.pulseCount;
     w.ignoreNextChange = 1;
-    s.label6 = QString::number(s.pulseCount);
+    s.pulseCountCaption = QString::number(s.pulseCount);
     if (s.pulseCount > 8) {
         ++ninthPulses;
         s.pulseCount = 0;
-        s.label6 = QStringLiteral("0");
-        s.label5 = QStringLiteral("RAZ");
-        serieClearRegister();
+        s.pulseCountCaption = QStringLiteral("0");
+        s.statusCaption = QStringLiteral("RAZ");
+        serialClearRegister();
     }
     const int p = s.pulseCount;
     if (p >= 1 && p <= 4) {
@@ -262,9 +262,9 @@ void TrainerModel::serieApplyPulse()
         if (p < 4) {
             // The box keeps the characters still to enter.
             w.ignoreNextChange = 1;
-            write(Trainer::SerialTrainer, characters::first(w.typedWord, 4 - p));
+            write(Trainer::Serial, characters::first(w.typedWord, 4 - p));
         } else if (isBit(w.bit(1))) {
-            write(Trainer::SerialTrainer, QString());
+            write(Trainer::Serial, QString());
         }
     }
     // The output lamp follows cell 0 from the fourth pulse on, the input
@@ -275,9 +275,9 @@ void TrainerModel::serieApplyPulse()
     s.clockLit = false;
 }
 
-void TrainerModel::serieResetTick()
+void TrainerModel::serialResetTick()
 {
-    SerialTrainer& s = *serie;
+    Serial& s = *serial;
     ++s.tickCount;
     s.inputLit = false;
     s.resetLit = true;
@@ -286,20 +286,20 @@ void TrainerModel::serieResetTick()
     s.tickCount = 0;
     s.pulseCount = 0;
     // Not flagged: counted like the learner's own change.
-    write(Trainer::SerialTrainer, QString());
-    s.label5.clear();
-    setEnabled(SerieReset, false);
-    serieClearRegister();
+    write(Trainer::Serial, QString());
+    s.statusCaption.clear();
+    setEnabled(SerialReset, false);
+    serialClearRegister();
     s.resetLit = false;
-    s.label5 = QStringLiteral("RAZ");
+    s.statusCaption = QStringLiteral("RAZ");
     s.word.ignoreNextChange = 0;
     s.word.locked = false;
-    s.label6.clear();
+    s.pulseCountCaption.clear();
 }
 
-void TrainerModel::serieClearRegister()
+void TrainerModel::serialClearRegister()
 {
-    SerialTrainer& s = *serie;
+    Serial& s = *serial;
     Word& w = s.word;
     s.pulseCount = 0;
     s.entered.fill(0);
@@ -308,7 +308,7 @@ void TrainerModel::serieClearRegister()
     w.typedCount = 0;
     s.tickCount = 0;
     w.typedWord.clear();
-    write(Trainer::SerialTrainer, QString());
+    write(Trainer::Serial, QString());
     w.bits.fill(QString());
     w.ignoreNextChange = 0;
     w.locked = false;
@@ -318,40 +318,40 @@ void TrainerModel::serieClearRegister()
 
 // The count moves at the click and falls back to 0 above 4; the click starts
 // the clock only while there is a word.
-void TrainerModel::spClick()
+void TrainerModel::serialParallelClick()
 {
-    Sp& s = *sp;
+    SerialParallel& s = *serialParallel;
     if (s.word.typedWord.isEmpty())
         return;
     ++s.pulseCount;
-    s.label6 = QString::number(s.pulseCount);
+    s.pulseCountCaption = QString::number(s.pulseCount);
     if (s.pulseCount > 4) {
         s.pulseCount = 0;
-        s.label6 = QStringLiteral("0");
+        s.pulseCountCaption = QStringLiteral("0");
         return;
     }
-    startAnimation(SpClock);
+    startAnimation(SerialParallelClock);
 }
 
 // The clock and the read count in one counter; the shift step runs at
 // every clock tick.
-void TrainerModel::spClockTick()
+void TrainerModel::serialParallelClockTick()
 {
-    Sp& s = *sp;
+    SerialParallel& s = *serialParallel;
     ++s.tickCount;
     if (s.tickCount == 1)
         s.clockLit = true;
     if (s.tickCount == 2) {
         s.tickCount = 0;
-        setEnabled(SpClock, false);
+        setEnabled(SerialParallelClock, false);
         s.clockLit = false;
     }
-    spShiftStep();
+    serialParallelShiftStep();
 }
 
-void TrainerModel::spShiftStep()
+void TrainerModel::serialParallelShiftStep()
 {
-    Sp& s = *sp;
+    SerialParallel& s = *serialParallel;
     Word& w = s.word;
     const int k = s.pulseCount;
     if (k < 1 || k > 4)
@@ -363,16 +363,16 @@ void TrainerModel::spShiftStep()
         s.inputLit = false;
     w.ignoreNextChange = 1;
     if (k < 4) {
-        write(Trainer::Sp, characters::first(w.text, 4 - k));
+        write(Trainer::SerialParallel, characters::first(w.text, 4 - k));
     } else {
-        write(Trainer::Sp, QString());
+        write(Trainer::SerialParallel, QString());
         w.typedWord.clear();
     }
 }
 
-void TrainerModel::spReadTick()
+void TrainerModel::serialParallelReadTick()
 {
-    Sp& s = *sp;
+    SerialParallel& s = *serialParallel;
     ++s.tickCount;
     if (s.tickCount == 1) {
         s.readLit = true;
@@ -383,21 +383,21 @@ void TrainerModel::spReadTick()
             for (int n = 1; n <= 4; ++n)
                 if (s.word.bit(5 - n) == QStringLiteral("1"))
                     s.outputLit[static_cast<size_t>(n - 1)] = true;
-            s.label5 = s.word.bit(1) + s.word.bit(2) + s.word.bit(3) + s.word.bit(4);
+            s.readCaption = s.word.bit(1) + s.word.bit(2) + s.word.bit(3) + s.word.bit(4);
         }
     }
     if (s.tickCount == 2) {
         s.tickCount = 0;
-        setEnabled(SpRead, false);
+        setEnabled(SerialParallelRead, false);
         s.readLit = false;
     }
 }
 
 // Its own counter; it clears the count, the read, the outputs and the box,
 // and keeps the stored characters.
-void TrainerModel::spResetTick()
+void TrainerModel::serialParallelResetTick()
 {
-    Sp& s = *sp;
+    SerialParallel& s = *serialParallel;
     Word& w = s.word;
     ++s.resetTickCount;
     s.inputLit = false;
@@ -406,15 +406,15 @@ void TrainerModel::spResetTick()
         return;
     s.resetTickCount = 0;
     s.pulseCount = 0;
-    s.label5.clear();
-    setEnabled(SpReset, false);
+    s.readCaption.clear();
+    setEnabled(SerialParallelReset, false);
     s.resetLit = false;
     w.typedCount = 0;
-    s.label6 = QStringLiteral("0");
+    s.pulseCountCaption = QStringLiteral("0");
     s.outputLit.fill(false);
     w.typedWord.clear();
     w.ignoreNextChange = 1;
-    write(Trainer::Sp, QString());
+    write(Trainer::SerialParallel, QString());
     w.ignoreNextChange = 0;
     w.locked = false;
 }

@@ -34,7 +34,7 @@
 #include <deque>
 #include <optional>
 
-enum class Trainer { SerialTrainer, Sp };
+enum class Trainer { Serial, SerialParallel };
 // The clickable lamps' places.
 enum class LampPlace { Clock, Reset, Read };
 
@@ -42,7 +42,7 @@ class TrainerModel {
 public:
     static constexpr int kTickMs = 200;
 
-    enum TimerId { SerieClock, SerieReset, SpClock, SpReset, SpRead, TimerCount };
+    enum TimerId { SerialClock, SerialReset, SerialParallelClock, SerialParallelReset, SerialParallelRead, TimerCount };
 
     struct Word {
         QString text; // the box
@@ -54,7 +54,7 @@ public:
         const QString& bit(int k) const { return bits[static_cast<size_t>(k - 1)]; }
     };
 
-    struct SerialTrainer {
+    struct Serial {
         Word word;
         int pulseCount = 0;
         int tickCount = 0;
@@ -64,15 +64,15 @@ public:
         bool outputLit = false;
         bool clockLit = false;
         bool resetLit = false;
-        QString label5;
-        QString label6 = QStringLiteral("0");
+        QString statusCaption;
+        QString pulseCountCaption = QStringLiteral("0");
         // Cell k, 3 at the input end, 0 at the output end, after the pulse
         // that the register has got to: it holds what entered cell 3 3 - k
         // pulses ago, or 0 before the word reached it and after it left.
         int cell(int k) const;
     };
 
-    struct Sp {
+    struct SerialParallel {
         Word word;
         int pulseCount = 0;
         int tickCount = 0;
@@ -82,13 +82,13 @@ public:
         bool resetLit = false;
         bool readLit = false;
         std::array<bool, 4> outputLit{}; // S1 to S4, as seen
-        QString label5;
-        QString label6 = QStringLiteral("0");
+        QString readCaption;
+        QString pulseCountCaption = QStringLiteral("0");
     };
 
     // The trainer's first show, its load handler included.
     void create(Trainer trainer);
-    bool exists(Trainer trainer) const { return trainer == Trainer::SerialTrainer ? serie.has_value() : sp.has_value(); }
+    bool exists(Trainer trainer) const { return trainer == Trainer::Serial ? serial.has_value() : serialParallel.has_value(); }
 
     // The learner's edit left `text` in the box and raised one change.
     void learnerChange(Trainer trainer, const QString& text);
@@ -109,8 +109,8 @@ public:
     long ninthPulses = 0;
     long readsApplied = 0;
 
-    std::optional<SerialTrainer> serie;
-    std::optional<Sp> sp;
+    std::optional<Serial> serial;
+    std::optional<SerialParallel> serialParallel;
 
 private:
     struct Timer {
@@ -121,7 +121,7 @@ private:
         std::uint64_t order = 0;
     };
 
-    Word& wordOf(Trainer trainer) { return trainer == Trainer::SerialTrainer ? serie->word : sp->word; }
+    Word& wordOf(Trainer trainer) { return trainer == Trainer::Serial ? serial->word : serialParallel->word; }
 
     void setEnabled(TimerId id, bool enabled);
     void setInterval(TimerId id, int ms);
@@ -134,16 +134,16 @@ private:
     void write(Trainer trainer, const QString& text);
     void showMessage();
 
-    void serieClockTick();
-    void serieApplyPulse();
-    void serieResetTick();
-    void serieClearRegister();
+    void serialClockTick();
+    void serialApplyPulse();
+    void serialResetTick();
+    void serialClearRegister();
 
-    void spClick();
-    void spClockTick();
-    void spShiftStep();
-    void spReadTick();
-    void spResetTick();
+    void serialParallelClick();
+    void serialParallelClockTick();
+    void serialParallelShiftStep();
+    void serialParallelReadTick();
+    void serialParallelResetTick();
 
     std::int64_t now_ = 0;
     std::uint64_t nextOrder_ = 0;
