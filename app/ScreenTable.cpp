@@ -1,3 +1,5 @@
+// The table of the program's windows: which class each id makes.
+
 #include "app/ScreenTable.h"
 
 #include "forms/ScreenRegistry.h"

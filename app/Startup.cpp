@@ -1,3 +1,5 @@
+// The application's set-up before its first window.
+
 #include "app/Startup.h"
 
 #include "forms/Fonts.h"

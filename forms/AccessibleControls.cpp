@@ -1,3 +1,5 @@
+// The accessible interfaces of images and of the widgets that hold them.
+
 #include "forms/AccessibleControls.h"
 
 #include "forms/Controls.h"

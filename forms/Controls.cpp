@@ -1,3 +1,5 @@
+// The controls on Qt widgets: placing, colours, clicks, painting.
+
 #include "forms/Controls.h"
 
 #include "forms/AccessibleControls.h"
@@ -10,9 +12,9 @@
 
 namespace forms {
 
-void placeControl(QWidget* control, const QRect& twips)
+void placeControl(QWidget* control, const QRect& place)
 {
-    control->setGeometry(twips);
+    control->setGeometry(place);
     control->lower();
     control->show();
 }
@@ -43,14 +45,14 @@ void setForeground(QWidget* widget, const QColor& colour)
 
 // ---- Label
 
-Label::Label(QWidget* parent, const QRect& twips, const QString& caption) : QLabel(parent)
+Label::Label(QWidget* parent, const QRect& place, const QString& caption) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFont(defaultFont());
     setCaption(caption);
-    placeControl(this, twips);
+    placeControl(this, place);
 }
 
 void Label::setCaption(const QString& caption)
@@ -85,10 +87,10 @@ void Label::setColours(const QColor& back, const QColor& text)
 
 // ---- TextBox
 
-TextBox::TextBox(QWidget* parent, const QRect& twips) : QLineEdit(parent)
+TextBox::TextBox(QWidget* parent, const QRect& place) : QLineEdit(parent)
 {
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { reportChange(text); });
-    placeControl(this, twips);
+    placeControl(this, place);
 }
 
 void TextBox::reportChange(const QString& text)
@@ -109,7 +111,7 @@ void TextBox::takeFocus() { setFocus(Qt::OtherFocusReason); }
 
 // ---- CommandButton
 
-CommandButton::CommandButton(QWidget* parent, const QRect& twips, const QString& caption)
+CommandButton::CommandButton(QWidget* parent, const QRect& place, const QString& caption)
     : QPushButton(caption, parent)
 {
     setFont(defaultFont());
@@ -121,7 +123,7 @@ CommandButton::CommandButton(QWidget* parent, const QRect& twips, const QString&
     // Enter clicks the focused button, as Space does.
     setAutoDefault(true);
     setAccessibleName(caption);
-    placeControl(this, twips);
+    placeControl(this, place);
 }
 
 void CommandButton::onClick(std::function<void()> handler)
@@ -131,11 +133,11 @@ void CommandButton::onClick(std::function<void()> handler)
 
 // ---- Image
 
-Image::Image(QWidget* parent, const QRect& twips, const Picture& picture)
+Image::Image(QWidget* parent, const QRect& place, const Picture& picture)
     : QWidget(parent), picture_(picture)
 {
     installAccessibleControls();
-    placeControl(this, twips);
+    placeControl(this, place);
 }
 
 void Image::onClick(std::function<void()> handler) { clicked_ = std::move(handler); }
@@ -249,12 +251,12 @@ private:
 
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent, const QRect& twips, const QColor& back,
+PictureBox::PictureBox(QWidget* parent, const QRect& place, const QColor& back,
                        const Picture& picture)
     : QFrame(parent), inside_(new Surface(this, picture))
 {
     setBackground(this, back);
-    placeControl(this, twips);
+    placeControl(this, place);
     inside_->setGeometry(kEdge, kEdge, width() - 2 * kEdge, height() - 2 * kEdge);
     inside_->show();
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The controls that the windows are built from, on Qt widgets: label, text
-// box, command button, image and picture box. Each is placed at a design
-// rectangle in twips inside its parent. Within one parent a control created
-// earlier lies above every control created after it (the design order), so a
-// window lists its controls front to back and the layer stacks them.
+// box, command button, image and picture box. Each is placed at a rectangle
+// of its parent given in pixels (the windows give it in twips, see Twips.h).
+// Within one parent a control created earlier lies above every control
+// created after it, so a window lists its controls front to back and this
+// layer stacks them.
 // What a control does when clicked is given by the window that owns it.
 // Pictures are drawn sharp at the device pixel ratio of the screen they are
 // on. A screen reader hears what the eye sees (see Image and Label).
@@ -22,9 +23,9 @@
 
 namespace forms {
 
-// Places a new child at its design rectangle, beneath the siblings created
-// before it, and shows it.
-void placeControl(QWidget* control, const QRect& twips);
+// Places a new child at its rectangle, beneath the siblings created before
+// it, and shows it.
+void placeControl(QWidget* control, const QRect& place);
 
 void setBackground(QWidget* widget, const QColor& colour);
 void setForeground(QWidget* widget, const QColor& colour);
@@ -33,7 +34,7 @@ void setForeground(QWidget* widget, const QColor& colour);
 // label wraps between words. A label takes no click of its own.
 class Label : public QLabel {
 public:
-    Label(QWidget* parent, const QRect& twips, const QString& caption = {});
+    Label(QWidget* parent, const QRect& place, const QString& caption = {});
     void setCaption(const QString& caption);
     QString caption() const { return caption_; }
     void setColours(const QColor& back, const QColor& text);
@@ -56,7 +57,7 @@ private:
 // still work.
 class TextBox : public QLineEdit {
 public:
-    TextBox(QWidget* parent, const QRect& twips);
+    TextBox(QWidget* parent, const QRect& place);
     void onChange(std::function<void()> handler);
     void setLocked(bool locked) { setReadOnly(locked); }
     bool locked() const { return isReadOnly(); }
@@ -76,7 +77,7 @@ private:
 // only a face colour that the window sets changes it.
 class CommandButton : public QPushButton {
 public:
-    CommandButton(QWidget* parent, const QRect& twips, const QString& caption);
+    CommandButton(QWidget* parent, const QRect& place, const QString& caption);
     void onClick(std::function<void()> handler);
 };
 
@@ -93,7 +94,7 @@ public:
 // click if any, of the one in front among those visible.
 class Image : public QWidget {
 public:
-    Image(QWidget* parent, const QRect& twips, const Picture& picture);
+    Image(QWidget* parent, const QRect& place, const Picture& picture);
     void onClick(std::function<void()> handler);
     void setShown(bool shown);
     bool shown() const { return !isHidden(); }
@@ -132,7 +133,7 @@ private:
 // children and its picture lie, starts 2 pixels within its outer edge.
 class PictureBox : public QFrame {
 public:
-    PictureBox(QWidget* parent, const QRect& twips, const QColor& back,
+    PictureBox(QWidget* parent, const QRect& place, const QColor& back,
                const Picture& picture = {});
     QWidget* inside() const { return inside_; }
 

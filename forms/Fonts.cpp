@@ -1,3 +1,5 @@
+// The named type faces, their sizes and their stand-ins.
+
 #include "forms/Fonts.h"
 
 #include <QtMath>
@@ -8,9 +10,9 @@ QFont formFont(const QString& family, double points, Weight weight, Slant slant)
 {
     QFont font(family);
     font.setPixelSize(qRound(points * 96.0 / 72.0));
-    // The face standing in for MS Sans Serif is about a tenth wider than the
-    // bitmap face it replaces; narrowed to the same average width, captions
-    // wrap where they were laid out to wrap.
+    // Liberation Sans, which stands in for MS Sans Serif, is about a tenth
+    // wider than the face the windows were laid out with; narrowed to that
+    // face's average width, captions wrap where the layouts break them.
     if (family == QLatin1String("MS Sans Serif"))
         font.setStretch(90);
     font.setBold(weight == Weight::Bold);

@@ -1,3 +1,5 @@
+// Rendering the compiled-in pictures, once per picture and pixel ratio.
+
 #include "forms/Pictures.h"
 
 #include <QFile>

@@ -1,3 +1,5 @@
+// Ending the process at once.
+
 #include "forms/ProgramEnd.h"
 
 #include <cstdio>

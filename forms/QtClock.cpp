@@ -1,3 +1,5 @@
+// Schedules on precise Qt timers.
+
 #include "forms/QtClock.h"
 
 #include <QTimer>

@@ -1,3 +1,5 @@
+// The modal message box, centred over its window.
+
 #include "forms/QtMessageBox.h"
 
 #include <QIcon>

@@ -1,3 +1,5 @@
+// A window: first show and load, hiding, frame, menus, close box, focus.
+
 #include "forms/Screen.h"
 
 #include "forms/Fonts.h"

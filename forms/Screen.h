@@ -1,9 +1,9 @@
 #pragma once
 // A window of the program. Each exists once, created on first use by the
-// registry; its load handler onLoad runs once, at the first Show, before
-// the window becomes visible. Show is modeless and brings the window to the
-// front; Hide only hides it, keeping its controls, variables and running
-// timers. The client area, where the controls lie, excludes the menu bar.
+// registry; its load handler onLoad runs once, at the first showScreen,
+// before the window becomes visible. showScreen is modeless and brings the
+// window to the front; hideScreen only hides it, keeping its controls,
+// variables and running timers. The client area, where the controls lie, excludes the menu bar.
 // A window builds its own controls, menus and handlers; this class gives it
 // the frame, the placement, the close box, and a focus that stays where it
 // was while the window is hidden, so that it comes back as it was left.

@@ -1,3 +1,5 @@
+// The registry: one window per id, made on first use.
+
 #include "forms/ScreenRegistry.h"
 
 #include <stdexcept>

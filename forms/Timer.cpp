@@ -1,3 +1,5 @@
+// A timer control on the injected clock.
+
 #include "forms/Timer.h"
 
 namespace forms {

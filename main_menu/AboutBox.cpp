@@ -1,3 +1,5 @@
+// The About box: its panel of texts and its "OK".
+
 #include "main_menu/AboutBox.h"
 
 #include "forms/Fonts.h"

@@ -1,3 +1,5 @@
+// The "à suivre" card and its "OK".
+
 #include "main_menu/ComingSoonCard.h"
 
 #include "forms/Pictures.h"

@@ -1,3 +1,5 @@
+// The main menu: its column of register buttons, "Quitter" and menus.
+
 #include "main_menu/MainMenu.h"
 
 #include "forms/Fonts.h"

@@ -1,3 +1,5 @@
+// The parallel register window: its diagram, lamps, timers and buttons.
+
 #include "parallel/ParallelRegister.h"
 
 #include "forms/Pictures.h"

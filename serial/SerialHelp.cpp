@@ -1,3 +1,5 @@
+// The serial trainer's help page and its own paragraph.
+
 #include "serial/SerialHelp.h"
 
 #include "forms/Fonts.h"

@@ -1,3 +1,5 @@
+// The serial trainer: its window, word entry, clock pulses and reset.
+
 #include "serial/SerialTrainer.h"
 
 #include "forms/Fonts.h"
@@ -347,7 +349,7 @@ void SerialTrainer::resetAnimationTick()
     tickCount = 0;
     pulseCount = 0;
     // Not flagged: the change that this write raises is counted like the
-    // learner's own, and ClearRegister then clears what it changed.
+    // learner's own, and clearRegister then clears what it changed.
     wordBox->setText(QString());
     statusLabel->setCaption(QString());
     finishReset();

@@ -1,3 +1,5 @@
+// The serial-in parallel-out trainer's help page and its own paragraph.
+
 #include "serial_parallel/SerialParallelHelp.h"
 
 #include "forms/Fonts.h"

@@ -1,3 +1,5 @@
+// The serial-in parallel-out trainer: its window, word entry, clock, read and reset.
+
 #include "serial_parallel/SerialParallelTrainer.h"
 
 #include "forms/Fonts.h"

@@ -116,14 +116,14 @@ TEST_F(MainMenuLook, MenuBarEntries)
 TEST_F(MainMenuLook, AboutBoxTexts)
 {
     registry.show(ScreenId::AboutBox);
-    auto& info = screen<AboutBox>(ScreenId::AboutBox);
-    EXPECT_EQ(info.windowTitle(), QStringLiteral("Tramelune"));
-    EXPECT_EQ(info.client()->size(), QSize(375, 293));
-    EXPECT_EQ(info.titleLabel->caption(), QStringLiteral("TRAMELUNE A DECALAGE SERIE"));
-    EXPECT_EQ(info.ruleLabel->caption(), QString(29, QLatin1Char('_')));
-    EXPECT_EQ(info.okButton->text(), QStringLiteral("OK"));
-    EXPECT_EQ(pixelAt(info.client(), {5, 5}), QColor(0xC0, 0xC0, 0xC0));
-    EXPECT_EQ(pixelAt(info.client(), {25, 200}), QColor(0xFF, 0xC0, 0x80));
+    auto& about = screen<AboutBox>(ScreenId::AboutBox);
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("Tramelune"));
+    EXPECT_EQ(about.client()->size(), QSize(375, 293));
+    EXPECT_EQ(about.titleLabel->caption(), QStringLiteral("TRAMELUNE A DECALAGE SERIE"));
+    EXPECT_EQ(about.ruleLabel->caption(), QString(29, QLatin1Char('_')));
+    EXPECT_EQ(about.okButton->text(), QStringLiteral("OK"));
+    EXPECT_EQ(pixelAt(about.client(), {5, 5}), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(pixelAt(about.client(), {25, 200}), QColor(0xFF, 0xC0, 0x80));
 }
 
 TEST_F(MainMenuLook, CardWindow)

@@ -67,7 +67,7 @@ TEST_F(Navigation, ATrainerComesBackWithTheFocusItHadHoweverItWasLeft)
 {
     start();
     auto& menu = screen<MainMenu>(ScreenId::MainMenu);
-    auto& serie = screen<SerialTrainer>(ScreenId::SerialTrainer);
+    auto& serial = screen<SerialTrainer>(ScreenId::SerialTrainer);
     auto& trainer = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
     struct Trip {
         const char* name;
@@ -77,17 +77,17 @@ TEST_F(Navigation, ATrainerComesBackWithTheFocusItHadHoweverItWasLeft)
         QWidget* toMainMenu; // the trainer's "Menu", for the next trip
     };
     const Trip trips[] = {
-        {"Série, Fichier > Menu", &serie, [&] { click(menu.serialButton); },
-         [&] { chooseMenu(serie, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
-         [&] { click(menu.serialButton); }, serie.wordBox, serie.menuButton},
-        {"Série, Aide and OK", &serie, [&] { click(menu.serialButton); },
-         [&] { chooseMenu(serie, QStringLiteral("Aide")); },
-         [&] { click(screen<SerialHelp>(ScreenId::SerialHelp).okButton); }, serie.wordBox, serie.menuButton},
-        {"Série, à propos... and OK", &serie, [&] { click(menu.serialButton); },
-         [&] { chooseMenu(serie, QStringLiteral("à propos...")); },
-         [&] { click(screen<AboutBox>(ScreenId::AboutBox).okButton); }, serie.wordBox, serie.menuButton},
-        {"Série, the Menu button", &serie, [&] { click(menu.serialButton); }, [&] { click(serie.menuButton); },
-         [&] { click(menu.serialButton); }, serie.menuButton, serie.menuButton},
+        {"serial trainer, Fichier > Menu", &serial, [&] { click(menu.serialButton); },
+         [&] { chooseMenu(serial, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
+         [&] { click(menu.serialButton); }, serial.wordBox, serial.menuButton},
+        {"serial trainer, Aide and OK", &serial, [&] { click(menu.serialButton); },
+         [&] { chooseMenu(serial, QStringLiteral("Aide")); },
+         [&] { click(screen<SerialHelp>(ScreenId::SerialHelp).okButton); }, serial.wordBox, serial.menuButton},
+        {"serial trainer, à propos... and OK", &serial, [&] { click(menu.serialButton); },
+         [&] { chooseMenu(serial, QStringLiteral("à propos...")); },
+         [&] { click(screen<AboutBox>(ScreenId::AboutBox).okButton); }, serial.wordBox, serial.menuButton},
+        {"serial trainer, the Menu button", &serial, [&] { click(menu.serialButton); }, [&] { click(serial.menuButton); },
+         [&] { click(menu.serialButton); }, serial.menuButton, serial.menuButton},
         {"serial-parallel trainer, Fichier > Menu", &trainer, [&] { click(menu.serialParallelButton); },
          [&] { chooseMenu(trainer, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
          [&] { click(menu.serialParallelButton); }, trainer.wordBox, trainer.menuButton},

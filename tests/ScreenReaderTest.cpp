@@ -109,7 +109,7 @@ void press(QWidget* window, const char* what)
     object->actionInterface()->doAction(kPress);
 }
 
-// ---------------------------------------------------------------- Série
+// ------------------------------------------------------------ serial trainer
 
 class SerialHeard : public SerialFixture {};
 
@@ -221,13 +221,13 @@ TEST_F(SerialHeard, StaticLampsAndCellsHaveNoAction)
     EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= box=101 locked");
 }
 
-// ---------------------------------------------------------------- sp
+// ---------------------------------------------------- serial-parallel trainer
 
 class SerialParallelHeard : public SerialParallelFixture {};
 
 TEST_F(SerialParallelHeard, AtFirstDisplayEveryLampIsOutAndClockResetAndReadAreButtons)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     expectHeard(&s, {
         {"Horloge H", "Horloge H : éteinte, button, Press"},
         {"RAZ", "RAZ : éteinte, button, Press"},
@@ -252,7 +252,7 @@ TEST_F(SerialParallelHeard, AtFirstDisplayEveryLampIsOutAndClockResetAndReadAreB
 
 TEST_F(SerialParallelHeard, AReadIsHeardOnTheOutputsAndTheReadLine)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     typeText(s.wordBox, QStringLiteral("1011"));
     for (int i = 0; i < 4; ++i) {
         click(s.clockUnlit);
@@ -288,7 +288,7 @@ TEST_F(SerialParallelHeard, AReadIsHeardOnTheOutputsAndTheReadLine)
 // out, as they are seen.
 TEST_F(SerialParallelHeard, AnOutputIsHeardAsItsFrontPictureWhenBothAreVisible)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     typeText(s.wordBox, QStringLiteral("1011"));
     click(s.resetUnlit);
     advance(400); // the reset keeps the stored characters
@@ -313,7 +313,7 @@ TEST_F(SerialParallelHeard, AnOutputIsHeardAsItsFrontPictureWhenBothAreVisible)
     });
 }
 
-// ---------------------------------------------------------------- pp
+// ---------------------------------------------------- parallel register
 
 class ParallelRegisterHeard : public ProgramFixture {};
 

@@ -1,7 +1,7 @@
 #pragma once
 // The serial trainer opened from the main menu, and what its learner sees
 // written as one line, so a timeline can state the screen at each moment:
-//   "cells e? s? h? r? n=<Label6> st=<Label5> box=<text>[ locked]"
+//   "cells e? s? h? r? n=<pulse count> st=<status line> box=<text>[ locked]"
 // cells from cell 3 (input end) to cell 0 (output end), each the digit in
 // front; e, s, h, r the input, output, clock and reset lamps, 1 when lit.
 
@@ -24,9 +24,9 @@ protected:
     {
         start();
         click(screen<MainMenu>(ScreenId::MainMenu).serialButton);
-        return serie();
+        return trainer();
     }
-    SerialTrainer& serie() { return screen<SerialTrainer>(ScreenId::SerialTrainer); }
+    SerialTrainer& trainer() { return screen<SerialTrainer>(ScreenId::SerialTrainer); }
 
     // The digit seen on a cell: the "0" picture lies in front.
     static char seen(const BitCell& c)
@@ -45,7 +45,7 @@ protected:
 
     std::string look()
     {
-        SerialTrainer& s = serie();
+        SerialTrainer& s = trainer();
         std::string line;
         for (int k = 3; k >= 0; --k)
             line += seen(*s.cells[k]);
@@ -59,21 +59,21 @@ protected:
     }
 
     // The word typed as a learner types it, one key per character.
-    void type(const QString& text) { typeText(serie().wordBox, text); }
+    void type(const QString& text) { typeText(trainer().wordBox, text); }
     // A character committed by an input method (an emoji picker, a compose
     // key): one change, whatever its length in UTF-16 units.
     void commit(const QString& text)
     {
         QInputMethodEvent event;
         event.setCommitString(text);
-        QApplication::sendEvent(serie().wordBox, &event);
+        QApplication::sendEvent(trainer().wordBox, &event);
     }
 
     // Clicks the clock lamp `count` times, each time waiting for the pulse.
     void pulses(int count)
     {
         for (int i = 0; i < count; ++i) {
-            click(serie().clockUnlit);
+            click(trainer().clockUnlit);
             advance(400);
         }
     }

@@ -107,7 +107,7 @@ TEST_F(SerialHelpScreen, WindowAndControlsStandAsLaidOut)
 TEST_F(SerialHelpScreen, OkAndTheCloseBoxLeadBackToTheTrainerAsLeft)
 {
     SerialHelp& help = openHelp();
-    SerialTrainer& s = serie();
+    SerialTrainer& s = trainer();
     click(help.okButton);
     EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
 
@@ -128,7 +128,7 @@ TEST_F(SerialHelpScreen, TheTextIsWrittenOnceAtTheFirstDisplay)
     // Were the load to run again, it would write the text over this one.
     help.helpText->setCaption(QStringLiteral("marque"));
     click(help.okButton);
-    chooseMenu(serie(), QStringLiteral("Aide"));
+    chooseMenu(trainer(), QStringLiteral("Aide"));
     EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialHelp});
     EXPECT_EQ(help.helpText->caption(), QStringLiteral("marque"));
 }

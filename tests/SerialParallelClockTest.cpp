@@ -10,7 +10,7 @@ class SerialParallelClock : public SerialParallelFixture {};
 
 TEST_F(SerialParallelClock, WordOneZeroOneOneEntersRightmostFirstAndEmptiesTheBox)
 {
-    openSp();
+    open();
     runTimeline({
         {0, Do::Type, "........ n=0 r= [1011] locked", QStringLiteral("1011")},
         {0, Do::ClickH, "........ n=1 r= [1011] locked"},
@@ -35,7 +35,7 @@ TEST_F(SerialParallelClock, WordOneZeroOneOneEntersRightmostFirstAndEmptiesTheBo
 
 TEST_F(SerialParallelClock, ClickBeforeAnyChangeOfTheBoxDoesNothing)
 {
-    openSp();
+    open();
     runTimeline({
         {0, Do::ClickH, "........ n=0 r= []"},
         {200, Do::Nothing, "........ n=0 r= []"},
@@ -46,7 +46,7 @@ TEST_F(SerialParallelClock, ClickBeforeAnyChangeOfTheBoxDoesNothing)
 
 TEST_F(SerialParallelClock, SecondClickBeforeTheFirstTickServesTheLaterCountOnly)
 {
-    openSp();
+    open();
     // bit4 is "1", bit3 "0": the first pulse's bit never shows.
     runTimeline({
         {0, Do::Type, "........ n=0 r= [1001] locked", QStringLiteral("1001")},
@@ -61,7 +61,7 @@ TEST_F(SerialParallelClock, SecondClickBeforeTheFirstTickServesTheLaterCountOnly
 
 TEST_F(SerialParallelClock, ClickSoonAfterTheFourthFallsBackToZeroAndTheNextCountsOne)
 {
-    openSp();
+    open();
     shiftIn(QStringLiteral("1011"), 3);
     ASSERT_EQ(view(), "........ n=3 r= [1] locked");
     runTimeline({
@@ -78,7 +78,7 @@ TEST_F(SerialParallelClock, ClickSoonAfterTheFourthFallsBackToZeroAndTheNextCoun
 
 TEST_F(SerialParallelClock, ADoubleClickAfterTheThirdPulseIsTwoClicksAndFallsBackToZero)
 {
-    openSp();
+    open();
     shiftIn(QStringLiteral("1011"), 3);
     // The input lamp keeps bit2's "0" and the box its last character.
     runTimeline({
@@ -91,7 +91,7 @@ TEST_F(SerialParallelClock, ADoubleClickAfterTheThirdPulseIsTwoClicksAndFallsBac
 
 TEST_F(SerialParallelClock, ShortWordAdvancesTheCountAndLeavesTheLampWhereABitIsMissing)
 {
-    openSp();
+    open();
     // Four counted changes leave "11": bit3 and bit4 are empty.
     runTimeline({
         {0, Do::Type, "........ n=0 r= [10]", QStringLiteral("10")},
@@ -111,7 +111,7 @@ TEST_F(SerialParallelClock, ShortWordAdvancesTheCountAndLeavesTheLampWhereABitIs
 
 TEST_F(SerialParallelClock, ChangeAfterAPulseIsOnlyAcknowledgedThenCountingResumes)
 {
-    openSp();
+    open();
     // "1" then a pulse: the box is written back unchanged, so the flag stays
     // set and the learner's next change is taken as the program's own.
     typeText(trainer().wordBox, QStringLiteral("1"));
@@ -127,7 +127,7 @@ TEST_F(SerialParallelClock, ChangeAfterAPulseIsOnlyAcknowledgedThenCountingResum
 
 TEST_F(SerialParallelClock, PulseFallingDueWhileHiddenIsShownOnTheNextVisit)
 {
-    openSp();
+    open();
     typeText(trainer().wordBox, QStringLiteral("1011"));
     click(trainer().clockUnlit);
     advance(100);

@@ -33,7 +33,7 @@ struct Step {
 class SerialParallelFixture : public ProgramFixture {
 protected:
     // Starts the program and opens the trainer by its main-menu button.
-    SerialParallelTrainer& openSp()
+    SerialParallelTrainer& open()
     {
         start();
         click(screen<MainMenu>(ScreenId::MainMenu).serialParallelButton);

@@ -11,7 +11,7 @@ class SerialParallelHelpScreen : public SerialParallelFixture {
 protected:
     SerialParallelHelp& openHelp()
     {
-        chooseMenu(openSp(), QStringLiteral("Aide"));
+        chooseMenu(open(), QStringLiteral("Aide"));
         return screen<SerialParallelHelp>(ScreenId::SerialParallelHelp);
     }
 };

@@ -1,6 +1,6 @@
 // The read lamp of the serial-in parallel-out trainer: once four pulses have
 // gone, each output whose character is "1" lights (S1 the fourth character,
-// S4 the first) and Label5 shows the word; the read shares its tick counter
+// S4 the first) and the read label shows the word; the read shares its tick counter
 // with the clock.
 
 #include "SerialParallelFixture.h"
@@ -19,7 +19,7 @@ class SerialParallelReadWord : public SerialParallelFixture, public ::testing::W
 
 TEST_P(SerialParallelReadWord, LightsTheOutputsOfTheOnesAndShowsTheWord)
 {
-    openSp();
+    open();
     shiftIn(QString::fromLatin1(GetParam().word));
     const std::string before = view();
     click(trainer().readUnlit);
@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SerialParallelRead, ReadBeforeTheFourthPulseOnlyAnimatesItsLamp)
 {
-    openSp();
+    open();
     typeText(trainer().wordBox, QStringLiteral("1111"));
     for (int pulses = 0; pulses < 4; ++pulses) {
         SCOPED_TRACE(pulses);
@@ -59,7 +59,7 @@ TEST_F(SerialParallelRead, ReadBeforeTheFourthPulseOnlyAnimatesItsLamp)
 
 TEST_F(SerialParallelRead, SecondReadGivesTheSameOutputsAndCaption)
 {
-    openSp();
+    open();
     shiftIn(QStringLiteral("0110"));
     readOut();
     const std::string first = view();
@@ -70,7 +70,7 @@ TEST_F(SerialParallelRead, SecondReadGivesTheSameOutputsAndCaption)
 
 TEST_F(SerialParallelRead, FourPulsesWithoutAStoredWordLightNothingAndEmptyTheResult)
 {
-    openSp();
+    open();
     // One pasted change never reaches the fourth count: no word is stored.
     paste(trainer().wordBox, QStringLiteral("1111"));
     pulse(4);
@@ -80,7 +80,7 @@ TEST_F(SerialParallelRead, FourPulsesWithoutAStoredWordLightNothingAndEmptyTheRe
 
 TEST_F(SerialParallelRead, ReadClickedAfterTheClockLitFirstIsLostAndTheClockRunsLonger)
 {
-    openSp();
+    open();
     shiftIn(QStringLiteral("1011"), 3);
     // Case (a): the clock's first tick comes before the read's.
     runTimeline({
@@ -100,7 +100,7 @@ TEST_F(SerialParallelRead, ReadClickedAfterTheClockLitFirstIsLostAndTheClockRuns
 
 TEST_F(SerialParallelRead, ClockClickedAfterTheReadLitFirstEndsAtOnceAndTheReadRunsTwice)
 {
-    openSp();
+    open();
     shiftIn(QStringLiteral("1011"), 3);
     // Case (b): the read's first tick comes first and already finds the
     // count at 4, which the clock's click has set.
@@ -123,7 +123,7 @@ TEST_F(SerialParallelRead, ClockClickedAfterTheReadLitFirstEndsAtOnceAndTheReadR
 
 TEST_F(SerialParallelRead, StoreAfterAReadShowsTheOutputsUnlitAndTheNextReadLightsTheNewOnes)
 {
-    openSp();
+    open();
     typeText(trainer().wordBox, QStringLiteral("1011"));
     click(trainer().resetUnlit);
     advance(400);
@@ -145,7 +145,7 @@ TEST_F(SerialParallelRead, StoreAfterAReadShowsTheOutputsUnlitAndTheNextReadLigh
 
 TEST_F(SerialParallelRead, SecondClickBeforeTheLampLightsGivesOneRead)
 {
-    openSp();
+    open();
     shiftIn(QStringLiteral("0101"));
     runTimeline({
         {0, Do::ClickRead, "........ n=4 r= [] locked"},

@@ -10,7 +10,7 @@ class SerialParallelReset : public SerialParallelFixture {};
 
 TEST_F(SerialParallelReset, EmptyBoxIsLeftReadyAndTheNextCharacterIsValidated)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     runTimeline({
         {0, Do::ClickRaz, "........ n=0 r= []"},
         {199, Do::Nothing, "........ n=0 r= []"},
@@ -30,7 +30,7 @@ TEST_F(SerialParallelReset, EmptyBoxIsLeftReadyAndTheNextCharacterIsValidated)
 
 TEST_F(SerialParallelReset, AfterARunClearsOutputsCountAndLockedBoxButKeepsTheBits)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     shiftIn(QStringLiteral("1011"));
     readOut();
     runTimeline({
@@ -51,7 +51,7 @@ TEST_F(SerialParallelReset, AfterARunClearsOutputsCountAndLockedBoxButKeepsTheBi
 
 TEST_F(SerialParallelReset, FullLockedBoxIsEmptiedUncountedAndTheNextWordCountsFromOne)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     typeText(s.wordBox, QStringLiteral("1011"));
     click(s.resetUnlit);
     advance(400);
@@ -66,7 +66,7 @@ TEST_F(SerialParallelReset, FullLockedBoxIsEmptiedUncountedAndTheNextWordCountsF
 
 TEST_F(SerialParallelReset, SecondClickBeforeTheFirstTickGivesOneReset)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     typeText(s.wordBox, QStringLiteral("10"));
     runTimeline({
         {0, Do::ClickRaz, "........ n=0 r= [10]"},
@@ -81,7 +81,7 @@ TEST_F(SerialParallelReset, SecondClickBeforeTheFirstTickGivesOneReset)
 
 TEST_F(SerialParallelReset, RunsOnItsOwnCounterBesideAClockPulse)
 {
-    openSp();
+    open();
     typeText(trainer().wordBox, QStringLiteral("1011"));
     runTimeline({
         {0, Do::ClickH, "........ n=1 r= [1011] locked"},
@@ -95,7 +95,7 @@ TEST_F(SerialParallelReset, RunsOnItsOwnCounterBesideAClockPulse)
 
 TEST_F(SerialParallelReset, ClearedScreenTakesNoLaterStepOfARunningPulse)
 {
-    openSp();
+    open();
     typeText(trainer().wordBox, QStringLiteral("1011"));
     // The reset ends between the pulse's two ticks; the second finds the
     // count at 0 and only puts its lamp out.
@@ -111,7 +111,7 @@ TEST_F(SerialParallelReset, ClearedScreenTakesNoLaterStepOfARunningPulse)
 
 TEST_F(SerialParallelReset, MessageStartsTheResetOnlyOnceClosedAndTheWrongTextStaysUntilTheEnd)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     QString seenWhileOpen;
     messageBox.whileOpen = [&] {
         // Time passes while the learner reads the message.
@@ -128,7 +128,7 @@ TEST_F(SerialParallelReset, MessageStartsTheResetOnlyOnceClosedAndTheWrongTextSt
 
 TEST_F(SerialParallelReset, CompletesWhileTheScreenIsHidden)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     typeText(s.wordBox, QStringLiteral("1011"));
     click(s.resetUnlit);
     click(s.menuButton);
@@ -139,7 +139,7 @@ TEST_F(SerialParallelReset, CompletesWhileTheScreenIsHidden)
 
 TEST_F(SerialParallelReset, ResetEndingWhileTheMessageIsOpenLeavesTheBoxSoundAndClearsAgainAfter)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     messageBox.whileOpen = [&] { advance(400); };
     click(s.resetUnlit);
     advance(100);

@@ -14,7 +14,7 @@ class SerialParallelScreen : public SerialParallelFixture {};
 
 TEST_F(SerialParallelScreen, FirstDisplayShowsEveryLampUnlitAndTheEmptyBoxFocused)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialParallelTrainer});
     EXPECT_EQ(s.windowTitle(), QStringLiteral("Registre entrée série et sortie parallèle."));
     EXPECT_EQ(s.client()->size(), QSize(505, 363));
@@ -28,7 +28,7 @@ TEST_F(SerialParallelScreen, FirstDisplayShowsEveryLampUnlitAndTheEmptyBoxFocuse
 
 TEST_F(SerialParallelScreen, InstructionsKeepTheirBlanks)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     EXPECT_EQ(s.errorLabel->caption(),
               QStringLiteral("En cas d'erreur faire une remise à") + QString(2, QLatin1Char(' '))
                   + QStringLiteral("zéro") + QString(15, QLatin1Char(' ')) + QStringLiteral("(RAZ)"));
@@ -39,7 +39,7 @@ TEST_F(SerialParallelScreen, InstructionsKeepTheirBlanks)
 
 TEST_F(SerialParallelScreen, OnlyTheClickableLampsShowTheUpArrow)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     for (forms::Image* clickable : {s.clockUnlit, s.resetUnlit, s.readUnlit})
         EXPECT_EQ(clickable->cursor().shape(), Qt::UpArrowCursor);
     for (QWidget* other : std::initializer_list<QWidget*>{s.clockLit, s.resetLit, s.readLit, s.inputUnlit, s.inputLit, s.output1Unlit, s.output4Lit,
@@ -49,7 +49,7 @@ TEST_F(SerialParallelScreen, OnlyTheClickableLampsShowTheUpArrow)
 
 TEST_F(SerialParallelScreen, ClicksOnWhatIsNotALampButtonDoNothing)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     typeText(s.wordBox, QStringLiteral("1"));
     const std::string before = view();
     for (QWidget* target : std::initializer_list<QWidget*>{s.inputUnlit, s.output1Unlit, s.output4Unlit, s.readCommandPicture, s.readLabel, s.pulseCountLabel,
@@ -63,7 +63,7 @@ TEST_F(SerialParallelScreen, ClicksOnWhatIsNotALampButtonDoNothing)
 
 TEST_F(SerialParallelScreen, HelpOpensBesideTheTrainerAndMenuLeavesItOpen)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     chooseMenu(s, QStringLiteral("Aide"));
     EXPECT_EQ(visibleScreens(), (Screens{ScreenId::SerialParallelTrainer, ScreenId::SerialParallelHelp}));
     chooseMenu(s, QStringLiteral("Aide"));
@@ -76,7 +76,7 @@ TEST_F(SerialParallelScreen, HelpOpensBesideTheTrainerAndMenuLeavesItOpen)
 
 TEST_F(SerialParallelScreen, AboutOpensBesideTheTrainerAndItsOkShowsTheSerialTrainerToo)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     chooseMenu(s, QStringLiteral("à propos..."));
     EXPECT_EQ(visibleScreens(), (Screens{ScreenId::AboutBox, ScreenId::SerialParallelTrainer}));
     click(screen<AboutBox>(ScreenId::AboutBox).okButton);
@@ -85,7 +85,7 @@ TEST_F(SerialParallelScreen, AboutOpensBesideTheTrainerAndItsOkShowsTheSerialTra
 
 TEST_F(SerialParallelScreen, BackFromTheMainMenuTheScreenIsAsLeftAndNotLoadedAgain)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     shiftIn(QStringLiteral("1011"), 2);
     const std::string left = view();
     ASSERT_EQ(left, "..E..... n=2 r= [10] locked");
@@ -107,7 +107,7 @@ TEST_F(SerialParallelScreen, BackFromTheMainMenuTheScreenIsAsLeftAndNotLoadedAga
 
 TEST_F(SerialParallelScreen, QuitterButtonMenuAndCloseBoxEndTheProgram)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     typeText(s.wordBox, QStringLiteral("1011"));
     click(s.clockUnlit); // an animation running changes nothing
     click(s.quitButton);
@@ -120,7 +120,7 @@ TEST_F(SerialParallelScreen, QuitterButtonMenuAndCloseBoxEndTheProgram)
 
 TEST_F(SerialParallelScreen, DiagramLiesAtTheTopLeftOfTheFrameWithItsGreyBackShowingRightAndBelow)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     EXPECT_EQ(s.readCommandPicture->picture().size(), QSize(66, 28));
     QWidget* inside = s.diagram->inside();
     const QImage drawn = grabImage(inside);

@@ -9,7 +9,7 @@ class SerialParallelWord : public SerialParallelFixture {};
 
 TEST_F(SerialParallelWord, FourTypedCharactersLockTheBoxAndStoreTheWord)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     const char* boxes[] = {"1", "10", "101", "1011"};
     for (int n = 0; n < 4; ++n) {
         typeText(s.wordBox, QString(QLatin1Char("1011"[n])));
@@ -28,7 +28,7 @@ TEST_F(SerialParallelWord, FourTypedCharactersLockTheBoxAndStoreTheWord)
 
 TEST_F(SerialParallelWord, TypingOrPastingOverASelectionWhatItHeldIsNoChange)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     typeText(s.wordBox, QStringLiteral("1"));
     pressKey(s.wordBox, Qt::Key_A, Qt::ControlModifier);
     typeText(s.wordBox, QStringLiteral("1"));
@@ -47,7 +47,7 @@ TEST_F(SerialParallelWord, TypingOrPastingOverASelectionWhatItHeldIsNoChange)
 
 TEST_F(SerialParallelWord, DeletingCountsAndTheFourthChangeStoresWhateverTheBoxHolds)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     typeText(s.wordBox, QStringLiteral("10"));
     pressKey(s.wordBox, Qt::Key_Backspace);
     typeText(s.wordBox, QStringLiteral("1"));
@@ -64,7 +64,7 @@ TEST_F(SerialParallelWord, DeletingCountsAndTheFourthChangeStoresWhateverTheBoxH
 
 TEST_F(SerialParallelWord, DeletingTheOnlyCharacterIsCountedWithoutAMessage)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     typeText(s.wordBox, QStringLiteral("1"));
     pressKey(s.wordBox, Qt::Key_Backspace);
     EXPECT_EQ(s.word->typedCount, 2);
@@ -73,7 +73,7 @@ TEST_F(SerialParallelWord, DeletingTheOnlyCharacterIsCountedWithoutAMessage)
 
 TEST_F(SerialParallelWord, PastedWordIsOneChangeThatLocksTheBoxAndIsNeverStored)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     paste(s.wordBox, QStringLiteral("1010"));
     EXPECT_TRUE(s.wordBox->locked());
     EXPECT_EQ(s.word->typedCount, 1);
@@ -83,7 +83,7 @@ TEST_F(SerialParallelWord, PastedWordIsOneChangeThatLocksTheBoxAndIsNeverStored)
 
 TEST_F(SerialParallelWord, WrongFourthCharacterBringsTheMessageTheResetAndAStoreOfAllFour)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     typeText(s.wordBox, QStringLiteral("101x"));
     EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
     EXPECT_EQ(messageBox.raisedBy, std::vector<QWidget*>{&s}) << "over the trainer's window";
@@ -96,7 +96,7 @@ TEST_F(SerialParallelWord, WrongFourthCharacterBringsTheMessageTheResetAndAStore
 
 TEST_F(SerialParallelWord, OnlyTheLastCharacterAtTheChangeIsExamined)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     typeText(s.wordBox, QStringLiteral("1"));
     pressKey(s.wordBox, Qt::Key_Home);
     typeText(s.wordBox, QStringLiteral("x"));
@@ -106,7 +106,7 @@ TEST_F(SerialParallelWord, OnlyTheLastCharacterAtTheChangeIsExamined)
 
 TEST_F(SerialParallelWord, TheAcknowledgedChangeKeepsTheReadResultAndTheNextCountedOneEmptiesIt)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     typeText(s.wordBox, QStringLiteral("1011"));
     click(s.resetUnlit);
     advance(400);
@@ -137,7 +137,7 @@ class SerialParallelWordInput : public SerialParallelFixture, public ::testing::
 TEST_P(SerialParallelWordInput, BringsTheMessageAndTheResetOrIsTakenSilently)
 {
     const BadInput& c = GetParam();
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     if (c.entry == Entry::Typed)
         typeText(s.wordBox, c.text);
     else
@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SerialParallelWord, LongPastedTextEntersWholeAndThePulsesCutIt)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     const QString pasted = QString(3000, QLatin1Char('1')) + kEmoji + QStringLiteral("0");
     paste(s.wordBox, pasted);
     EXPECT_EQ(s.wordBox->text(), pasted);
@@ -205,7 +205,7 @@ TEST_F(SerialParallelWord, LongPastedTextEntersWholeAndThePulsesCutIt)
 
 TEST_F(SerialParallelWord, PasteBeyondTheDefaultLineLengthEntersWholeAndItsLastCharacterIsChecked)
 {
-    SerialParallelTrainer& s = openSp();
+    SerialParallelTrainer& s = open();
     // Longer than a line edit takes by default: nothing may be cut off, so
     // the wrong last character is seen.
     const QString pasted = QString(40000, QLatin1Char('1')) + QLatin1Char('x');

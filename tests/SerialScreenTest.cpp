@@ -274,7 +274,7 @@ TEST_F(SerialScreen, TheMainMenusAboutOkOpensTheTrainerFreshAndLoaded)
     click(screen<AboutBox>(ScreenId::AboutBox).okButton);
     EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
     EXPECT_EQ(look(), kFirstLook);
-    EXPECT_EQ(serie().focusWidget(), serie().wordBox);
+    EXPECT_EQ(trainer().focusWidget(), trainer().wordBox);
 }
 
 } // namespace

@@ -81,7 +81,7 @@ class SerialWord : public SerialFixture, public ::testing::WithParamInterface<Wo
 protected:
     void apply(const Edit& edit)
     {
-        forms::TextBox* box = serie().wordBox;
+        forms::TextBox* box = trainer().wordBox;
         switch (edit.key) {
         case Key::Text:
             type(QString::fromUtf8(edit.text));
@@ -206,7 +206,7 @@ protected:
     // manual reset left them.
     std::vector<std::pair<int, int>> resetAndWatch()
     {
-        SerialTrainer& s = serie();
+        SerialTrainer& s = trainer();
         std::vector<std::pair<int, int>> atChanges;
         const auto watch = QObject::connect(s.wordBox, &QLineEdit::textChanged, [&] {
             atChanges.emplace_back(s.word->typedCount, s.word->ignoreNextChange);

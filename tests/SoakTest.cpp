@@ -142,9 +142,9 @@ const std::vector<QString> kOtherCharacters = {
 // How deep the runs went, so a report shows the interesting states were
 // reached and not only the main menu.
 struct Reached {
-    long wordsShiftedIn = 0;  // Serie pulse 4
-    long ninthPulses = 0;     // Serie automatic reset
-    long outputsLit = 0;      // sp output seen lit after a read
+    long wordsShiftedIn = 0;  // serial trainer: pulse 4
+    long ninthPulses = 0;     // serial trainer: the automatic reset
+    long outputsLit = 0;      // serial-parallel output seen lit after a read
     long messages = 0;
     long lockedEdits = 0;
     long resetLooks = 0;
@@ -582,7 +582,7 @@ private:
     }
 
     // The whole exercise as a diligent learner does it, one step at a time:
-    // a reset, a word typed key by key, the pulses, and on sp the read.
+    // a reset, a word typed key by key, the pulses, and on the serial-parallel trainer the read.
     // Other actions may still come between its steps.
     void startLesson(ScreenId id, forms::Screen& window, forms::TextBox& box, forms::Image* clockPicture,
                      forms::Image* resetPicture, forms::Image* readPicture)

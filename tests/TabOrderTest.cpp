@@ -1,5 +1,5 @@
 // The keyboard focus of every window at its first display, and where each
-// Tab takes it from there: the controls in the order of their tab indexes,
+// Tab takes it from there: each window's controls in its own Tab order,
 // panels and picture boxes included, labels left out, round to the first.
 
 #include "main_menu/AboutBox.h"
@@ -57,7 +57,7 @@ std::string nameOf(QWidget* control, const Stops& stops)
 
 } // namespace
 
-TEST_F(TabOrder, EveryWindowStartsOnItsLowestTabIndexAndTabFollowsTheIndexes)
+TEST_F(TabOrder, EveryWindowStartsOnItsFirstStopAndTabGoesRoundItsOrder)
 {
     const Chain chains[] = {
         {"main menu", ScreenId::MainMenu,

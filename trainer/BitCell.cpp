@@ -1,3 +1,5 @@
+// A register cell's two pictures and how a value moves between cells.
+
 #include "trainer/BitCell.h"
 
 BitCell::BitCell(forms::Image& zero, forms::Image& one, const QString& name)

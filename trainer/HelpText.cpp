@@ -1,3 +1,5 @@
+// The help paragraphs shared by both trainers.
+
 #include "trainer/HelpText.h"
 
 namespace help {

@@ -1,3 +1,5 @@
+// A lamp's two pictures.
+
 #include "trainer/Lamp.h"
 
 Lamp::Lamp(forms::Image& unlit, forms::Image& lit, const QString& name) : unlit_(unlit), lit_(lit)

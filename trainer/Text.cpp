@@ -1,3 +1,5 @@
+// Text operations that count characters.
+
 #include "trainer/Text.h"
 
 namespace text {

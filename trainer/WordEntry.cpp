@@ -1,3 +1,5 @@
+// The word box's rules.
+
 #include "trainer/WordEntry.h"
 
 #include "trainer/Text.h"

@@ -14,26 +14,27 @@ class WordEntry {
 public:
     explicit WordEntry(forms::TextBox& box) : box(box) {}
 
-    // The steps every change of the box goes through, W1 to W4: copy, lock
-    // when full, take the program's own write; answers true when the change
-    // was counted as the learner's, to be validated.
+    // The steps every change of the box goes through: copy the text, lock
+    // the box when full, take the program's own write, count the rest;
+    // answers true when the change was counted as the learner's, to be
+    // validated.
     bool takeChange();
 
-    // W1: the screen's word becomes the box's text.
+    // The screen's word becomes the box's text.
     void copyText() { typedWord = box.text(); }
-    // W2: a text of more than three characters locks the box; nothing here
+    // A text of more than three characters locks the box; nothing here
     // unlocks it.
     void lockWhenFull();
-    // W3: when the change is the program's own write, clears the flag and
+    // When the change is the program's own write, clears the flag and
     // answers true; the change is then neither counted nor validated.
     bool takeOwnWrite();
-    // W4
+    // One more change counted as the learner's.
     void countChange() { ++typedCount; }
-    // W6: the box holds text whose last character is neither "0" nor "1".
+    // The box holds text whose last character is neither "0" nor "1".
     bool lastCharacterIsWrong() const;
-    // W7
+    // The change just counted is the fourth, the one that stores the word.
     bool isFourthCountedChange() const { return typedCount == 4; }
-    // W8: characters 1 to 4 of the word into bit1 to bit4; a position past
+    // Characters 1 to 4 of the word into bit1 to bit4; a position past
     // the end gives the empty text, characters after the fourth are ignored.
     void storeBits();
 

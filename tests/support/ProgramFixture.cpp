@@ -1,3 +1,5 @@
+// The program on a virtual clock, and the clicks, keys and menus of the tests.
+
 #include "support/ProgramFixture.h"
 
 #include <QApplication>

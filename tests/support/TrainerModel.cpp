@@ -1,3 +1,5 @@
+// The trainers' rules, as the soak's model predicts from them.
+
 #include "support/TrainerModel.h"
 
 #include <QStringList>

@@ -18,11 +18,11 @@
 //
 // Every case that the rules allow is predicted exactly, with no weaker
 // fallback: a character that is neither "0" nor "1" stored by way of a
-// paste or an edit in front, a box of more than four characters, the sp
-// count falling back to 0 above 4, a second click before the first tick,
-// two animations overlapping on a shared counter, time passing while a
-// message is open, the ninth pulse. Hiding a window changes nothing here:
-// its timers tick on. The keyboard focus is not modelled.
+// paste or an edit in front, a box of more than four characters, the
+// serial-parallel count falling back to 0 above 4, a second click before
+// the first tick, two animations overlapping on a shared counter, time
+// passing while a message is open, the ninth pulse. Hiding a window changes
+// nothing here: its timers tick on. The keyboard focus is not modelled.
 //
 // Copyable, so that a caller can try two outcomes of one event and keep the
 // one that the program took.

@@ -1,4 +1,6 @@
-#include "tests/support/VirtualClock.h"
+// The virtual clock: ticks in time order, advanced by hand.
+
+#include "support/VirtualClock.h"
 
 forms::Clock::Handle VirtualClock::startRepeating(int intervalMs, std::function<void()> tick)
 {
