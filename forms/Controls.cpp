@@ -133,8 +133,7 @@ void CommandButton::onClick(std::function<void()> handler)
 
 // ---- Image
 
-Image::Image(QWidget* parent, const QRect& place, const Picture& picture)
-    : QWidget(parent), picture_(picture)
+Image::Image(QWidget* parent, const QRect& place, const Picture& picture) : QWidget(parent), picture_(picture)
 {
     installAccessibleControls();
     placeControl(this, place);
@@ -251,9 +250,9 @@ private:
 
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent, const QRect& place, const QColor& back,
-                       const Picture& picture)
-    : QFrame(parent), inside_(new Surface(this, picture))
+PictureBox::PictureBox(QWidget* parent, const QRect& place, const QColor& back, const Picture& picture)
+    : QFrame(parent),
+      inside_(new Surface(this, picture))
 {
     setBackground(this, back);
     placeControl(this, place);

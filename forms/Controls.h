@@ -133,8 +133,7 @@ private:
 // children and its picture lie, starts 2 pixels within its outer edge.
 class PictureBox : public QFrame {
 public:
-    PictureBox(QWidget* parent, const QRect& place, const QColor& back,
-               const Picture& picture = {});
+    PictureBox(QWidget* parent, const QRect& place, const QColor& back, const Picture& picture = {});
     QWidget* inside() const { return inside_; }
 
 protected:

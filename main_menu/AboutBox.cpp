@@ -35,16 +35,16 @@ AboutBox::AboutBox(Services& services) : Screen(services)
     };
     const QString times = QStringLiteral("Times New Roman");
     titleLabel = line(twipsRect(120, 120, 4935, 375), QStringLiteral("TRAMELUNE A DECALAGE SERIE"),
-                    formFont(times, 18, Weight::Bold));
+                      formFont(times, 18, Weight::Bold));
     ruleLabel = line(twipsRect(360, 480, 4335, 255), QString(29, QLatin1Char('_')), defaultFont());
     toolsLabel = line(twipsRect(360, 960, 4335, 495), QStringLiteral("Écrit en C++17 avec Qt 6, en 2026"),
-                    formFont(times, 12, Weight::Bold, Slant::Italic));
+                      formFont(times, 12, Weight::Bold, Slant::Italic));
     authorLabel = line(twipsRect(360, 1680, 4335, 495), QStringLiteral("par l'équipe du projet Tramelune"),
-                     formFont(times, 12, Weight::Bold));
+                       formFont(times, 12, Weight::Bold));
     subjectLabel = line(twipsRect(360, 2160, 4335, 615), QStringLiteral("4 bistables D"),
-                      formFont(times, 18, Weight::Bold));
+                        formFont(times, 18, Weight::Bold));
     purposeLabel = line(twipsRect(360, 3000, 4335, 375), QStringLiteral("Programme d'enseignement"),
-                      formFont(QStringLiteral("MS Sans Serif"), 9.75, Weight::Bold, Slant::Italic));
+                        formFont(QStringLiteral("MS Sans Serif"), 9.75, Weight::Bold, Slant::Italic));
 
     // The panel comes first in the Tab order and holds the focus, so Enter
     // does not click "OK" at once.

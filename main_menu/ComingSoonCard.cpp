@@ -25,8 +25,7 @@ ComingSoonCard::ComingSoonCard(Services& services) : Screen(services)
                           QApplication::palette().color(QPalette::Button),
                           Picture(QStringLiteral(":/assets/card.svg")));
     card->setAccessibleName(QStringLiteral("Bientôt le prochain épisode"));
-    okButton = new CommandButton(panel->inside(), twipsRect(1800, 3000, 645, 495),
-                                 QStringLiteral("OK"));
+    okButton = new CommandButton(panel->inside(), twipsRect(1800, 3000, 645, 495), QStringLiteral("OK"));
 
     // Tab order: the panel, which holds the focus, "OK", the card.
     panel->setFocusPolicy(Qt::TabFocus);

@@ -50,7 +50,8 @@ MainMenu::MainMenu(Services& services) : Screen(services)
                                      QStringLiteral("Registre série/série"));
     parallelButton = new CommandButton(panel->inside(), twipsRect(360, 1530, 5655, 495),
                                        QStringLiteral("Registre parallèle/parallèle"));
-    for (CommandButton* button : {serialButton, parallelButton, serialParallelButton, blankButton, quitButton})
+    for (CommandButton* button :
+         {serialButton, parallelButton, serialParallelButton, blankButton, quitButton})
         button->setFont(buttonFont);
 
     // Tab order. The panel comes first and holds the focus, so

@@ -33,8 +33,8 @@ QRect lampRect(const LampPlace& lamp) { return twipsRect(lamp.left, lamp.top, 24
 } // namespace
 
 ParallelRegister::ParallelRegister(Services& services)
-    : Screen(services)
-    , spareTimers{{forms::Timer(services.clock), forms::Timer(services.clock), forms::Timer(services.clock)}}
+    : Screen(services),
+      spareTimers{{forms::Timer(services.clock), forms::Timer(services.clock), forms::Timer(services.clock)}}
 {
     setWindowTitle(QStringLiteral("Entrée série et sortie parallèle"));
     setWindowIcon(icon({QStringLiteral(":/assets/france-map-32.svg"),
@@ -46,8 +46,7 @@ ParallelRegister::ParallelRegister(Services& services)
     diagram = new PictureBox(form, twipsRect(2100, 240, 5745, 5325),
                              QApplication::palette().color(QPalette::Button),
                              Picture(QStringLiteral(":/assets/parallel-diagram.svg")));
-    diagram->setAccessibleName(
-        QStringLiteral("Schéma du registre 4 bits à entrées et sorties parallèles"));
+    diagram->setAccessibleName(QStringLiteral("Schéma du registre 4 bits à entrées et sorties parallèles"));
     QWidget* inside = diagram->inside();
     const Picture lit(QStringLiteral(":/assets/parallel-lamp-lit.svg"));
     const Picture unlit(QStringLiteral(":/assets/parallel-lamp-unlit.svg"));

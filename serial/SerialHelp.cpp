@@ -45,8 +45,7 @@ SerialHelp::SerialHelp(Services& services) : Screen(services)
     helpText = new Label(form, twipsRect(120, 510, 6795, 5265));
     helpText->setColours(kLightYellow, QColor(0x00, 0x00, 0xFF));
     helpText->setFont(formFont(QStringLiteral("Arial"), 9.75));
-    titleLabel = new Label(form, twipsRect(960, 60, 4545, 405),
-                           QStringLiteral("REGISTRE A DECALAGE SERIE"));
+    titleLabel = new Label(form, twipsRect(960, 60, 4545, 405), QStringLiteral("REGISTRE A DECALAGE SERIE"));
     titleLabel->setColours(kLightYellow, QColor(0xC0, 0x00, 0x00));
     titleLabel->setFont(formFont(QStringLiteral("Times New Roman"), 14.25, Weight::Bold));
     titleLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -37,8 +37,7 @@ Picture digit(int value)
 
 Picture lampPicture(bool lit)
 {
-    return Picture(lit ? QStringLiteral(":/assets/lamp-lit.svg")
-                       : QStringLiteral(":/assets/lamp-unlit.svg"));
+    return Picture(lit ? QStringLiteral(":/assets/lamp-lit.svg") : QStringLiteral(":/assets/lamp-unlit.svg"));
 }
 
 } // namespace
@@ -85,8 +84,8 @@ void SerialTrainer::buildWindow()
 {
     QWidget* form = client();
     diagram = new PictureBox(form, twipsRect(2280, 960, 6015, 3495),
-                              QApplication::palette().color(QPalette::Button),
-                              Picture(QStringLiteral(":/assets/serial-diagram.svg")));
+                             QApplication::palette().color(QPalette::Button),
+                             Picture(QStringLiteral(":/assets/serial-diagram.svg")));
     diagram->setAccessibleName(QStringLiteral("Registre 4 bits, entrées et sorties série"));
     diagram->setFocusPolicy(Qt::TabFocus);
 
@@ -107,9 +106,9 @@ void SerialTrainer::buildWindow()
     };
     fourBitsLabel = instruction(twipsRect(720, 2400, 1455, 255), QStringLiteral("de 4 bits 0 ou 1"), kDarkRed);
     errorLabel = instruction(twipsRect(720, 3630, 1455, 495),
-                         QStringLiteral("En cas d'erreur, faire une RAZ"), kDarkBlue);
+                             QStringLiteral("En cas d'erreur, faire une RAZ"), kDarkBlue);
     pulsesLabel = instruction(twipsRect(720, 3240, 1455, 375),
-                         QStringLiteral("Puis validez avec Transfert - H - 4 fois."), kDarkRed);
+                              QStringLiteral("Puis validez avec Transfert - H - 4 fois."), kDarkRed);
     enterWordLabel = instruction(twipsRect(720, 2160, 1455, 255), QStringLiteral("Entrez un mot"), kDarkRed);
 
     // Tab order: the word box first, so it has the focus at the first display.

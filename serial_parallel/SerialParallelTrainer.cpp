@@ -37,8 +37,8 @@ Image* lampPicture(QWidget* parent, int left, int top, const QString& path)
     return new Image(parent, twipsRect(left, top, 180, 180), Picture(path));
 }
 
-Label* colouredLabel(QWidget* parent, const QRect& where, const QString& caption,
-                     const QColor& back, const QColor& text)
+Label* colouredLabel(QWidget* parent, const QRect& where, const QString& caption, const QColor& back,
+                     const QColor& text)
 {
     auto* label = new Label(parent, where, caption);
     label->setColours(back, text);
@@ -84,7 +84,7 @@ void SerialParallelTrainer::buildControls()
     QWidget* form = client();
     // Front to back; the timers are not drawn.
     diagram = new PictureBox(form, twipsRect(1590, 240, 5865, 5115), kDiagramBack,
-                              Picture(QStringLiteral(":/assets/serial-parallel-diagram.svg")));
+                             Picture(QStringLiteral(":/assets/serial-parallel-diagram.svg")));
     diagram->setAccessibleName(QStringLiteral("Registre 4 bits, entrée série et sortie parallèle"));
     diagram->setFocusPolicy(Qt::TabFocus);
     quitButton = new CommandButton(form, twipsRect(90, 1740, 1245, 285), QStringLiteral("Quitter"));
@@ -99,15 +99,16 @@ void SerialParallelTrainer::buildControls()
     inputLabel = new Label(form, twipsRect(150, 3450, 615, 345), QStringLiteral("Entrée"));
     inputLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     errorLabel = colouredLabel(form, twipsRect(120, 4650, 1455, 705),
-                           QStringLiteral("En cas d'erreur faire une remise à  zéro               (RAZ)"),
-                           kLightYellow, kDarkBlue);
-    pulsesLabel = colouredLabel(form, twipsRect(120, 3900, 1455, 765),
-                           QStringLiteral("Puis validez avec Cde - H - 4 fois.   Ensuite faire une lecture."),
-                           kLightYellow, kDarkRed);
+                               QStringLiteral("En cas d'erreur faire une remise à  zéro               (RAZ)"),
+                               kLightYellow, kDarkBlue);
+    pulsesLabel
+        = colouredLabel(form, twipsRect(120, 3900, 1455, 765),
+                        QStringLiteral("Puis validez avec Cde - H - 4 fois.   Ensuite faire une lecture."),
+                        kLightYellow, kDarkRed);
     fourBitsLabel = colouredLabel(form, twipsRect(120, 3090, 1455, 255), QStringLiteral("de 4 bits 0 ou 1"),
-                           kLightYellow, kDarkRed);
+                                  kLightYellow, kDarkRed);
     enterWordLabel = colouredLabel(form, twipsRect(120, 2850, 1455, 255), QStringLiteral("Entrez un mot"),
-                           kLightYellow, kDarkRed);
+                                   kLightYellow, kDarkRed);
 
     // Tab order: the word box, "Menu", "Quitter", the diagram.
     setTabOrder(wordBox, menuButton);
@@ -130,7 +131,7 @@ void SerialParallelTrainer::buildDiagramControls()
     readLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     readLabel->setAccessibleTitle(QStringLiteral("Lecture"));
     readCommandPicture = new Image(inside, twipsRect(30, 2550, 990, 420),
-                       Picture(QStringLiteral(":/assets/read-command.svg")));
+                                   Picture(QStringLiteral(":/assets/read-command.svg")));
     readCommandPicture->setAccessibleName(QStringLiteral("Commande lecture"));
 
     clockUnlit = lampPicture(inside, 360, 4200, kUnlit);

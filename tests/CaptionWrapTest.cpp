@@ -55,8 +55,10 @@ TEST_F(CaptionWrap, EveryLineOfTheInstructionsFitsItsLabel)
 {
     SerialTrainer& serial = screen<SerialTrainer>(ScreenId::SerialTrainer);
     SerialParallelTrainer& serialParallel = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
-    for (forms::Label* label : {serial.enterWordLabel, serial.pulsesLabel, serial.errorLabel, serial.fourBitsLabel, serialParallel.enterWordLabel,
-                                serialParallel.pulsesLabel, serialParallel.errorLabel, serialParallel.fourBitsLabel}) {
+    for (forms::Label* label :
+         {serial.enterWordLabel, serial.pulsesLabel, serial.errorLabel, serial.fourBitsLabel,
+          serialParallel.enterWordLabel, serialParallel.pulsesLabel, serialParallel.errorLabel,
+          serialParallel.fourBitsLabel}) {
         SCOPED_TRACE(label->caption().toStdString());
         const int lines = static_cast<int>(shownLines(label).size());
         EXPECT_LE(lines * QFontMetrics(label->font()).lineSpacing(), label->height());

@@ -135,9 +135,7 @@ TEST_F(ParallelRegisterWindow, NothingOnTheMainMenuCreatesIt)
         {"bouton sans titre", [this](MainMenu& m) { click(m.blankButton); }},
         {"Quitter", [this](MainMenu& m) { click(m.quitButton); }},
         {"Fichier > Quitter",
-         [this](MainMenu& m) {
-             chooseMenu(m, QStringLiteral("Fichier"), QStringLiteral("Quitter"));
-         }},
+         [this](MainMenu& m) { chooseMenu(m, QStringLiteral("Fichier"), QStringLiteral("Quitter")); }},
         {"à propos", [this](MainMenu& m) { chooseMenu(m, QStringLiteral("à propos")); }},
     };
     for (const Action& action : actions) {
@@ -146,8 +144,7 @@ TEST_F(ParallelRegisterWindow, NothingOnTheMainMenuCreatesIt)
         const Screens before = visibleScreens();
         const int endedBefore = programEnd.ended;
         action.act(screen<MainMenu>(ScreenId::MainMenu));
-        EXPECT_TRUE(visibleScreens() != before || programEnd.ended > endedBefore)
-            << "the action did nothing";
+        EXPECT_TRUE(visibleScreens() != before || programEnd.ended > endedBefore) << "the action did nothing";
         EXPECT_FALSE(exists(ScreenId::ParallelRegister));
         for (ScreenId id : visibleScreens())
             if (id != ScreenId::MainMenu)

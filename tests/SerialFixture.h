@@ -51,8 +51,8 @@ protected:
             line += seen(*s.cells[k]);
         line += std::string(" e") + seen(*s.inputLamp) + " s" + seen(*s.outputLamp) + " h"
             + seen(*s.clockLamp) + " r" + seen(*s.resetLamp);
-        line += " n=" + s.pulseCountLabel->caption().toStdString() + " st=" + s.statusLabel->caption().toStdString()
-            + " box=" + s.wordBox->text().toStdString();
+        line += " n=" + s.pulseCountLabel->caption().toStdString()
+            + " st=" + s.statusLabel->caption().toStdString() + " box=" + s.wordBox->text().toStdString();
         if (s.wordBox->locked())
             line += " locked";
         return line;

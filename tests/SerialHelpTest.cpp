@@ -86,8 +86,8 @@ TEST_F(SerialHelpScreen, WindowAndControlsStandAsLaidOut)
     } labels[] = {
         {"text", help.helpText, QRect(8, 34, 453, 351), "Arial", 13, false, QColor(0, 0, 0xFF),
          Qt::AlignLeft},
-        {"title", help.titleLabel, QRect(64, 4, 303, 27), "Times New Roman", 19, true,
-         QColor(0xC0, 0, 0), Qt::AlignHCenter},
+        {"title", help.titleLabel, QRect(64, 4, 303, 27), "Times New Roman", 19, true, QColor(0xC0, 0, 0),
+         Qt::AlignHCenter},
     };
     for (const auto& row : labels) {
         SCOPED_TRACE(row.name);

@@ -32,9 +32,9 @@ TEST_F(SerialParallelScreen, InstructionsKeepTheirBlanks)
     EXPECT_EQ(s.errorLabel->caption(),
               QStringLiteral("En cas d'erreur faire une remise à") + QString(2, QLatin1Char(' '))
                   + QStringLiteral("zéro") + QString(15, QLatin1Char(' ')) + QStringLiteral("(RAZ)"));
-    EXPECT_EQ(s.pulsesLabel->caption(), QStringLiteral("Puis validez avec Cde - H - 4 fois.")
-                                       + QString(3, QLatin1Char(' '))
-                                       + QStringLiteral("Ensuite faire une lecture."));
+    EXPECT_EQ(s.pulsesLabel->caption(),
+              QStringLiteral("Puis validez avec Cde - H - 4 fois.") + QString(3, QLatin1Char(' '))
+                  + QStringLiteral("Ensuite faire une lecture."));
 }
 
 TEST_F(SerialParallelScreen, OnlyTheClickableLampsShowTheUpArrow)
@@ -42,7 +42,8 @@ TEST_F(SerialParallelScreen, OnlyTheClickableLampsShowTheUpArrow)
     SerialParallelTrainer& s = open();
     for (forms::Image* clickable : {s.clockUnlit, s.resetUnlit, s.readUnlit})
         EXPECT_EQ(clickable->cursor().shape(), Qt::UpArrowCursor);
-    for (QWidget* other : std::initializer_list<QWidget*>{s.clockLit, s.resetLit, s.readLit, s.inputUnlit, s.inputLit, s.output1Unlit, s.output4Lit,
+    for (QWidget* other : std::initializer_list<QWidget*>{s.clockLit, s.resetLit, s.readLit, s.inputUnlit,
+                                                          s.inputLit, s.output1Unlit, s.output4Lit,
                                                           s.readCommandPicture, s.readLabel, s.diagram})
         EXPECT_NE(other->cursor().shape(), Qt::UpArrowCursor) << other->accessibleName().toStdString();
 }
@@ -52,8 +53,9 @@ TEST_F(SerialParallelScreen, ClicksOnWhatIsNotALampButtonDoNothing)
     SerialParallelTrainer& s = open();
     typeText(s.wordBox, QStringLiteral("1"));
     const std::string before = view();
-    for (QWidget* target : std::initializer_list<QWidget*>{s.inputUnlit, s.output1Unlit, s.output4Unlit, s.readCommandPicture, s.readLabel, s.pulseCountLabel,
-                                                           s.enterWordLabel, s.inputLabel})
+    for (QWidget* target :
+         std::initializer_list<QWidget*>{s.inputUnlit, s.output1Unlit, s.output4Unlit, s.readCommandPicture,
+                                         s.readLabel, s.pulseCountLabel, s.enterWordLabel, s.inputLabel})
         click(target);
     advance(400);
     EXPECT_EQ(view(), before);

@@ -113,8 +113,10 @@ TEST_F(SerialScreen, TextsHaveTheirFontsAndColours)
         QPalette::ColorRole textRole;
         QPalette::ColorRole backRole;
     } rows[] = {
-        {"enterWordLabel", s.enterWordLabel, 11, false, darkRed, yellow, QPalette::WindowText, QPalette::Window},
-        {"fourBitsLabel", s.fourBitsLabel, 11, false, darkRed, yellow, QPalette::WindowText, QPalette::Window},
+        {"enterWordLabel", s.enterWordLabel, 11, false, darkRed, yellow, QPalette::WindowText,
+         QPalette::Window},
+        {"fourBitsLabel", s.fourBitsLabel, 11, false, darkRed, yellow, QPalette::WindowText,
+         QPalette::Window},
         {"pulsesLabel", s.pulsesLabel, 11, false, darkRed, yellow, QPalette::WindowText, QPalette::Window},
         {"errorLabel", s.errorLabel, 11, false, QColor(0, 0, 0xC0), yellow, QPalette::WindowText,
          QPalette::Window},
@@ -184,7 +186,8 @@ TEST_F(SerialScreen, TheUpArrowPointerStandsOverTheClickableLampsOnly)
     SerialTrainer& s = open();
     for (forms::Image* lamp : {s.clockUnlit, s.resetUnlit})
         EXPECT_EQ(lamp->cursor().shape(), Qt::UpArrowCursor);
-    for (forms::Image* other : {s.clockLit, s.resetLit, s.inputUnlit, s.inputLit, s.outputUnlit, s.outputLit, s.cell0Zero, s.cell3One})
+    for (forms::Image* other : {s.clockLit, s.resetLit, s.inputUnlit, s.inputLit, s.outputUnlit, s.outputLit,
+                                s.cell0Zero, s.cell3One})
         EXPECT_FALSE(other->testAttribute(Qt::WA_SetCursor));
 }
 
@@ -248,8 +251,9 @@ TEST_F(SerialScreen, PicturesAndLabelsWithoutActionIgnoreClicks)
     SerialTrainer& s = open();
     type(QStringLiteral("1011"));
     const std::string before = look();
-    for (QWidget* target : std::initializer_list<QWidget*>{s.inputUnlit, s.outputUnlit, s.cell0Zero, s.cell3Zero, s.enterWordLabel,
-                                                           s.errorLabel, s.statusLabel, s.pulseCountLabel})
+    for (QWidget* target :
+         std::initializer_list<QWidget*>{s.inputUnlit, s.outputUnlit, s.cell0Zero, s.cell3Zero,
+                                         s.enterWordLabel, s.errorLabel, s.statusLabel, s.pulseCountLabel})
         click(target);
     clickClient(s, s.diagram->geometry().topLeft() + QPoint(8, 8));
     advance(1000);

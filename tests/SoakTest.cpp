@@ -418,7 +418,8 @@ private:
             return;
         }
         if (id == ScreenId::SerialTrainer)
-            trainerAction(id, window, *find<SerialTrainer>(id)->wordBox, find<SerialTrainer>(id)->clockUnlit, find<SerialTrainer>(id)->resetUnlit, nullptr);
+            trainerAction(id, window, *find<SerialTrainer>(id)->wordBox, find<SerialTrainer>(id)->clockUnlit,
+                          find<SerialTrainer>(id)->resetUnlit, nullptr);
         else
             trainerAction(id, window, *find<SerialParallelTrainer>(id)->wordBox, find<SerialParallelTrainer>(id)->clockUnlit, find<SerialParallelTrainer>(id)->resetUnlit, find<SerialParallelTrainer>(id)->readUnlit);
     }
@@ -950,7 +951,8 @@ private:
         expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "serial " + when + ": input lamp lit");
         expect(s.outputLamp->unlit().shown() && !s.outputLamp->lit().shown(), "serial " + when + ": output lamp lit");
         expect(s.wordBox->text().isEmpty() && !s.wordBox->locked(),
-               "serial " + when + ": the box holds " + quoted(s.wordBox->text()) + (s.wordBox->locked() ? ", locked" : ""));
+               "serial " + when + ": the box holds " + quoted(s.wordBox->text())
+                   + (s.wordBox->locked() ? ", locked" : ""));
         expect(s.statusLabel->caption() == QStringLiteral("RAZ"), "serial " + when + ": the status line " + quoted(s.statusLabel->caption()));
         expect(s.pulseCountLabel->caption() == count, "serial " + when + ": the pulse count " + quoted(s.pulseCountLabel->caption()));
         const WordEntry& w = *s.word;
@@ -969,7 +971,8 @@ private:
         expect(s.readLabel->caption().isEmpty(), "serial-parallel after RAZ: the read result " + quoted(s.readLabel->caption()));
         expect(s.pulseCountLabel->caption() == QStringLiteral("0"), "serial-parallel after RAZ: the pulse count " + quoted(s.pulseCountLabel->caption()));
         expect(s.wordBox->text().isEmpty() && !s.wordBox->locked(),
-               "serial-parallel after RAZ: the box holds " + quoted(s.wordBox->text()) + (s.wordBox->locked() ? ", locked" : ""));
+               "serial-parallel after RAZ: the box holds " + quoted(s.wordBox->text())
+                   + (s.wordBox->locked() ? ", locked" : ""));
         const WordEntry& w = *s.word;
         expect(s.pulseCount == 0 && w.typedCount == 0 && w.ignoreNextChange == 0 && w.typedWord.isEmpty()
                    && s.resetTickCount == 0,

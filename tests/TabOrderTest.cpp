@@ -63,9 +63,14 @@ TEST_F(TabOrder, EveryWindowStartsOnItsFirstStopAndTabGoesRoundItsOrder)
         {"main menu", ScreenId::MainMenu,
          [](forms::Screen& s) {
              auto& w = static_cast<MainMenu&>(s);
-             return Stops{{w.panel, "panel"}, {w.titleStrip, "titleStrip"}, {w.parallelButton, "parallelButton"},
-                          {w.quitButton, "quitButton"}, {w.blankButton, "blankButton"}, {w.serialParallelButton, "serialParallelButton"},
-                          {w.serialButton, "serialButton"}, {w.panel, "panel"}};
+             return Stops{{w.panel, "panel"},
+                          {w.titleStrip, "titleStrip"},
+                          {w.parallelButton, "parallelButton"},
+                          {w.quitButton, "quitButton"},
+                          {w.blankButton, "blankButton"},
+                          {w.serialParallelButton, "serialParallelButton"},
+                          {w.serialButton, "serialButton"},
+                          {w.panel, "panel"}};
          }},
         {"About box", ScreenId::AboutBox,
          [](forms::Screen& s) {
@@ -75,13 +80,15 @@ TEST_F(TabOrder, EveryWindowStartsOnItsFirstStopAndTabGoesRoundItsOrder)
         {"coming-soon card", ScreenId::ComingSoonCard,
          [](forms::Screen& s) {
              auto& w = static_cast<ComingSoonCard&>(s);
-             return Stops{{w.panel, "panel"}, {w.okButton, "okButton"}, {w.card, "card"},
-                          {w.panel, "panel"}};
+             return Stops{{w.panel, "panel"}, {w.okButton, "okButton"}, {w.card, "card"}, {w.panel, "panel"}};
          }},
         {"serial trainer", ScreenId::SerialTrainer,
          [](forms::Screen& s) {
              auto& w = static_cast<SerialTrainer&>(s);
-             return Stops{{w.wordBox, "wordBox"}, {w.menuButton, "menuButton"}, {w.quitButton, "quitButton"}, {w.diagram, "diagram"},
+             return Stops{{w.wordBox, "wordBox"},
+                          {w.menuButton, "menuButton"},
+                          {w.quitButton, "quitButton"},
+                          {w.diagram, "diagram"},
                           {w.wordBox, "wordBox"}};
          }},
         {"serial help", ScreenId::SerialHelp,
@@ -92,7 +99,10 @@ TEST_F(TabOrder, EveryWindowStartsOnItsFirstStopAndTabGoesRoundItsOrder)
         {"serial-parallel trainer", ScreenId::SerialParallelTrainer,
          [](forms::Screen& s) {
              auto& w = static_cast<SerialParallelTrainer&>(s);
-             return Stops{{w.wordBox, "wordBox"}, {w.menuButton, "menuButton"}, {w.quitButton, "quitButton"}, {w.diagram, "diagram"},
+             return Stops{{w.wordBox, "wordBox"},
+                          {w.menuButton, "menuButton"},
+                          {w.quitButton, "quitButton"},
+                          {w.diagram, "diagram"},
                           {w.wordBox, "wordBox"}};
          }},
         {"serial-parallel help", ScreenId::SerialParallelHelp,

@@ -22,8 +22,9 @@ bool ProgramFixture::visible(ScreenId id) const
 std::vector<ScreenId> ProgramFixture::visibleScreens() const
 {
     std::vector<ScreenId> result;
-    for (ScreenId id : {ScreenId::MainMenu, ScreenId::AboutBox, ScreenId::ComingSoonCard, ScreenId::SerialTrainer,
-                        ScreenId::SerialHelp, ScreenId::SerialParallelTrainer, ScreenId::SerialParallelHelp, ScreenId::ParallelRegister})
+    for (ScreenId id : {ScreenId::MainMenu, ScreenId::AboutBox, ScreenId::ComingSoonCard,
+                        ScreenId::SerialTrainer, ScreenId::SerialHelp, ScreenId::SerialParallelTrainer,
+                        ScreenId::SerialParallelHelp, ScreenId::ParallelRegister})
         if (visible(id))
             result.push_back(id);
     return result;
