@@ -213,11 +213,11 @@ void Image::mouseDoubleClickEvent(QMouseEvent* event)
 void Image::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    const bool click = pressed_ && event->button() == Qt::LeftButton
+    const bool clicked = pressed_ && event->button() == Qt::LeftButton
         && rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (click && clicked_)
-        clicked_();
+    if (clicked)
+        click();
 }
 
 // ---- PictureBox

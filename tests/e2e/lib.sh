@@ -92,6 +92,12 @@ menu_height() {
   echo $(( HEIGHT - client_height ))
 }
 
+# A point of a trainer's diagram as a window point: the diagram's inside
+# starts at 154, 66 of the serial trainer's client area, at 108, 18 of the
+# other's; mh is the trainer's menu bar height.
+on_serial() { echo $(( 154 + $1 )) $(( 66 + $2 + mh )); }
+on_serial_parallel() { echo $(( 108 + $1 )) $(( 18 + $2 + mh )); }
+
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click --delay 0 1; }
 
 # The colour at a window pixel, as RRGGBB.

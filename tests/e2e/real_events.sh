@@ -46,12 +46,6 @@ open_serial_parallel() {
   serial_parallel_box="53x21+50+$(( 230 + mh ))"
 }
 
-# A point of a trainer's diagram as a window point: the diagram's inside
-# starts at 154, 66 of the serial trainer's client area, at 108, 18 of the
-# other's.
-on_serial() { echo $(( 154 + $1 )) $(( 66 + $2 + mh )); }
-on_serial_parallel() { echo $(( 108 + $1 )) $(( 18 + $2 + mh )); }
-
 # Waits until a window rectangle no longer shows what it showed before
 # (its look_of checksum). A program that has ended fails at once.
 wait_change() {

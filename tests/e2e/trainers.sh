@@ -96,21 +96,20 @@ click_at "$menu" 238 $(( mh + 114 ))                  # "Registre série/série"
 serial=$(wait_window '^Registre série$')
 wait_window_gone '^Tramelune à décalage$'
 mh=$(menu_height "$serial" 395)
-d() { echo $(( 154 + $1 )) $(( 66 + $2 + mh )); }       # diagram point -> window point
 click_at "$serial" 108 $(( 196 + mh ))                   # the word box
 xdotool type --delay 20 1011
 # Pulse p brings a 1 into cell 4 - p: cells 3, 2, 1, 0 at x = 96, 168, 232, 304.
 cell_x=(0 96 168 232 304)
 for pulse in 1 2 3 4; do
-  animate_lamp "$serial" $(d 54 198) "serial pulse $pulse" $(d $(( ${cell_x[$pulse]} + 8 )) $(( 136 + 8 )))
+  animate_lamp "$serial" $(on_serial 54 198) "serial pulse $pulse" $(on_serial $(( ${cell_x[$pulse]} + 8 )) $(( 136 + 8 )))
 done
 # Cells 3 2 1 0 hold 1 0 1 1: a "1" has its red stroke where a "0" is white.
-expect_pixel "$serial" $(d $(( 96 + 8 )) $(( 136 + 8 ))) $RED "cell 3"
-expect_pixel "$serial" $(d $(( 168 + 8 )) $(( 136 + 8 ))) $WHITE "cell 2"
-expect_pixel "$serial" $(d $(( 232 + 8 )) $(( 136 + 8 ))) $RED "cell 1"
-expect_pixel "$serial" $(d $(( 304 + 8 )) $(( 136 + 8 ))) $RED "cell 0"
-expect_pixel "$serial" $(d 38 134) $LIT "input lamp"
-expect_pixel "$serial" $(d 374 134) $LIT "output lamp"
+expect_pixel "$serial" $(on_serial $(( 96 + 8 )) $(( 136 + 8 ))) $RED "cell 3"
+expect_pixel "$serial" $(on_serial $(( 168 + 8 )) $(( 136 + 8 ))) $WHITE "cell 2"
+expect_pixel "$serial" $(on_serial $(( 232 + 8 )) $(( 136 + 8 ))) $RED "cell 1"
+expect_pixel "$serial" $(on_serial $(( 304 + 8 )) $(( 136 + 8 ))) $RED "cell 0"
+expect_pixel "$serial" $(on_serial 38 134) $LIT "input lamp"
+expect_pixel "$serial" $(on_serial 374 134) $LIT "output lamp"
 import -window "$serial" "$SHOT_DIR/serial-trainer.png"
 click_at "$serial" 193 $(( 313 + mh ))                   # "Menu"
 
@@ -120,17 +119,16 @@ mh=$(menu_height "$menu" 424)
 click_at "$menu" 238 $(( mh + 156 ))                    # "Registre série/parallèle"
 serial_parallel=$(wait_window '^Registre entrée série et sortie parallèle\.$')
 mh=$(menu_height "$serial_parallel" 363)
-d() { echo $(( 108 + $1 )) $(( 18 + $2 + mh )); }
 click_at "$serial_parallel" 76 $(( 240 + mh ))                       # the word box
 xdotool type --delay 20 1011
 for pulse in 1 2 3 4; do
-  animate_lamp "$serial_parallel" $(d 30 286) "serial_parallel pulse $pulse"
+  animate_lamp "$serial_parallel" $(on_serial_parallel 30 286) "serial-parallel pulse $pulse"
 done
-animate_lamp "$serial_parallel" $(d 30 206) "read lamp"
-expect_pixel "$serial_parallel" $(d 120 142) $LIT "S4"
-expect_pixel "$serial_parallel" $(d 192 142) $WHITE "S3"
-expect_pixel "$serial_parallel" $(d 260 142) $LIT "S2"
-expect_pixel "$serial_parallel" $(d 328 142) $LIT "S1"
+animate_lamp "$serial_parallel" $(on_serial_parallel 30 206) "read lamp"
+expect_pixel "$serial_parallel" $(on_serial_parallel 120 142) $LIT "S4"
+expect_pixel "$serial_parallel" $(on_serial_parallel 192 142) $WHITE "S3"
+expect_pixel "$serial_parallel" $(on_serial_parallel 260 142) $LIT "S2"
+expect_pixel "$serial_parallel" $(on_serial_parallel 328 142) $LIT "S1"
 import -window "$serial_parallel" "$SHOT_DIR/serial-parallel-trainer.png"
 
 # ---- "Quitter" ends the program
