@@ -40,7 +40,7 @@ trap cleanup EXIT
 display=""
 for n in $(seq 90 199); do
   [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 200); do
     xdpyinfo -display ":$n" >/dev/null 2>&1 && { display=":$n"; break; }

@@ -44,11 +44,15 @@ stop_program() {
   fi
 }
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a free display and exports DISPLAY, its messages in the
+# screenshot folder. Without -noreset the server resets whenever its last
+# client leaves, and drops a client that connects meanwhile: a program
+# started right after the previous one ended could not reach its display.
 start_xvfb() {
-  local fdfile
+  local fdfile log=/dev/null
   fdfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  [ -n "${SHOT_DIR:-}" ] && log=$SHOT_DIR/xvfb.log
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fdfile" >>"$log" 2>&1 &
   XVFB_PID=$!
   local start
   start=$(now_ms)
