@@ -226,6 +226,13 @@ namespace {
 
 constexpr int kEdge = 2;
 
+// The classic sunken edge, two rings of one pixel: each in shadow above and
+// to the left, in light below and to the right.
+const QColor kOuterShadow(0x80, 0x80, 0x80);
+const QColor kInnerShadow(0x40, 0x40, 0x40);
+const QColor kOuterLight(0xFF, 0xFF, 0xFF);
+const QColor kInnerLight(0xD4, 0xD0, 0xC8);
+
 // The inside of a picture box: its picture at the top left, beneath every
 // child.
 class Surface : public QWidget {
@@ -262,23 +269,18 @@ PictureBox::PictureBox(QWidget* parent, const QRect& place, const QColor& back, 
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
-    // The classic sunken edge: grey and dark grey above and to the left,
-    // white and light grey below and to the right.
+    // Whole-pixel rectangles rather than lines: a line is centred on the
+    // border between pixels, so at a device pixel ratio above 1 it would
+    // fall half a pixel up and to the left of the edge.
     QPainter painter(this);
-    const int r = width() - 1;
-    const int b = height() - 1;
-    painter.setPen(QColor(0x80, 0x80, 0x80));
-    painter.drawLine(0, 0, r - 1, 0);
-    painter.drawLine(0, 0, 0, b - 1);
-    painter.setPen(QColor(0x40, 0x40, 0x40));
-    painter.drawLine(1, 1, r - 2, 1);
-    painter.drawLine(1, 1, 1, b - 2);
-    painter.setPen(QColor(0xFF, 0xFF, 0xFF));
-    painter.drawLine(0, b, r, b);
-    painter.drawLine(r, 0, r, b);
-    painter.setPen(QColor(0xD4, 0xD0, 0xC8));
-    painter.drawLine(1, b - 1, r - 1, b - 1);
-    painter.drawLine(r - 1, 1, r - 1, b - 1);
+    const auto ring = [&painter](const QRect& r, const QColor& shadow, const QColor& light) {
+        painter.fillRect(r.left(), r.top(), r.width() - 1, 1, shadow);
+        painter.fillRect(r.left(), r.top(), 1, r.height() - 1, shadow);
+        painter.fillRect(r.left(), r.bottom(), r.width(), 1, light);
+        painter.fillRect(r.right(), r.top(), 1, r.height(), light);
+    };
+    ring(rect(), kOuterShadow, kOuterLight);
+    ring(rect().adjusted(1, 1, -1, -1), kInnerShadow, kInnerLight);
 }
 
 } // namespace forms

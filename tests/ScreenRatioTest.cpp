@@ -1,10 +1,12 @@
 // The windows' pictures as drawn on the screen: the diagrams, the card, the
 // lamps and the digits come out as each picture rendered for the screen's
-// device pixel ratio, pixel for pixel. The suite runs on the plain screen and
-// again with QT_SCALE_FACTOR at 2 and at 1.5; a window moved to a screen of
-// another ratio draws its pictures anew for it, on two screens of ratio 1
-// and 2 (see CMakeLists.txt).
+// device pixel ratio, pixel for pixel, inside a sunken edge that lies on
+// whole device pixels. The suite runs on the plain screen and again with
+// QT_SCALE_FACTOR at 2 and at 1.5; a window moved to a screen of another
+// ratio draws its pictures anew for it, on two screens of ratio 1 and 2 (see
+// CMakeLists.txt).
 
+#include "forms/Controls.h"
 #include "forms/Pictures.h"
 #include "main_menu/ComingSoonCard.h"
 #include "navigation/ScreenId.h"
@@ -112,6 +114,72 @@ TEST_F(DrawnAtTheScreensRatio, ParallelRegisterAndCard)
              Drawn{"the card", card.card->inside(), "card.svg", {0, 0}, {0, 0, 220, 150}},
          })
         expectDrawnAtTheScreensRatio(d);
+}
+
+// The sunken edge of the diagram's box as the window shows it: two lines of
+// one pixel all round, each drawn on whole device pixels. A device pixel
+// whose centre lies within a line takes its colour, so at ratio 2 each line
+// is two device pixels wide, and at 1.5 one or two; a device pixel centred
+// on the border between two lines may take either. Nothing else shows:
+// neither the box's own colour between the lines, nor any line outside the
+// box, where the window's colour lies.
+TEST_F(DrawnAtTheScreensRatio, PictureBoxEdgeLiesOnWholeDevicePixels)
+{
+    forms::PictureBox* box = shown<SerialTrainer>(ScreenId::SerialTrainer).diagram;
+    QWidget* window = box->window();
+    const qreal ratio = window->devicePixelRatioF();
+    const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QRect place(box->mapTo(window, QPoint(0, 0)), box->size());
+    const QRgb windowColour = box->parentWidget()->palette().color(QPalette::Window).rgba();
+
+    // Each side read from outside the box inwards: the outer line, then the
+    // inner one.
+    struct Side {
+        const char* name;
+        bool vertical; // read along a column, across a horizontal side
+        bool far;      // the bottom or right side, read upwards or leftwards
+        QRgb outer, inner;
+    };
+    const Side sides[] = {
+        {"top", true, false, 0xFF808080, 0xFF404040},
+        {"left", false, false, 0xFF808080, 0xFF404040},
+        {"bottom", true, true, 0xFFFFFFFF, 0xFFD4D0C8},
+        {"right", false, true, 0xFFFFFFFF, 0xFFD4D0C8},
+    };
+    for (const Side& side : sides) {
+        SCOPED_TRACE(std::string(side.name) + " at " + std::to_string(ratio));
+        const int length = side.vertical ? place.width() : place.height();
+        const int start = side.vertical ? place.left() : place.top();
+        // The box's border on that side, in device pixels; a device pixel's
+        // depth is how far its centre lies within the box from there.
+        const qreal border = ratio * (side.vertical ? (side.far ? place.bottom() + 1 : place.top())
+                                                    : (side.far ? place.right() + 1 : place.left()));
+        const int step = side.far ? -1 : 1;
+        // The first device pixel read is centred outside the box, at most
+        // one device pixel from it.
+        const int first = side.far ? int(std::floor(border + 0.5)) : int(std::ceil(border - 1.5));
+        int wrong = 0;
+        // Along the side, clear of the corners where the sides meet.
+        for (int along = 2; along < length - 2; ++along) {
+            const int a = int(std::floor((start + along + 0.5) * ratio));
+            std::string seen;
+            bool fits = true;
+            for (int d = first;; d += step) {
+                const qreal depth = (side.far ? border - (d + 0.5) : d + 0.5 - border) / ratio;
+                if (depth >= 2)
+                    break;
+                const QRgb pixel = side.vertical ? shot.pixel(a, d) : shot.pixel(d, a);
+                const bool outside = pixel == windowColour && depth <= 0;
+                const bool outer = pixel == side.outer && depth >= 0 && depth <= 1;
+                const bool inner = pixel == side.inner && depth >= 1;
+                fits = fits && (outside || outer || inner);
+                seen += QColor(pixel).name().toStdString() + " ";
+            }
+            if (!fits && ++wrong <= 3)
+                ADD_FAILURE() << "from outside inwards at " << along << ": " << seen;
+        }
+        EXPECT_EQ(wrong, 0);
+    }
 }
 
 class MovedToAnotherScreen : public DrawnAtTheScreensRatio {};
