@@ -1,4 +1,4 @@
-// The accessible interfaces of images and of the widgets that hold them.
+// The accessible interfaces of pictures, picture boxes and announcers.
 
 #include "forms/AccessibleControls.h"
 
@@ -19,12 +19,14 @@ public:
         if (kind != QAccessible::Name)
             return QAccessibleWidget::text(kind);
         const Image* seen = image().seen();
-        return (seen ? *seen : image().speaker()).accessibleName();
+        return (seen ? *seen : image()).heardName();
     }
 
+    // A role never changes: a screen reader keeps the role it was first
+    // told.
     QAccessible::Role role() const override
     {
-        if (answersClick())
+        if (clickable())
             return QAccessible::Button;
         return image().paired() ? QAccessible::StaticText : QAccessible::Graphic;
     }
@@ -33,6 +35,7 @@ public:
     {
         QAccessible::State state = QAccessibleWidget::state();
         state.invisible = !visible();
+        state.disabled = clickable() && !available();
         return state;
     }
 
@@ -44,14 +47,11 @@ public:
         return QRect(image().mapToGlobal(QPoint(0, 0)), image().size());
     }
 
-    QStringList actionNames() const override
-    {
-        return answersClick() ? QStringList{pressAction()} : QStringList{};
-    }
+    QStringList actionNames() const override { return clickable() ? QStringList{pressAction()} : QStringList{}; }
 
     void doAction(const QString& action) override
     {
-        if (action == pressAction() && answersClick())
+        if (action == pressAction() && visible() && available())
             const_cast<Image*>(image().seen())->click();
     }
 
@@ -59,21 +59,27 @@ public:
 
 private:
     const Image& image() const { return *static_cast<const Image*>(widget()); }
-    bool visible() const
+    // Either picture of the pair takes a click.
+    bool clickable() const
+    {
+        const Image* partner = image().partner();
+        return image().answersClick() || (partner && partner->answersClick());
+    }
+    // Seen while its window shows it.
+    bool visible() const { return image().seen() && image().isVisible(); }
+    // The picture seen takes a click.
+    bool available() const
     {
         const Image* seen = image().seen();
-        return seen && seen->isVisible();
+        return seen && seen->answersClick();
     }
-    // Only a picture that is seen takes a click, and only while its window
-    // shows it.
-    bool answersClick() const { return visible() && image().seen()->answersClick(); }
 };
 
-// A plain widget: its children as Qt lists them, less the images that a
-// paired image speaks for.
-class AccessibleHolder : public QAccessibleWidget {
+// A picture box's inside: its children as Qt lists them, less the pictures
+// that a paired picture speaks for and the labels that only draw.
+class AccessibleInside : public QAccessibleWidget {
 public:
-    explicit AccessibleHolder(QWidget* widget) : QAccessibleWidget(widget) {}
+    explicit AccessibleInside(QWidget* widget) : QAccessibleWidget(widget) {}
 
     int childCount() const override { return int(heard().size()); }
 
@@ -94,21 +100,48 @@ private:
         QList<QAccessibleInterface*> children;
         for (int i = 0, count = QAccessibleWidget::childCount(); i < count; ++i) {
             QAccessibleInterface* child = QAccessibleWidget::child(i);
-            const auto* image = child ? dynamic_cast<const Image*>(child->object()) : nullptr;
-            if (child && (!image || &image->speaker() == image))
+            if (child && isHeard(child->object()))
                 children.append(child);
         }
         return children;
+    }
+
+    static bool isHeard(const QObject* object)
+    {
+        if (const auto* image = qobject_cast<const Image*>(object))
+            return &image->speaker() == image;
+        if (const auto* label = dynamic_cast<const Label*>(object))
+            return !label->decorative();
+        return true;
+    }
+};
+
+class AccessibleAnnouncer : public QAccessibleWidget {
+public:
+    explicit AccessibleAnnouncer(Announcer* announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name)
+            return QAccessibleWidget::text(kind);
+        return static_cast<const Announcer*>(widget())->message();
     }
 };
 
 QAccessibleInterface* accessibleControl(const QString& key, QObject* object)
 {
-    if (key != QLatin1String("QWidget") || object->metaObject() != &QWidget::staticMetaObject)
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
         return nullptr;
-    if (auto* image = dynamic_cast<Image*>(object))
-        return new AccessibleImage(image);
-    return new AccessibleHolder(static_cast<QWidget*>(object));
+    if (key == QLatin1String(Image::staticMetaObject.className()))
+        return new AccessibleImage(static_cast<Image*>(widget));
+    if (key == QLatin1String(PictureBox::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Pane);
+    if (key == QLatin1String(PictureBoxInside::staticMetaObject.className()))
+        return new AccessibleInside(widget);
+    if (key == QLatin1String(Announcer::staticMetaObject.className()))
+        return new AccessibleAnnouncer(static_cast<Announcer*>(widget));
+    return nullptr;
 }
 
 } // namespace

@@ -72,11 +72,12 @@ void Label::setAccessibleTitle(const QString& title)
 
 void Label::updateAccessibleName()
 {
-    if (title_.isEmpty())
-        setAccessibleName(text());
-    else
-        setAccessibleName(title_ + QStringLiteral(" : ")
-                          + (text().isEmpty() ? QStringLiteral("vide") : text()));
+    const QString name = title_.isEmpty()
+        ? text()
+        : title_ + QStringLiteral(" : ") + (text().isEmpty() ? QStringLiteral("vide") : text());
+    // Qt tells the screen reader of every name set, changed or not.
+    if (name != accessibleName())
+        setAccessibleName(name);
 }
 
 void Label::setColours(const QColor& back, const QColor& text)
@@ -143,17 +144,33 @@ void Image::onClick(std::function<void()> handler) { clicked_ = std::move(handle
 
 void Image::setShown(bool shown)
 {
+    if (shown == shown_)
+        return;
     const Image* seenBefore = seen();
-    setVisible(shown);
+    shown_ = shown;
+    const_cast<Image&>(speaker()).showSeen();
     tellScreenReader(seenBefore);
 }
 
-void Image::pair(Image& first, Image& second)
+void Image::setCursorShape(Qt::CursorShape shape)
+{
+    cursorShape_ = shape;
+    const_cast<Image&>(speaker()).showSeen();
+}
+
+void Image::pair(Image& first, const QString& firstName, Image& second, const QString& secondName)
 {
     first.partner_ = &second;
     second.partner_ = &first;
-    first.speaks_ = true;
-    second.speaks_ = false;
+    first.pairName_ = firstName;
+    second.pairName_ = secondName;
+    // The one in front draws for both, where either picture would be seen.
+    Image& front = second.inFrontOf(first) ? second : first;
+    Image& back = &front == &first ? second : first;
+    front.speaks_ = true;
+    back.speaks_ = false;
+    back.hide();
+    front.showSeen();
 }
 
 const Image* Image::seen() const
@@ -177,30 +194,50 @@ void Image::click()
         clicked_();
 }
 
+void Image::showSeen()
+{
+    const Image* now = seen();
+    setAttribute(Qt::WA_TransparentForMouseEvents, now == nullptr);
+    if (now && now->cursorShape_ != Qt::ArrowCursor)
+        setCursor(now->cursorShape_);
+    else
+        unsetCursor();
+    if (pressed_ != now)
+        pressed_ = nullptr;
+    update();
+}
+
 void Image::tellScreenReader(const Image* seenBefore)
 {
-    if (!QAccessible::isActive() || seen() == seenBefore)
+    const Image* seenNow = seen();
+    if (!QAccessible::isActive() || seenNow == seenBefore)
         return;
-    QWidget* heard = const_cast<Image*>(&speaker());
+    auto* heard = const_cast<Image*>(&speaker());
     QAccessibleEvent renamed(heard, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
-    // Hiding the speaking picture told the screen reader it went away; the
-    // pair is still there, seen through its other picture.
-    if (heard->isHidden() && seen()) {
-        QAccessibleEvent stillShown(heard, QAccessible::ObjectShow);
-        QAccessible::updateAccessibility(&stillShown);
+    // A lamp that takes a click stays a button; it is unavailable while the
+    // picture seen takes none.
+    const auto clickable = [](const Image* image) { return image && image->answersClick(); };
+    if (clickable(seenBefore) != clickable(seenNow)) {
+        QAccessible::State changed;
+        changed.disabled = true;
+        QAccessibleStateChangeEvent availability(heard, changed);
+        QAccessible::updateAccessibility(&availability);
     }
 }
 
 void Image::paintEvent(QPaintEvent*)
 {
+    const Image* now = seen();
+    if (!now)
+        return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_.at(devicePixelRatioF()));
+    painter.drawPixmap(0, 0, now->picture_.at(devicePixelRatioF()));
 }
 
 void Image::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    pressed_ = event->button() == Qt::LeftButton ? seen() : nullptr;
     event->accept();
 }
 
@@ -213,17 +250,15 @@ void Image::mouseDoubleClickEvent(QMouseEvent* event)
 void Image::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    const bool clicked = pressed_ && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (clicked)
-        click();
+    const Image* pressed = pressed_;
+    pressed_ = nullptr;
+    if (pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        const_cast<Image*>(pressed)->click();
 }
 
 // ---- PictureBox
 
 namespace {
-
 constexpr int kEdge = 2;
 
 // The classic sunken edge, two rings of one pixel: each in shadow above and
@@ -232,35 +267,13 @@ const QColor kOuterShadow(0x80, 0x80, 0x80);
 const QColor kInnerShadow(0x40, 0x40, 0x40);
 const QColor kOuterLight(0xFF, 0xFF, 0xFF);
 const QColor kInnerLight(0xD4, 0xD0, 0xC8);
-
-// The inside of a picture box: its picture at the top left, beneath every
-// child.
-class Surface : public QWidget {
-public:
-    Surface(QWidget* parent, const Picture& picture) : QWidget(parent), picture_(picture)
-    {
-        installAccessibleControls();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        if (picture_.isNull())
-            return;
-        QPainter painter(this);
-        painter.drawPixmap(0, 0, picture_.at(devicePixelRatioF()));
-    }
-
-private:
-    Picture picture_;
-};
-
 } // namespace
 
 PictureBox::PictureBox(QWidget* parent, const QRect& place, const QColor& back, const Picture& picture)
     : QFrame(parent),
-      inside_(new Surface(this, picture))
+      inside_(new PictureBoxInside(this, picture))
 {
+    installAccessibleControls();
     setBackground(this, back);
     placeControl(this, place);
     inside_->setGeometry(kEdge, kEdge, width() - 2 * kEdge, height() - 2 * kEdge);
@@ -281,6 +294,42 @@ void PictureBox::paintEvent(QPaintEvent*)
     };
     ring(rect(), kOuterShadow, kOuterLight);
     ring(rect().adjusted(1, 1, -1, -1), kInnerShadow, kInnerLight);
+}
+
+// ---- PictureBoxInside
+
+PictureBoxInside::PictureBoxInside(QWidget* parent, const Picture& picture) : QWidget(parent), picture_(picture)
+{
+    installAccessibleControls();
+}
+
+void PictureBoxInside::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_.at(devicePixelRatioF()));
+}
+
+// ---- Announcer
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent)
+{
+    installAccessibleControls();
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+void Announcer::announce(const QString& message)
+{
+    message_ = message;
+    // A screen reader speaks a notification as it comes into view. Hidden
+    // at once, it is neither seen nor spoken again when the window next
+    // shows; under a hidden window it never comes into view at all.
+    show();
+    hide();
 }
 
 } // namespace forms

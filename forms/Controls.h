@@ -41,12 +41,17 @@ public:
     // A label that shows a value: a screen reader hears the caption after
     // what it is, "Impulsions : 4", and an empty one as "Impulsions : vide".
     void setAccessibleTitle(const QString& title);
+    // A label that only draws, such as a rule of underscores: a screen
+    // reader does not hear it.
+    void setDecorative(bool decorative) { decorative_ = decorative; }
+    bool decorative() const { return decorative_; }
 
 private:
     void updateAccessibleName();
 
     QString caption_;
     QString title_;
+    bool decorative_ = false;
 };
 
 // A single-line text box. Every change of its text, by the learner or by a
@@ -82,31 +87,44 @@ public:
 };
 
 // A picture at natural size that can be shown, hidden and clicked. Its
-// visible flag reads back the last value set, whether or not its window is
-// shown. A visible image takes a click at its place, with or without a
-// handler, so nothing beneath it receives it. Two quick clicks are two
-// clicks: the second press of a double click is a press like the first.
+// shown flag reads back the last value set, whether or not its window is
+// shown. A shown image takes a click at its place, with or without a
+// handler, so nothing beneath it receives it; a hidden one draws nothing and
+// lets every click through. Two quick clicks are two clicks: the second press
+// of a double click is a press like the first. A picture hidden while it is
+// pressed takes no click from the release.
 //
-// A screen reader hears an image by its accessible name, as a button with a
-// press action while it answers a click. Two images paired at one place (a
-// lamp's unlit and lit pictures, a cell's "0" and "1") are heard as one
-// object, the first image, that says what the eye sees: the name, and the
-// click if any, of the one in front among those visible.
+// Two images paired at one place (a lamp's unlit and lit pictures, a cell's
+// "0" and "1") are one widget on screen: the one in front draws the picture
+// seen, takes the clicks for it and speaks for both, and the other is never
+// shown as a widget. Showing and hiding a picture is the program's own
+// state, never a window-system change, so a screen reader hears one object
+// per pair, named after the picture seen (see AccessibleControls.h).
 class Image : public QWidget {
+    Q_OBJECT
 public:
     Image(QWidget* parent, const QRect& place, const Picture& picture);
     void onClick(std::function<void()> handler);
     void setShown(bool shown);
-    bool shown() const { return !isHidden(); }
+    bool shown() const { return shown_; }
     const Picture& picture() const { return picture_; }
+    // The mouse cursor over the picture while it is the one seen.
+    void setCursorShape(Qt::CursorShape shape);
 
-    // Pairs two images of one parent at one place: `first` speaks for both.
-    static void pair(Image& first, Image& second);
+    // Pairs two images of one parent at one place, each with the name a
+    // screen reader hears while it is the one seen.
+    static void pair(Image& first, const QString& firstName, Image& second, const QString& secondName);
     bool paired() const { return partner_ != nullptr; }
-    // The one heard for this image's pair: this one when it is alone.
+    // The other image of the pair; none when this one is alone.
+    const Image* partner() const { return partner_; }
+    // The one that draws and speaks for this image's pair: this one when it
+    // is alone.
     const Image& speaker() const { return paired() && !speaks_ ? *partner_ : *this; }
+    // What a screen reader hears of this image: its pair's name for it, or
+    // the widget's accessible name when it is alone.
+    QString heardName() const { return paired() ? pairName_ : accessibleName(); }
     // The image of the pair that is seen: the one in front among those
-    // whose visible flag is set; none when neither is.
+    // shown; none when neither is.
     const Image* seen() const;
     bool answersClick() const { return bool(clicked_); }
     // What a click on the image does.
@@ -120,18 +138,27 @@ protected:
 
 private:
     bool inFrontOf(const Image& other) const;
+    // Brings the drawing widget up to date with the picture seen.
+    void showSeen();
     void tellScreenReader(const Image* seenBefore);
 
     Picture picture_;
     std::function<void()> clicked_;
-    bool pressed_ = false;
+    bool shown_ = true;
+    Qt::CursorShape cursorShape_ = Qt::ArrowCursor;
     Image* partner_ = nullptr;
     bool speaks_ = true;
+    QString pairName_;
+    // The picture under a press not yet released, on the drawing widget.
+    const Image* pressed_ = nullptr;
 };
 
 // A picture box: a panel with a 2-pixel sunken edge whose inside, where its
-// children and its picture lie, starts 2 pixels within its outer edge.
+// children and its picture lie, starts 2 pixels within its outer edge. A
+// screen reader hears it as a panel, by the accessible name that the window
+// gives it.
 class PictureBox : public QFrame {
+    Q_OBJECT
 public:
     PictureBox(QWidget* parent, const QRect& place, const QColor& back, const Picture& picture = {});
     QWidget* inside() const { return inside_; }
@@ -141,6 +168,35 @@ protected:
 
 private:
     QWidget* inside_;
+};
+
+// The inside of a picture box: its picture at the top left, beneath every
+// child. A screen reader hears one child for each pair of pictures in it.
+class PictureBoxInside : public QWidget {
+    Q_OBJECT
+public:
+    PictureBoxInside(QWidget* parent, const Picture& picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Picture picture_;
+};
+
+// Says a short message to a screen reader at once, wherever the keyboard
+// focus is: a notification that shows and hides in one go. Nothing of it is
+// seen, and it says nothing while its window is hidden.
+class Announcer : public QWidget {
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget* parent);
+    void announce(const QString& message);
+    // The message last announced.
+    QString message() const { return message_; }
+
+private:
+    QString message_;
 };
 
 } // namespace forms

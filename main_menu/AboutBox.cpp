@@ -37,6 +37,7 @@ AboutBox::AboutBox(Services& services) : Screen(services)
     titleLabel = line(twipsRect(120, 120, 4935, 375), QStringLiteral("TRAMELUNE A DECALAGE SERIE"),
                       formFont(times, 18, Weight::Bold));
     ruleLabel = line(twipsRect(360, 480, 4335, 255), QString(29, QLatin1Char('_')), defaultFont());
+    ruleLabel->setDecorative(true);
     toolsLabel = line(twipsRect(360, 960, 4335, 495), QStringLiteral("Écrit en C++17 avec Qt 6, en 2026"),
                       formFont(times, 12, Weight::Bold, Slant::Italic));
     authorLabel = line(twipsRect(360, 1680, 4335, 495), QStringLiteral("par l'équipe du projet Tramelune"),
@@ -48,6 +49,7 @@ AboutBox::AboutBox(Services& services) : Screen(services)
 
     // The panel comes first in the Tab order and holds the focus, so Enter
     // does not click "OK" at once.
+    panel->setAccessibleName(QStringLiteral("À propos de Tramelune"));
     panel->setFocusPolicy(Qt::TabFocus);
     panel->setFocus(Qt::OtherFocusReason);
     setTabOrder(panel, okButton);

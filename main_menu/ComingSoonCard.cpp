@@ -28,6 +28,7 @@ ComingSoonCard::ComingSoonCard(Services& services) : Screen(services)
     okButton = new CommandButton(panel->inside(), twipsRect(1800, 3000, 645, 495), QStringLiteral("OK"));
 
     // Tab order: the panel, which holds the focus, "OK", the card.
+    panel->setAccessibleName(QStringLiteral("à suivre"));
     panel->setFocusPolicy(Qt::TabFocus);
     card->setFocusPolicy(Qt::TabFocus);
     panel->setFocus(Qt::OtherFocusReason);

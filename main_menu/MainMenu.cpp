@@ -57,6 +57,8 @@ MainMenu::MainMenu(Services& services) : Screen(services)
     // Tab order. The panel comes first and holds the focus, so
     // no button stands out as the one Enter would click; the title strip
     // comes next.
+    panel->setAccessibleName(QStringLiteral("Choix du registre"));
+    titleStrip->setAccessibleName(QStringLiteral("Tramelune à décalage"));
     panel->setFocusPolicy(Qt::StrongFocus);
     panel->setFocus(Qt::OtherFocusReason);
     titleStrip->setFocusPolicy(Qt::TabFocus);

@@ -14,10 +14,12 @@ packages=(
 case "${1:-}" in
   "") ;;
   --tests)
-    # GoogleTest; Xvfb, xdotool, ImageMagick and the X utilities for the
-    # end-to-end tests; the freedesktop validators for the installation.
+    # GoogleTest, and Qt's platform headers, through which the widget tests
+    # turn accessibility on offscreen; Xvfb, xdotool, ImageMagick and the X
+    # utilities for the end-to-end tests; the freedesktop validators for the
+    # installation.
     packages+=(
-      libgtest-dev
+      libgtest-dev qt6-base-private-dev
       xvfb xdotool imagemagick x11-utils
       desktop-file-utils appstream
     ) ;;

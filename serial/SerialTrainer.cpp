@@ -8,6 +8,7 @@
 #include "forms/ScreenRegistry.h"
 #include "forms/Twips.h"
 #include "navigation/ScreenId.h"
+#include "trainer/Spoken.h"
 #include "trainer/Text.h"
 #include "trainer/ValidationMessage.h"
 
@@ -110,6 +111,7 @@ void SerialTrainer::buildWindow()
     pulsesLabel = instruction(twipsRect(720, 3240, 1455, 375),
                               QStringLiteral("Puis validez avec Transfert - H - 4 fois."), kDarkRed);
     enterWordLabel = instruction(twipsRect(720, 2160, 1455, 255), QStringLiteral("Entrez un mot"), kDarkRed);
+    announcer = new Announcer(form);
 
     // Tab order: the word box first, so it has the focus at the first display.
     setTabOrder(wordBox, menuButton);
@@ -153,8 +155,8 @@ void SerialTrainer::buildDiagram()
     clockLit = image(720, 2880, 180, lampPicture(true));
     resetLit = image(720, 2400, 180, lampPicture(true));
 
-    clockUnlit->setCursor(Qt::UpArrowCursor);
-    resetUnlit->setCursor(Qt::UpArrowCursor);
+    clockUnlit->setCursorShape(Qt::UpArrowCursor);
+    resetUnlit->setCursorShape(Qt::UpArrowCursor);
 }
 
 void SerialTrainer::buildMenus()
@@ -249,6 +251,22 @@ void SerialTrainer::applyClockPulse()
     if (pulseCount == 4)
         showCell(*outputLamp, *cells[0]);
     clockLamp->putOut();
+    announcePulse();
+}
+
+// The cells as their digits from left to right, and the output lamp; the
+// ninth pulse's reset is told as every reset is.
+void SerialTrainer::announcePulse()
+{
+    if (pulseCount == 0) {
+        announcer->announce(spoken::kReset);
+        return;
+    }
+    QStringList digits;
+    for (int k = 3; k >= 0; --k)
+        digits << cells[k]->seenDigit();
+    announcer->announce(spoken::pulse(pulseCount, digits.join(QLatin1Char(' ')) + QStringLiteral(", ")
+                                                       + spoken::lamp(QStringLiteral("sortie"), outputLamp->seenLit())));
 }
 
 // The cells, the output lamp from the fifth pulse on, and the word box, for
@@ -355,6 +373,7 @@ void SerialTrainer::resetAnimationTick()
     word->ignoreNextChange = 0;
     wordBox->setLocked(false);
     pulseCountLabel->setCaption(QString());
+    announcer->announce(spoken::kReset);
 }
 
 void SerialTrainer::finishReset()

@@ -39,6 +39,7 @@ public:
     forms::Label* errorLabel = nullptr;          // "En cas d'erreur, faire une RAZ"
     forms::Label* pulsesLabel = nullptr;         // "Puis validez avec Transfert - H - 4 fois."
     forms::Label* enterWordLabel = nullptr;      // "Entrez un mot"
+    forms::Announcer* announcer = nullptr;       // says each pulse and reset to a screen reader
 
     // On the diagram, front to back: each cell's "0" picture lies in front
     // of its "1", each lamp's unlit picture in front of its lit one.
@@ -114,6 +115,7 @@ private:
     void shiftPulse(int pulse);
     void writeBox(const QString& text);
     void showCell(Lamp& lamp, const BitCell& shown);
+    void announcePulse();
 
     // Reset.
     void onResetLampClicked();

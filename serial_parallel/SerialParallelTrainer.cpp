@@ -8,6 +8,7 @@
 #include "forms/ScreenRegistry.h"
 #include "forms/Twips.h"
 #include "navigation/ScreenId.h"
+#include "trainer/Spoken.h"
 #include "trainer/Text.h"
 #include "trainer/ValidationMessage.h"
 
@@ -109,6 +110,7 @@ void SerialParallelTrainer::buildControls()
                                   kLightYellow, kDarkRed);
     enterWordLabel = colouredLabel(form, twipsRect(120, 2850, 1455, 255), QStringLiteral("Entrez un mot"),
                                    kLightYellow, kDarkRed);
+    announcer = new Announcer(form);
 
     // Tab order: the word box, "Menu", "Quitter", the diagram.
     setTabOrder(wordBox, menuButton);
@@ -153,7 +155,7 @@ void SerialParallelTrainer::buildDiagramControls()
 
     // Only the clickable lamps show the up arrow.
     for (Image* clickable : {clockUnlit, resetUnlit, readUnlit})
-        clickable->setCursor(Qt::UpArrowCursor);
+        clickable->setCursorShape(Qt::UpArrowCursor);
 }
 
 void SerialParallelTrainer::buildMenus()
@@ -255,6 +257,10 @@ void SerialParallelTrainer::onClockTimerTick()
     // The shift step runs at both ticks; the second finds nothing left to
     // change.
     applyClockPulse();
+    // Told once the pulse is over, when it shifted a bit in.
+    if (ticks == 2 && pulseCount >= 1 && pulseCount <= 4)
+        announcer->announce(
+            spoken::pulse(pulseCount, spoken::lamp(QStringLiteral("entrée"), inputLamp->seenLit())));
 }
 
 void SerialParallelTrainer::applyClockPulse()
@@ -305,6 +311,11 @@ void SerialParallelTrainer::readOutputs()
         if (word->bit(5 - n) == QLatin1String("1"))
             outputLamp(n).light();
     readLabel->setCaption(word->bit1 + word->bit2 + word->bit3 + word->bit4);
+    QStringList lit;
+    for (int n = 4; n >= 1; --n)
+        if (outputLamp(n).seenLit())
+            lit << QStringLiteral("S%1").arg(n);
+    announcer->announce(spoken::read(readLabel->caption(), lit));
 }
 
 // ---- Reset
@@ -340,6 +351,7 @@ void SerialParallelTrainer::resetAnimationTick()
     word->ignoreNextChange = 0;
     wordBox->setLocked(false);
     // The stored characters and the focus stay as they are.
+    announcer->announce(spoken::kReset);
 }
 
 void SerialParallelTrainer::finishReset()

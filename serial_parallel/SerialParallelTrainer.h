@@ -35,6 +35,7 @@ public:
     forms::Label* pulsesLabel;         // "Puis validez avec Cde - H - 4 fois. …"
     forms::Label* fourBitsLabel;       // "de 4 bits 0 ou 1"
     forms::Label* enterWordLabel;      // "Entrez un mot"
+    forms::Announcer* announcer;       // says each pulse, read and reset to a screen reader
 
     // On the diagram, front to back; each lamp's unlit picture lies in front
     // of its lit one.

@@ -269,6 +269,43 @@ TEST_F(ImagePairFixture, TheVisibleFlagReadsBackWhileTheWindowIsHidden)
     EXPECT_EQ(seen(), QColor(Qt::red));
 }
 
+// Paired, the two images are one widget on screen: the one in front draws
+// whichever picture is seen, takes the clicks for it and shows its cursor;
+// the other never shows as a widget, so nothing of it reaches the window
+// system or a screen reader.
+TEST_F(ImagePairFixture, APairIsDrawnAndClickedThroughTheFrontImage)
+{
+    forms::Image::pair(*front, QStringLiteral("blanc"), *back, QStringLiteral("rouge"));
+    front->setCursorShape(Qt::UpArrowCursor);
+    EXPECT_FALSE(back->isVisible());
+    EXPECT_EQ(window.childAt(25, 25), front);
+    EXPECT_EQ(seen(), QColor(Qt::white));
+    EXPECT_EQ(front->cursor().shape(), Qt::UpArrowCursor);
+
+    front->setShown(false);
+    EXPECT_FALSE(back->isVisible());
+    EXPECT_EQ(seen(), QColor(Qt::red));
+    EXPECT_EQ(front->cursor().shape(), Qt::ArrowCursor);
+    clickPair();
+    EXPECT_EQ(clicks, QStringList{QStringLiteral("back")});
+
+    back->setShown(false);
+    EXPECT_EQ(window.childAt(25, 25), nullptr);
+}
+
+// A press on one picture released once the other is seen is no click:
+// neither the picture pressed, now hidden, nor the one seen, never pressed.
+TEST_F(ImagePairFixture, APictureHiddenWhileItIsPressedTakesNoClick)
+{
+    forms::Image::pair(*front, QStringLiteral("blanc"), *back, QStringLiteral("rouge"));
+    QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, QPoint(25, 25));
+    front->setShown(false);
+    QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, QPoint(25, 25));
+    EXPECT_TRUE(clicks.isEmpty());
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(25, 25));
+    EXPECT_EQ(clicks, QStringList{QStringLiteral("back")});
+}
+
 namespace {
 
 class ProbeScreen final : public forms::Screen {

@@ -53,8 +53,8 @@ TEST_F(ParallelRegisterWindow, EveryLampShowsItsLitPictureInFrontOfItsUnlitOne)
         EXPECT_EQ(c.lit->parentWidget(), diagram);
         EXPECT_EQ(c.lit->geometry(), place);
         EXPECT_EQ(c.unlit->geometry(), place);
-        EXPECT_TRUE(c.lit->isVisible());
-        EXPECT_TRUE(c.unlit->isVisible());
+        EXPECT_TRUE(c.lit->shown());
+        EXPECT_TRUE(c.unlit->shown());
         EXPECT_EQ(diagram->childAt(place.center()), c.lit);
     }
 }

@@ -8,8 +8,11 @@
 
 #include "navigation/ScreenId.h"
 #include "parallel/ParallelRegister.h"
+#include "serial/SerialHelp.h"
 #include "SerialFixture.h"
 #include "SerialParallelFixture.h"
+
+#include "support/AccessibilityRecorder.h"
 
 #include <QAccessible>
 
@@ -76,6 +79,8 @@ QString said(const std::vector<Heard>& all, const QString& what)
     QAccessibleInterface* object = found.front();
     QStringList words{object->text(QAccessible::Name), roleWord(object->role())};
     words += actionsOf(object);
+    if (object->state().disabled)
+        words << QStringLiteral("unavailable");
     if (object->state().invisible)
         words << QStringLiteral("hidden");
     return words.join(QStringLiteral(", "));
@@ -108,6 +113,7 @@ void press(QWidget* window, const char* what)
     ASSERT_NE(object->actionInterface(), nullptr) << what;
     object->actionInterface()->doAction(kPress);
 }
+
 
 // ------------------------------------------------------------ serial trainer
 
@@ -142,8 +148,8 @@ TEST_F(SerialHeard, PulsesAreHeardInTheCellsTheLampsAndTheCount)
     type(QStringLiteral("1011"));
     click(s.clockUnlit);
     advance(200);
-    // Lit, the clock lamp takes no click: it is no button meanwhile.
-    expectHeard(&s, {{"Horloge H", "Horloge H : allumée, static"}});
+    // Lit, the clock lamp takes no click: it stays a button, unavailable.
+    expectHeard(&s, {{"Horloge H", "Horloge H : allumée, button, Press, unavailable"}});
     advance(200);
     expectHeard(&s, {
         {"Cellule 3", "Cellule 3 : 1, static"},
@@ -170,7 +176,7 @@ TEST_F(SerialHeard, AResetIsHeardClearedWithItsStatusAndABlankCount)
     pulses(4);
     click(s.resetUnlit);
     advance(200);
-    expectHeard(&s, {{"RAZ", "RAZ : allumée, static"}});
+    expectHeard(&s, {{"RAZ", "RAZ : allumée, button, Press, unavailable"}});
     advance(200);
     expectHeard(&s, {
         {"Cellule 3", "Cellule 3 : 0, static"},
@@ -185,8 +191,8 @@ TEST_F(SerialHeard, AResetIsHeardClearedWithItsStatusAndABlankCount)
 }
 
 // Pressing a lamp through the screen reader starts its animation as a
-// click does; a lamp that takes no click has no action, and pressing it
-// anyway does nothing.
+// click does; pressing it while it takes no click does nothing, and a lamp
+// that never takes one has no action.
 TEST_F(SerialHeard, PressingTheClockLampRunsAPulseAsAClickDoes)
 {
     SerialTrainer& s = open();
@@ -195,7 +201,7 @@ TEST_F(SerialHeard, PressingTheClockLampRunsAPulseAsAClickDoes)
     EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n=0 st= box=1011 locked");
     advance(200);
     EXPECT_EQ(look(), "0000 e0 s0 h1 r0 n=0 st= box=1011 locked");
-    press(&s, "Horloge H"); // lit: no action, nothing happens
+    press(&s, "Horloge H"); // lit: unavailable, nothing happens
     advance(200);
     EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= box=101 locked");
     advance(400);
@@ -219,6 +225,107 @@ TEST_F(SerialHeard, StaticLampsAndCellsHaveNoAction)
     }
     advance(400);
     EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= box=101 locked");
+}
+
+// What changes is told as it changes: one announcement per pulse, a name
+// change for each lamp or cell that changed and for nothing else, the clock
+// lamp unavailable while it is lit, nothing from the pictures a pair hides,
+// and the focus left where it was.
+TEST_F(SerialHeard, APulseIsAnnouncedOnceAndRenamesOnlyWhatChanged)
+{
+    SerialTrainer& s = open();
+    type(QStringLiteral("1011"));
+    AccessibilityRecorder listening;
+    QWidget* focus = s.focusWidget();
+    click(s.clockUnlit);
+    advance(400);
+    EXPECT_EQ(listening.announced(), QStringList{QStringLiteral("Impulsion 1 : 1 0 0 0, sortie éteinte")});
+    EXPECT_EQ(listening.renamed(),
+              (QStringList{QStringLiteral("Cellule 3 : 1"), QStringLiteral("Entrée série : allumée"),
+                           QStringLiteral("Horloge H : allumée"), QStringLiteral("Horloge H : éteinte"),
+                           QStringLiteral("Impulsions : 1")}));
+    EXPECT_EQ(listening.availabilityChanged(),
+              (QStringList{QStringLiteral("Horloge H : allumée"), QStringLiteral("Horloge H : éteinte")}));
+    EXPECT_EQ(listening.fromSpokenForPictures(), 0);
+    EXPECT_EQ(s.focusWidget(), focus);
+}
+
+// The cells from left to right and the output lamp after each pulse of the
+// word 1011; the ninth pulse resets the register and is told as a reset; a
+// pulse that finds no word changes nothing and says nothing.
+TEST_F(SerialHeard, EveryPulseIsAnnouncedAsTheEyeReadsIt)
+{
+    open();
+    type(QStringLiteral("1011"));
+    AccessibilityRecorder listening;
+    const char* expected[] = {
+        "Impulsion 1 : 1 0 0 0, sortie éteinte", "Impulsion 2 : 1 1 0 0, sortie éteinte",
+        "Impulsion 3 : 0 1 1 0, sortie éteinte", "Impulsion 4 : 1 0 1 1, sortie allumée",
+        "Impulsion 5 : 0 1 0 1, sortie allumée", "Impulsion 6 : 0 0 1 0, sortie éteinte",
+        "Impulsion 7 : 0 0 0 1, sortie allumée", "Impulsion 8 : 0 0 0 0, sortie éteinte",
+        "RAZ",
+    };
+    for (const char* said : expected) {
+        listening.clear();
+        pulses(1);
+        EXPECT_EQ(listening.announced(), QStringList{QString::fromUtf8(said)});
+    }
+    listening.clear();
+    pulses(1);
+    EXPECT_EQ(listening.announced(), QStringList{});
+    EXPECT_EQ(listening.fromSpokenForPictures(), 0);
+}
+
+// The reset by the RAZ lamp and the one after the validation message are
+// each told once, when the register is cleared.
+TEST_F(SerialHeard, EachResetIsAnnouncedOnce)
+{
+    SerialTrainer& s = open();
+    type(QStringLiteral("10"));
+    AccessibilityRecorder listening;
+    click(s.resetUnlit);
+    advance(200);
+    EXPECT_EQ(listening.announced(), QStringList{});
+    advance(200);
+    EXPECT_EQ(listening.announced(), QStringList{QStringLiteral("RAZ")});
+
+    listening.clear();
+    type(QStringLiteral("2"));
+    ASSERT_EQ(messageBox.shown.size(), 1);
+    advance(400);
+    EXPECT_EQ(listening.announced(), QStringList{QStringLiteral("RAZ")});
+    EXPECT_EQ(listening.fromSpokenForPictures(), 0);
+}
+
+// Typing, moving the focus and opening another window are not announced;
+// a caption set again to what it shows tells nothing.
+TEST_F(SerialHeard, TypingAndTabbingAnnounceNothingAndRenameNothingUnchanged)
+{
+    SerialTrainer& s = open();
+    AccessibilityRecorder listening;
+    type(QStringLiteral("10"));
+    pressKey(s.wordBox, Qt::Key_Backspace);
+    pressKey(&s, Qt::Key_Tab);
+    EXPECT_EQ(listening.renamed(), QStringList{});
+    chooseMenu(s, QStringLiteral("Aide"));
+    click(screen<SerialHelp>(ScreenId::SerialHelp).okButton);
+    ASSERT_TRUE(s.isVisible());
+    EXPECT_EQ(listening.announced(), QStringList{});
+    EXPECT_EQ(listening.fromSpokenForPictures(), 0);
+}
+
+// A pulse that falls due while the trainer is hidden is applied there, and
+// nothing is said of a window nobody sees.
+TEST_F(SerialHeard, AHiddenTrainerSaysNothing)
+{
+    SerialTrainer& s = open();
+    type(QStringLiteral("1011"));
+    AccessibilityRecorder listening;
+    click(s.clockUnlit);
+    click(s.menuButton);
+    advance(400);
+    EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= box=101 locked");
+    EXPECT_EQ(listening.announced(), QStringList{});
 }
 
 // ---------------------------------------------------- serial-parallel trainer
@@ -261,7 +368,7 @@ TEST_F(SerialParallelHeard, AReadIsHeardOnTheOutputsAndTheReadLine)
     expectHeard(&s, {{"Entrée", "Entrée : allumée, static"}, {"Impulsions", "Impulsions : 4, static"}});
     press(&s, "Commande de lecture");
     advance(200);
-    expectHeard(&s, {{"Commande de lecture", "Commande de lecture : allumée, static"}});
+    expectHeard(&s, {{"Commande de lecture", "Commande de lecture : allumée, button, Press, unavailable"}});
     advance(200);
     expectHeard(&s, {
         {"Commande de lecture", "Commande de lecture : éteinte, button, Press"},
@@ -313,6 +420,59 @@ TEST_F(SerialParallelHeard, AnOutputIsHeardAsItsFrontPictureWhenBothAreVisible)
     });
 }
 
+// Each pulse is told once it is over, with the bit it brought to the
+// input lamp; the read with the word and the outputs lit from left to
+// right; the reset as on the other trainer. A read before the fourth pulse
+// changes nothing and says nothing.
+TEST_F(SerialParallelHeard, PulsesReadsAndResetsAreEachAnnouncedOnce)
+{
+    SerialParallelTrainer& s = open();
+    typeText(s.wordBox, QStringLiteral("1011"));
+    AccessibilityRecorder listening;
+    QWidget* focus = s.focusWidget();
+    readOut();
+    EXPECT_EQ(listening.announced(), QStringList{});
+    for (const char* said : {"Impulsion 1 : entrée allumée", "Impulsion 2 : entrée allumée",
+                             "Impulsion 3 : entrée éteinte", "Impulsion 4 : entrée allumée"}) {
+        listening.clear();
+        click(s.clockUnlit);
+        advance(200);
+        EXPECT_EQ(listening.announced(), QStringList{}) << said;
+        advance(200);
+        EXPECT_EQ(listening.announced(), QStringList{QString::fromUtf8(said)});
+    }
+    listening.clear();
+    readOut();
+    EXPECT_EQ(listening.announced(), QStringList{QStringLiteral("Lecture 1011 : S4, S2 et S1 allumées")});
+    listening.clear();
+    click(s.resetUnlit);
+    advance(400);
+    EXPECT_EQ(listening.announced(), QStringList{QStringLiteral("RAZ")});
+    EXPECT_EQ(listening.fromSpokenForPictures(), 0);
+    EXPECT_EQ(s.focusWidget(), focus);
+}
+
+TEST_F(SerialParallelHeard, AReadNamesEveryOutputLitFromLeftToRight)
+{
+    SerialParallelTrainer& s = open();
+    struct Case {
+        const char* word;
+        const char* said;
+    };
+    for (const Case& c : {Case{"0000", "Lecture 0000 : aucune sortie allumée"},
+                          Case{"0001", "Lecture 0001 : S1 allumée"}, Case{"1000", "Lecture 1000 : S4 allumée"},
+                          Case{"0110", "Lecture 0110 : S3 et S2 allumées"},
+                          Case{"1111", "Lecture 1111 : S4, S3, S2 et S1 allumées"}}) {
+        SCOPED_TRACE(c.word);
+        click(s.resetUnlit);
+        advance(400);
+        shiftIn(QString::fromLatin1(c.word));
+        AccessibilityRecorder listening;
+        readOut();
+        EXPECT_EQ(listening.announced(), QStringList{QString::fromUtf8(c.said)});
+    }
+}
+
 // ---------------------------------------------------- parallel register
 
 class ParallelRegisterHeard : public ProgramFixture {};
@@ -333,6 +493,36 @@ TEST_F(ParallelRegisterHeard, EveryLampIsHeardLitAndNoneIsAButton)
         return h.object->role() == QAccessible::Button;
     }));
     EXPECT_EQ(buttons, 2) << "\"Menu\" and \"Quitter\" only";
+}
+
+// ---------------------------------------------------- every window
+
+class EveryWindowHeard : public ProgramFixture {};
+
+// Below each window no object is heard as a window frame, every control the
+// Tab key reaches says what it is, and a rule that only draws is not heard.
+TEST_F(EveryWindowHeard, PanelsAreNamedPanelsAndRulesAreSilent)
+{
+    for (ScreenId id : {ScreenId::MainMenu, ScreenId::AboutBox, ScreenId::ComingSoonCard, ScreenId::SerialTrainer,
+                        ScreenId::SerialHelp, ScreenId::SerialParallelTrainer, ScreenId::SerialParallelHelp,
+                        ScreenId::ParallelRegister}) {
+        registry.show(id);
+        forms::Screen& window = registry.screen(id);
+        SCOPED_TRACE(window.windowTitle().toStdString());
+        for (const Heard& h : tree(&window)) {
+            const auto* widget = qobject_cast<const QWidget*>(h.object->object());
+            const std::string what = widget ? widget->metaObject()->className() : "?";
+            EXPECT_NE(h.object->role(), QAccessible::Border) << what << " " << h.name.toStdString();
+            if (qobject_cast<const forms::PictureBox*>(widget)) {
+                EXPECT_EQ(h.object->role(), QAccessible::Pane) << h.name.toStdString();
+            }
+            if (widget && (widget->focusPolicy() & Qt::TabFocus)) {
+                EXPECT_FALSE(h.name.trimmed().isEmpty()) << what;
+            }
+            EXPECT_FALSE(h.name.contains(QStringLiteral("___"))) << what;
+        }
+        registry.hide(id);
+    }
 }
 
 } // namespace

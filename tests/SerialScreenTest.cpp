@@ -189,6 +189,16 @@ TEST_F(SerialScreen, TheUpArrowPointerStandsOverTheClickableLampsOnly)
     for (forms::Image* other : {s.clockLit, s.resetLit, s.inputUnlit, s.inputLit, s.outputUnlit, s.outputLit,
                                 s.cell0Zero, s.cell3One})
         EXPECT_FALSE(other->testAttribute(Qt::WA_SetCursor));
+    // Lit, the clock lamp takes no click: the default pointer stands there.
+    type(QStringLiteral("1011"));
+    click(s.clockUnlit);
+    advance(200);
+    QWidget* inside = s.diagram->inside();
+    const QWidget* atClock = inside->childAt(s.clockUnlit->geometry().center());
+    ASSERT_NE(atClock, nullptr);
+    EXPECT_EQ(atClock->cursor().shape(), Qt::ArrowCursor);
+    advance(200);
+    EXPECT_EQ(inside->childAt(s.clockUnlit->geometry().center())->cursor().shape(), Qt::UpArrowCursor);
 }
 
 TEST_F(SerialScreen, ComingBackFromTheMainMenuShowsTheScreenAsLeft)

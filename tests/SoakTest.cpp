@@ -733,12 +733,9 @@ private:
 
     // ---- the invariants ----
 
-    // The picture seen at a lamp's or cell's place: the topmost visible one.
-    static QWidget* seenAt(forms::Image* front)
-    {
-        QWidget* parent = front->parentWidget();
-        return parent->childAt(front->geometry().center());
-    }
+    // The picture seen at a lamp's or cell's place: the front one among
+    // those shown. A pair is one widget on screen, which draws that picture.
+    static const QWidget* seenAt(const forms::Image* front) { return front->seen(); }
 
     // Once one picture of a pair is shown and the other hidden, every later
     // write keeps it so.
@@ -806,7 +803,7 @@ private:
     // first, -1 for neither.
     static int seenPair(forms::Image& first, forms::Image& second)
     {
-        QWidget* top = seenAt(&first);
+        const QWidget* top = seenAt(&first);
         return top == &first ? 0 : top == &second ? 1 : -1;
     }
     static int seenLamp(const Lamp& lamp) { return seenPair(lamp.unlit(), lamp.lit()); }

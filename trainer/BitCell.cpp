@@ -5,9 +5,7 @@
 BitCell::BitCell(forms::Image& zero, forms::Image& one, const QString& name)
     : zero_(zero), one_(one)
 {
-    zero_.setAccessibleName(name + QStringLiteral(" : 0"));
-    one_.setAccessibleName(name + QStringLiteral(" : 1"));
-    forms::Image::pair(zero_, one_);
+    forms::Image::pair(zero_, name + QStringLiteral(" : 0"), one_, name + QStringLiteral(" : 1"));
 }
 
 void BitCell::set1()

@@ -16,6 +16,8 @@ public:
     void set0();
 
     bool oneShown() const { return one_.shown(); }
+    // The digit seen, "0" or "1".
+    QString seenDigit() const { return zero_.seen() == &one_ ? QStringLiteral("1") : QStringLiteral("0"); }
     bool zeroShown() const { return zero_.shown(); }
 
     // Takes the value of another cell: tests its "1" picture first, then its

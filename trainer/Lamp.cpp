@@ -4,9 +4,7 @@
 
 Lamp::Lamp(forms::Image& unlit, forms::Image& lit, const QString& name) : unlit_(unlit), lit_(lit)
 {
-    unlit_.setAccessibleName(name + QStringLiteral(" : éteinte"));
-    lit_.setAccessibleName(name + QStringLiteral(" : allumée"));
-    forms::Image::pair(unlit_, lit_);
+    forms::Image::pair(unlit_, name + QStringLiteral(" : éteinte"), lit_, name + QStringLiteral(" : allumée"));
 }
 
 void Lamp::light()

@@ -17,6 +17,9 @@ public:
     void light();
     // Unlit picture shown, then lit hidden.
     void putOut();
+    // The lit picture is the one seen: what the eye reads, for telling it
+    // to a screen reader; the rules never read a lamp back.
+    bool seenLit() const { return unlit_.seen() == &lit_; }
 
     forms::Image& unlit() const { return unlit_; }
     forms::Image& lit() const { return lit_; }
