@@ -24,7 +24,7 @@ fail() {
   failures=$((failures + 1))
 }
 
-for tool in desktop-file-validate appstreamcli; do
+for tool in desktop-file-validate appstreamcli readelf; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh --tests installs it)" >&2; exit 1; }
 done
 
@@ -41,6 +41,12 @@ check_tree() {
   echo "== $where"
 
   [ -x "$root/bin/tramelune" ] || fail "$where: bin/tramelune is not an installed program"
+  # The program finds Qt where the system keeps it, never through a search
+  # path of its own, which a Qt elsewhere could slip into.
+  local dynamic search_path
+  dynamic=$(readelf -d "$root/bin/tramelune" 2>&1) || fail "$where: readelf cannot read bin/tramelune: $dynamic"
+  search_path=$(grep -E '\((RUNPATH|RPATH)\)' <<<"$dynamic" || true)
+  [ -z "$search_path" ] || fail "$where: bin/tramelune carries a library search path: $search_path"
 
   local desktop=$share/applications/$id.desktop
   if [ -f "$desktop" ]; then

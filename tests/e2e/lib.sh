@@ -3,6 +3,17 @@
 
 E2E_TIMEOUT_MS=${E2E_TIMEOUT_MS:-5000}
 
+# The tools get a UTF-8 locale whatever the caller's: xprop writes a
+# title's letters beyond ASCII as octal escapes without one. The program
+# under test keeps the caller's locale (start_program), so that a run
+# without any locale also shows that the program works without one.
+if [ -n "${LC_ALL+set}" ]; then
+  program_locale=(env "LC_ALL=$LC_ALL")
+else
+  program_locale=(env -u LC_ALL)
+fi
+export LC_ALL=C.UTF-8
+
 # Wall-clock milliseconds, without starting a process (whatever the
 # locale writes between the seconds and the microseconds).
 now_ms() { local us=${EPOCHREALTIME//[!0-9]/}; echo $(( us / 1000 )); }
@@ -30,9 +41,10 @@ prepare_run() {
 }
 
 # Starts the program on the X platform, whatever platform the tests around
-# it use, with its messages in the screenshot folder; PROGRAM_PID is its id.
+# it use, in the caller's locale, with its messages in the screenshot folder;
+# PROGRAM_PID is its id.
 start_program() {
-  QT_QPA_PLATFORM=xcb "$1" 2>>"$SHOT_DIR/program.log" &
+  QT_QPA_PLATFORM=xcb "${program_locale[@]}" "$1" 2>>"$SHOT_DIR/program.log" &
   PROGRAM_PID=$!
 }
 
@@ -67,13 +79,33 @@ start_xvfb() {
 
 stop_xvfb() { [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null || true; }
 
-# Prints the id of the visible window whose title matches the regular
-# expression, waiting for it to appear.
+# The title of a window as the desktop shows it, its _NET_WM_NAME. The
+# legacy WM_NAME, which `xdotool search --name` reads, will not do: a Qt
+# program without a locale writes the title's UTF-8 bytes into it as if
+# they were Latin-1.
+window_title() {
+  xprop -id "$1" -notype _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME = "\(.*\)"$/\1/p'
+}
+
+# The ids of the program's visible windows, pop-up menus included.
+program_windows() { xdotool search --onlyvisible --class '^tramelune$' 2>/dev/null; }
+
+# Prints the ids of the program's visible windows whose title matches the
+# regular expression.
+windows_titled() {
+  local w
+  for w in $(program_windows); do
+    if [[ $(window_title "$w") =~ $1 ]]; then echo "$w"; fi
+  done
+}
+
+# Prints the id of the program's visible window whose title matches the
+# regular expression, waiting for it to appear.
 wait_window() {
   local title=$1 start wid
   start=$(now_ms)
   while :; do
-    wid=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n1)
+    wid=$(windows_titled "$title" | head -n1)
     [ -n "$wid" ] && { echo "$wid"; return 0; }
     [ $(( $(now_ms) - start )) -lt "$E2E_TIMEOUT_MS" ] || fail "no window '$title'"
     sleep 0.02
@@ -83,7 +115,7 @@ wait_window() {
 wait_window_gone() {
   local title=$1 start
   start=$(now_ms)
-  while xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+  while [ -n "$(windows_titled "$title")" ]; do
     [ $(( $(now_ms) - start )) -lt "$E2E_TIMEOUT_MS" ] || fail "window '$title' stayed"
     sleep 0.02
   done
@@ -134,7 +166,7 @@ wait_popup() {
   local start w
   start=$(now_ms)
   while :; do
-    for w in $(xdotool search --onlyvisible --class '^tramelune$' 2>/dev/null); do
+    for w in $(program_windows); do
       if xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes'; then
         echo "$w"
         return 0
