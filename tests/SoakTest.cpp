@@ -5,10 +5,19 @@
 // step each trainer must show what the model predicts: every cell, every
 // lamp and output (lit exactly where the model has it lit, unlit elsewhere),
 // the captions, the word box's text and lock, the word's count, flag and
-// stored characters, the tick counters, which timers tick, the time and the
-// messages. Beside that, what holds whatever the model says: the windows
+// stored characters, the tick counters, which timers tick, the time, the
+// messages and which control holds each trainer's keyboard focus, shown or
+// hidden. Beside that, what holds whatever the model says: the windows
 // shown, pictures of a pair never both hidden, nothing ticking once the
 // animations have run out, and the look each trainer's reset leaves.
+//
+// The learner's mouse follows the virtual clock, so Qt makes a second press
+// at one place within its double-click interval a double click, as it would
+// a learner's. Besides single clicks it clicks two to four times in a row,
+// 0 to 450 ms apart (each press and release on a lamp is a click, double or
+// not), and presses controls that it moves off and releases elsewhere (a
+// click of no control). Before typing it clicks the word box unless the box
+// holds the focus.
 //
 // Each sequence runs on a fresh program until its steps are used or an
 // action ends the program. The parallel register window, which no window
@@ -34,6 +43,7 @@
 #include "support/TrainerModel.h"
 #include "trainer/ValidationMessage.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -150,6 +160,9 @@ struct Reached {
     long resetLooks = 0;
     long restChecks = 0;
     long nestedAdvances = 0;  // time passing while the message is open
+    long doubleClicks = 0;    // presses that Qt makes double clicks
+    long pressesOff = 0;      // presses released off their control
+    long focusGivenBack = 0;  // serial trainer: by a reset, from a button
 
     void add(const Reached& o)
     {
@@ -161,6 +174,25 @@ struct Reached {
         resetLooks += o.resetLooks;
         restChecks += o.restChecks;
         nestedAdvances += o.nestedAdvances;
+        doubleClicks += o.doubleClicks;
+        pressesOff += o.pressesOff;
+        focusGivenBack += o.focusGivenBack;
+    }
+};
+
+// Counts the double clicks that Qt makes of the learner's presses, as it
+// sends them to a window.
+class DoubleClicks final : public QObject {
+public:
+    DoubleClicks() { qApp->installEventFilter(this); }
+    long count = 0;
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonDblClick && receiver->isWindowType())
+            ++count;
+        return false;
     }
 };
 
@@ -216,7 +248,13 @@ public:
         return done;
     }
     bool failed() const { return failed_; }
-    const Reached& reached() const { return reached_; }
+    Reached reached() const
+    {
+        Reached r = reached_;
+        r.doubleClicks = doubleClicks_.count;
+        r.focusGivenBack = model_.focusGivenBack;
+        return r;
+    }
     bool ended() const { return ended_; }
 
 private:
@@ -424,9 +462,9 @@ private:
             trainerAction(id, window, *find<SerialParallelTrainer>(id)->wordBox, find<SerialParallelTrainer>(id)->clockUnlit, find<SerialParallelTrainer>(id)->resetUnlit, find<SerialParallelTrainer>(id)->readUnlit);
     }
 
-    // A click on any control of the window, lit lamp pictures and hidden
-    // ones included: it lands on whatever is topmost at that place.
-    void clickAnywhere(forms::Screen& window, ScreenId id)
+    // Every control of the window, lit lamp pictures and hidden ones
+    // included.
+    static std::vector<QWidget*> controlsOf(forms::Screen& window)
     {
         std::vector<QWidget*> controls;
         for (QWidget* w : window.client()->findChildren<QWidget*>())
@@ -434,24 +472,120 @@ private:
                 || dynamic_cast<forms::CommandButton*>(w) || dynamic_cast<forms::Image*>(w)
                 || dynamic_cast<forms::PictureBox*>(w))
                 controls.push_back(w);
-        if (controls.empty())
-            return;
-        clickControl(window, id, random_.pick(controls));
+        return controls;
     }
 
-    void clickControl(forms::Screen& window, ScreenId id, QWidget* target)
+    // The mouse on any control of the window: it lands on whatever is
+    // topmost at that place.
+    void clickAnywhere(forms::Screen& window, ScreenId id)
+    {
+        const std::vector<QWidget*> controls = controlsOf(window);
+        if (!controls.empty())
+            mouseOn(window, id, random_.pick(controls));
+    }
+
+    // Mostly a click; sometimes two to four in a row, sometimes a press
+    // moved off the control.
+    void mouseOn(forms::Screen& window, ScreenId id, QWidget* target)
+    {
+        const int roll = random_.below(100);
+        if (roll < 12)
+            pressOff(window, id, target);
+        else
+            clickControl(window, id, target, roll < 40 ? random_.between(2, 4) : 1);
+    }
+
+    // Clicks at the centre of a control, 0 to 450 ms from one release to the
+    // next press. Each lands on whatever is topmost there at its moment; a
+    // click that leaves the window or ends the program is the last.
+    void clickControl(forms::Screen& window, ScreenId id, QWidget* target, int clicks = 1)
+    {
+        const QPoint at = target->mapTo(&window, target->rect().center());
+        for (int i = 0; i < clicks && !failed_; ++i) {
+            if (i > 0) {
+                const int gap = random_.between(0, 450);
+                log("  " + std::to_string(gap) + " ms, then again");
+                advance(gap);
+            }
+            QWidget* hit = window.childAt(at);
+            const Effect effect = buttonEffect(hit);
+            // Quitting ends the sequence: mostly the learner thinks better of
+            // it and moves off the button before releasing it.
+            if (effect.ends && random_.chance(95))
+                return pressOff(window, id, target);
+            log(std::string(nameOf(id)) + " click " + describe(target) + " -> " + describe(hit));
+            take(effect, id);
+            tellModelOfPress(hit);
+            clickAt(&window, at);
+            tellModelOfClick(hit);
+            if (effect.ends || effect.hidesSelf)
+                return;
+        }
+    }
+
+    // A press on a control that the learner moves off and releases elsewhere
+    // in the window, over another control or none: a click of neither.
+    void pressOff(forms::Screen& window, ScreenId id, QWidget* target)
     {
         const QPoint at = target->mapTo(&window, target->rect().center());
         QWidget* hit = window.childAt(at);
-        const Effect effect = buttonEffect(hit);
-        if (effect.ends && random_.chance(95)) {
-            log(std::string("(skipped a click that ends the program on ") + nameOf(id) + ")");
-            return;
+        QWidget* pressed = hit ? hit : target;
+        const QRect on(pressed->mapTo(&window, QPoint()), pressed->size());
+        std::vector<QPoint> elsewhere;
+        for (QWidget* w : controlsOf(window)) {
+            const QPoint centre = w->mapTo(&window, w->rect().center());
+            if (!on.contains(centre))
+                elsewhere.push_back(centre);
         }
-        log(std::string(nameOf(id)) + " click " + describe(target) + " -> " + describe(hit));
-        take(effect, id);
-        click(target);
-        tellModelOfClick(hit);
+        QPoint to;
+        if (!elsewhere.empty() && random_.chance(50)) {
+            to = random_.pick(elsewhere);
+        } else {
+            const QRect client(window.client()->mapTo(&window, QPoint()), window.client()->size());
+            do
+                to = QPoint(random_.between(client.left(), client.right()), random_.between(client.top(), client.bottom()));
+            while (on.contains(to));
+        }
+        log(std::string(nameOf(id)) + " press " + describe(target) + " -> " + describe(hit) + ", released over "
+            + describe(window.childAt(to)));
+        ++reached_.pressesOff;
+        tellModelOfPress(hit);
+        pressAt(&window, at);
+        dragTo(&window, to);
+        releaseAt(&window, to);
+    }
+
+    // A press gives the focus to the trainer's control it lands on, if that
+    // takes the focus; the model decides.
+    void tellModelOfPress(QWidget* hit)
+    {
+        syncModel();
+        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer); s && hit && hit->window() == s)
+            model_.press(Trainer::Serial, controlOf(*s, hit));
+        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer); s && hit && hit->window() == s)
+            model_.press(Trainer::SerialParallel, controlOf(*s, hit));
+    }
+
+    template <class T>
+    static Control controlOf(const T& trainer, const QWidget* w)
+    {
+        if (w == trainer.wordBox)
+            return Control::WordBox;
+        if (w == trainer.menuButton)
+            return Control::MenuButton;
+        return w == trainer.quitButton ? Control::QuitButton : Control::Other;
+    }
+
+    template <class T>
+    static QWidget* widgetOf(const T& trainer, Control control)
+    {
+        switch (control) {
+        case Control::WordBox: return trainer.wordBox;
+        case Control::MenuButton: return trainer.menuButton;
+        case Control::QuitButton: return trainer.quitButton;
+        case Control::Other: break;
+        }
+        return nullptr;
     }
 
     // A click at a lamp's place. The model decides from its own lamps
@@ -486,7 +620,8 @@ private:
             name = b->text();
         if (name.isEmpty())
             name = QString::fromLatin1(w->metaObject()->className());
-        return quoted(name) + (w->isHidden() ? "(hidden)" : "");
+        auto* image = dynamic_cast<forms::Image*>(w);
+        return quoted(name) + (image && !image->shown() ? "(hidden)" : "");
     }
 
     void trainerAction(ScreenId id, forms::Screen& window, forms::TextBox& box, forms::Image* clockPicture,
@@ -499,15 +634,15 @@ private:
         if (roll < 4) {
             startLesson(id, window, box, clockPicture, resetPicture, readPicture);
         } else if (roll < 18) {
-            clickControl(window, id, clockPicture);
+            mouseOn(window, id, clockPicture);
         } else if (roll < 30) {
             // A whole pulse, as a learner waits for it.
-            clickControl(window, id, clockPicture);
+            mouseOn(window, id, clockPicture);
             const int ms = random_.between(380, 450);
             log(on + "  and " + std::to_string(ms) + " ms");
             advance(ms);
         } else if (roll < 35) {
-            clickControl(window, id, resetPicture);
+            mouseOn(window, id, resetPicture);
         } else if (roll < 37) {
             log(on + "RAZ, then 1000 ms without action");
             clickControl(window, id, resetPicture);
@@ -515,7 +650,7 @@ private:
             advance(1000);
             resetJustRan_ = id;
         } else if (roll < 45 && readPicture) {
-            clickControl(window, id, readPicture);
+            mouseOn(window, id, readPicture);
         } else if (roll < 55) {
             // A word typed key by key, almost always of 0s and 1s.
             for (int i = 0; i < 4 && !failed_; ++i)
@@ -669,10 +804,16 @@ private:
     }
 
     // An edit of the box; a locked box must refuse it. The model is told the
-    // text that the edit left.
+    // text that the edit left. The keys go to the box itself; a learner
+    // clicks it first unless it holds the focus, which the model sees.
     void edit(forms::TextBox& box, const std::function<void()>& doIt)
     {
         syncModel();
+        const Trainer trainer = trainerOf(box);
+        if (model_.focus(trainer) != Control::WordBox) {
+            const ScreenId id = trainer == Trainer::Serial ? ScreenId::SerialTrainer : ScreenId::SerialParallelTrainer;
+            clickControl(*registry.find(id), id, &box);
+        }
         const bool locked = box.locked();
         reached_.lockedEdits += locked ? 1 : 0;
         const QString before = box.text();
@@ -685,7 +826,7 @@ private:
         if (locked)
             expect(box.text() == before,
                    "a locked word box took an edit: " + quoted(before) + " became " + quoted(box.text()));
-        tellModelOfEdit(trainerOf(box), locked, before, textAtMessage_.value_or(box.text()));
+        tellModelOfEdit(trainer, locked, before, textAtMessage_.value_or(box.text()));
     }
 
     void tellModelOfEdit(Trainer trainer, bool locked, const QString& before, const QString& after)
@@ -798,6 +939,7 @@ private:
     static std::string shown(std::int64_t v) { return std::to_string(v); }
     static std::string shown(bool v) { return v ? "true" : "false"; }
     static std::string shown(const QString& v) { return quoted(v); }
+    static std::string shown(const std::string& v) { return v; }
 
     // A pair as seen: 1 for its second (lit, "1") picture on top, 0 for its
     // first, -1 for neither.
@@ -834,6 +976,7 @@ private:
             check("serial: the reset timer ticking", s->resetTimer.ticking(), m.ticking(TrainerModel::SerialReset));
             check("serial: pulseCount", s->pulseCount, e.pulseCount);
             check("serial: tickCount", s->tickCount, e.tickCount);
+            check("serial: the focus", describe(s->focusWidget()), describe(widgetOf(*s, e.focus)));
             compareWord(out, "serial: ", *s->word, *s->wordBox, e.word);
         }
         if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer); s && m.serialParallel) {
@@ -854,6 +997,7 @@ private:
             check("serial-parallel: pulseCount", s->pulseCount, e.pulseCount);
             check("serial-parallel: tickCount", s->tickCount, e.tickCount);
             check("serial-parallel: resetTickCount", s->resetTickCount, e.resetTickCount);
+            check("serial-parallel: the focus", describe(s->focusWidget()), describe(widgetOf(*s, e.focus)));
             compareWord(out, "serial-parallel: ", *s->word, *s->wordBox, e.word);
         }
         return out;
@@ -1000,6 +1144,7 @@ private:
     int serialLastPulse_ = 0;
     bool spOutputsLit_ = false;
     TrainerModel model_;
+    DoubleClicks doubleClicks_;
     // The edit under way, the text it left when a message opened, and how
     // long each message of the step stayed open.
     forms::TextBox* editedBox_ = nullptr;
@@ -1044,6 +1189,9 @@ void report(const char* name, std::uint64_t seed, const SoakFigures& f, std::chr
                 "%ld messages (%ld with time passing), %ld edits of a locked box, %ld reset looks, %ld rest checks\n",
                 r.wordsShiftedIn, r.ninthPulses, r.outputsLit, r.messages, r.nestedAdvances, r.lockedEdits,
                 r.resetLooks, r.restChecks);
+    std::printf("[ soak ]   and %ld double clicks, %ld presses released off their control, %ld serial resets "
+                "giving the focus back to the word box\n",
+                r.doubleClicks, r.pressesOff, r.focusGivenBack);
 }
 
 } // namespace

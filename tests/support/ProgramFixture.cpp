@@ -52,6 +52,43 @@ void ProgramFixture::clickClient(forms::Screen& screen, QPoint point)
     QTest::mouseClick(screen.windowHandle(), Qt::LeftButton, {}, at);
 }
 
+void ProgramFixture::pressAt(QWidget* window, QPoint at)
+{
+    sendMouse(window, at, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
+}
+
+void ProgramFixture::dragTo(QWidget* window, QPoint to)
+{
+    sendMouse(window, to, Qt::LeftButton, Qt::NoButton, QEvent::MouseMove);
+}
+
+void ProgramFixture::releaseAt(QWidget* window, QPoint at)
+{
+    sendMouse(window, at, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+}
+
+void ProgramFixture::clickAt(QWidget* window, QPoint at)
+{
+    pressAt(window, at);
+    releaseAt(window, at);
+}
+
+// As QTest sends its own mouse events, through the window system's entry
+// point, on QTest's time line so that its clicks and these stay in order.
+void ProgramFixture::sendMouse(QWidget* window, QPoint at, Qt::MouseButtons held, Qt::MouseButton button,
+                               QEvent::Type type)
+{
+    QTest::lastMouseTimestamp += static_cast<int>(clock.now() - mouseEventAt_);
+    mouseEventAt_ = clock.now();
+    // What the window system has sent already, such as the activation of a
+    // window just shown, comes first, as it would before a learner's press.
+    QApplication::processEvents();
+    QWindow* handle = window->windowHandle();
+    qt_handleMouseEvent(handle, at, handle->mapToGlobal(at), held, button, type, Qt::NoModifier,
+                        QTest::lastMouseTimestamp);
+    QApplication::processEvents();
+}
+
 void ProgramFixture::chooseMenu(forms::Screen& screen, const QString& entry, const QString& item)
 {
     QMenuBar* bar = screen.menuBar();

@@ -2,7 +2,8 @@
 // The whole program on a virtual clock, with recording message box and end,
 // driven by real mouse and key events on Qt's offscreen platform. Clicks go
 // to the window at a point, so they land on the topmost visible control
-// there, as a learner's would.
+// there, as a learner's would. Besides QTest's clicks, which keep a time of
+// their own, the mouse can be driven on the virtual clock's time.
 
 #include "app/ScreenTable.h"
 #include "forms/ScreenRegistry.h"
@@ -12,9 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QEvent>
 #include <QStringList>
 #include <QWidget>
 
+#include <cstdint>
 #include <vector>
 
 class ProgramFixture : public ::testing::Test {
@@ -42,6 +45,20 @@ protected:
     void doubleClick(QWidget* widget);
     // A left click at a point of a window's client area.
     void clickClient(forms::Screen& screen, QPoint point);
+    // The left button pressed, the mouse moved with it held, the button
+    // released, at points of a window, with event times that follow the
+    // virtual clock: each comes as long after the previous one sent this way
+    // as the virtual time between them (the clock is not moved), and at
+    // least 500 ms after any QTest click. So Qt makes a press less than
+    // QStyleHints::mouseDoubleClickInterval() after the previous press, at
+    // its place and with no move away between, a double click, as it would a
+    // learner's.
+    void pressAt(QWidget* window, QPoint at);
+    void dragTo(QWidget* window, QPoint to);
+    void releaseAt(QWidget* window, QPoint at);
+    // A press and a release there, at the clock's time.
+    void clickAt(QWidget* window, QPoint at);
+
     // Chooses a menu-bar entry, or an item of a menu-bar menu, by caption.
     void chooseMenu(forms::Screen& screen, const QString& entry, const QString& item = {});
 
@@ -53,6 +70,12 @@ protected:
     RecordingMessageBox messageBox;
     RecordingEnd programEnd;
     forms::ScreenRegistry registry{clock, messageBox, programEnd};
+
+private:
+    void sendMouse(QWidget* window, QPoint at, Qt::MouseButtons held, Qt::MouseButton button, QEvent::Type type);
+
+    // The clock's time at the last mouse event sent with its timing.
+    std::int64_t mouseEventAt_ = 0;
 };
 
 // The pixel at a point of a widget as it is drawn on screen now.

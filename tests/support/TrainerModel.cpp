@@ -220,6 +220,12 @@ void TrainerModel::click(Trainer trainer, LampPlace place)
         startAnimation(SerialParallelRead);
 }
 
+void TrainerModel::press(Trainer trainer, Control control)
+{
+    if (control != Control::Other)
+        (trainer == Trainer::Serial ? serial->focus : serialParallel->focus) = control;
+}
+
 // ---- the serial trainer
 
 // The clock and the reset count in one counter; each acts when its own tick
@@ -314,6 +320,8 @@ void TrainerModel::serialClearRegister()
     w.bits.fill(QString());
     w.ignoreNextChange = 0;
     w.locked = false;
+    focusGivenBack += s.focus != Control::WordBox ? 1 : 0;
+    s.focus = Control::WordBox;
 }
 
 // ---- the serial-in parallel-out trainer
@@ -419,4 +427,5 @@ void TrainerModel::serialParallelResetTick()
     write(Trainer::SerialParallel, QString());
     w.ignoreNextChange = 0;
     w.locked = false;
+    // Unlike the serial reset, it leaves the focus where it is.
 }

@@ -5,10 +5,11 @@
 // changes, the flag of the program's own next write, the four stored
 // characters), the register (the stored word's bits and the pulse that each
 // entered at, from which every cell follows), the lamps, the captions, the
-// tick counters and the timers of the two-tick animations. It is told what
-// the learner does (the box's text after an edit, a click at a lamp's place)
-// and how much time passes, and from that alone it predicts what each
-// trainer must show.
+// tick counters, the timers of the two-tick animations, and which control
+// holds the window's keyboard focus. It is told what the learner does (the
+// box's text after an edit, a click at a lamp's place, a press on a control
+// that takes the focus) and how much time passes, and from that alone it
+// predicts what each trainer must show.
 //
 // Timers keep the form layer's contract: a timer ticks every interval while
 // it is enabled and its interval is above 0; setting the interval starts the
@@ -22,7 +23,14 @@
 // serial-parallel count falling back to 0 above 4, a second click before
 // the first tick, two animations overlapping on a shared counter, time
 // passing while a message is open, the ninth pulse. Hiding a window changes
-// nothing here: its timers tick on. The keyboard focus is not modelled.
+// nothing here: its timers tick on, and its focus stays where it was.
+//
+// The focus: the word box holds it at a trainer's first display. A press on
+// the box or on a command button gives it to that control, whether or not
+// the press ends in a click; a press on a picture, a lamp or a label leaves
+// it where it is. The serial trainer's reset gives it back to the word box,
+// also while the window is hidden (the learner's reset, the one after the
+// message and the ninth pulse's); the serial-parallel reset leaves it.
 //
 // Copyable, so that a caller can try two outcomes of one event and keep the
 // one that the program took.
@@ -37,6 +45,9 @@
 enum class Trainer { Serial, SerialParallel };
 // The clickable lamps' places.
 enum class LampPlace { Clock, Reset, Read };
+// What a press in a trainer's window lands on: one of the controls that take
+// the keyboard focus, or anything else (a picture, a lamp, a label).
+enum class Control { WordBox, MenuButton, QuitButton, Other };
 
 class TrainerModel {
 public:
@@ -66,6 +77,7 @@ public:
         bool resetLit = false;
         QString statusCaption;
         QString pulseCountCaption = QStringLiteral("0");
+        Control focus = Control::WordBox;
         // Cell k, 3 at the input end, 0 at the output end, after the pulse
         // that the register has got to: it holds what entered cell 3 3 - k
         // pulses ago, or 0 before the word reached it and after it left.
@@ -84,6 +96,7 @@ public:
         std::array<bool, 4> outputLit{}; // S1 to S4, as seen
         QString readCaption;
         QString pulseCountCaption = QStringLiteral("0");
+        Control focus = Control::WordBox;
     };
 
     // The trainer's first show, its load handler included.
@@ -94,6 +107,9 @@ public:
     void learnerChange(Trainer trainer, const QString& text);
     // A click at a lamp's place: it reaches the lamp only while it is unlit.
     void click(Trainer trainer, LampPlace place);
+    // The left button pressed on a control of the trainer's window.
+    void press(Trainer trainer, Control control);
+    Control focus(Trainer trainer) const { return trainer == Trainer::Serial ? serial->focus : serialParallel->focus; }
     void advance(std::int64_t ms);
 
     std::int64_t now() const { return now_; }
@@ -108,6 +124,7 @@ public:
     // Events worth counting in a report.
     long ninthPulses = 0;
     long readsApplied = 0;
+    long focusGivenBack = 0; // by a serial reset, from a command button
 
     std::optional<Serial> serial;
     std::optional<SerialParallel> serialParallel;
