@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -107,6 +108,20 @@ void TextBox::reportChange(const QString& text)
 }
 
 void TextBox::onChange(std::function<void()> handler) { changed_ = std::move(handler); }
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    // Qt would type the key's character: it holds back only Ctrl and
+    // Ctrl+Shift. A key whose text is a control code, as Alt+Backspace's,
+    // carries no character and edits as Qt has it.
+    const QString text = event->text();
+    const bool character = !text.isEmpty() && text.at(0).category() != QChar::Other_Control;
+    if (character && (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier))) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
 
 void TextBox::takeFocus() { setFocus(Qt::OtherFocusReason); }
 

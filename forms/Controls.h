@@ -60,6 +60,10 @@ private:
 // text as it was (typing or pasting over a selection the same text), calls
 // nothing. While locked the learner cannot edit it; the program's writes
 // still work.
+// A key held with Alt or Meta (Super) is a command, never a character of the
+// text: the box types nothing for it and leaves it to its window. AltGr is
+// neither, so the characters a layout gives through it type as usual; Ctrl's
+// copy, cut, paste and undo, and every other edit, are Qt's own.
 class TextBox : public QLineEdit {
 public:
     TextBox(QWidget* parent, const QRect& place);
@@ -69,6 +73,9 @@ public:
     // Asks for the keyboard focus. On a hidden window the box becomes the
     // window's focus child and has the focus when the window is next shown.
     void takeFocus();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void reportChange(const QString& text);

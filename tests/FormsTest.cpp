@@ -1,6 +1,7 @@
-// The form-and-control layer: the text box's change rule, the stacking and
-// click routing of images, load-once windows and the focus they keep while
-// hidden, timers on the virtual clock and the real message box.
+// The form-and-control layer: the text box's change rule and the keys it
+// types, the stacking and click routing of images, load-once windows and the
+// focus they keep while hidden, timers on the virtual clock and the real
+// message box.
 
 #include "forms/Controls.h"
 #include "forms/QtMessageBox.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -103,6 +105,90 @@ TEST_F(TextBoxFixture, EachLearnerEditThatChangesTheTextRaisesOneChangeAndNoOthe
         changes.clear();
         c.edit(box);
         EXPECT_EQ(changes, c.changes);
+    }
+}
+
+namespace {
+
+// Records the keys pressed that reach a widget itself, passed on by a child
+// that ignored them.
+class KeyRecorder : public QObject {
+public:
+    explicit KeyRecorder(QWidget* watched) : watched_(watched) { watched->installEventFilter(this); }
+    QList<int> keys;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (object == watched_ && event->type() == QEvent::KeyPress)
+            keys.append(static_cast<QKeyEvent*>(event)->key());
+        return false;
+    }
+
+private:
+    QWidget* watched_;
+};
+
+} // namespace
+
+TEST_F(TextBoxFixture, AKeyHeldWithAltOrMetaTypesNothingAndGoesOnToTheWindow)
+{
+    // Each key carries the text that X11 gives it; AltGr reaches the program
+    // with no Alt, as a group switch or as no modifier at all.
+    const auto typeOne = [](forms::TextBox* b) { QTest::keyClick(b, '1'); };
+    const auto selectAll = [](forms::TextBox* b) { b->selectAll(); };
+    struct Case {
+        const char* name;
+        QString before;
+        std::function<void(forms::TextBox*)> prepare; // after the box is set to `before`
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QString text;
+        QString after;
+        bool changed;
+        QString clipboard; // it holds "0" before the key
+        bool toWindow;     // the box passed the key on
+    };
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    const auto euro = static_cast<Qt::Key>(0x20AC); // a character key's code is its character's
+    const std::vector<Case> cases = {
+        {"Alt+F", "101", {}, Qt::Key_F, Qt::AltModifier, "f", "101", false, "0", true},
+        {"Alt+1", "101", {}, Qt::Key_1, Qt::AltModifier, "1", "101", false, "0", true},
+        {"Alt+Shift+F", "101", {}, Qt::Key_F, Qt::AltModifier | Qt::ShiftModifier, "F", "101", false, "0", true},
+        {"Super+1", "101", {}, Qt::Key_1, Qt::MetaModifier, "1", "101", false, "0", true},
+        {"Ctrl+Alt+1", "101", {}, Qt::Key_1, Qt::ControlModifier | Qt::AltModifier, "1", "101", false, "0", true},
+        {"Alt+F over a selection", "101", selectAll, Qt::Key_F, Qt::AltModifier, "f", "101", false, "0", true},
+        {"plain 1", "101", {}, Qt::Key_1, none, "1", "1011", true, "0", false},
+        {"Shift+F", "101", {}, Qt::Key_F, Qt::ShiftModifier, "F", "101F", true, "0", false},
+        {"AltGr's euro sign, as a group switch", "101", {}, euro, Qt::GroupSwitchModifier, "€", "101€", true,
+         "0", false},
+        {"AltGr's euro sign", "101", {}, euro, none, "€", "101€", true, "0", false},
+        {"AltGr's at sign, as a group switch", "101", {}, Qt::Key_At, Qt::GroupSwitchModifier, "@", "101@",
+         true, "0", false},
+        {"AltGr's at sign", "101", {}, Qt::Key_At, none, "@", "101@", true, "0", false},
+        {"Alt+Backspace after typing 1", "101", typeOne, Qt::Key_Backspace, Qt::AltModifier, "\b", "101", true,
+         "0", false},
+        {"Ctrl+C", "101", selectAll, Qt::Key_C, Qt::ControlModifier, "\x03", "101", false, "101", false},
+        {"Ctrl+X", "101", selectAll, Qt::Key_X, Qt::ControlModifier, "\x18", "", true, "101", false},
+        {"Ctrl+V", "101", {}, Qt::Key_V, Qt::ControlModifier, "\x16", "1010", true, "0", false},
+        {"Ctrl+Z after typing 1", "101", typeOne, Qt::Key_Z, Qt::ControlModifier, "\x1a", "101", true, "0",
+         false},
+    };
+    KeyRecorder passedOn(&window);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        box->setText(c.before);
+        box->end(false);
+        if (c.prepare)
+            c.prepare(box);
+        QApplication::clipboard()->setText(QStringLiteral("0"));
+        changes.clear();
+        passedOn.keys.clear();
+        QTest::sendKeyEvent(QTest::Click, box, c.key, c.text, c.modifiers);
+        EXPECT_EQ(box->text(), c.after);
+        EXPECT_EQ(changes.size(), c.changed ? 1 : 0);
+        EXPECT_EQ(QApplication::clipboard()->text(), c.clipboard);
+        EXPECT_EQ(passedOn.keys.contains(c.key), c.toWindow);
     }
 }
 

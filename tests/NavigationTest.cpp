@@ -1,6 +1,6 @@
 // The main menu, the About box and the "à suivre" card: which windows each
-// action leaves visible, and that windows come back as they were left, the
-// keyboard focus included.
+// action leaves visible, what each window's close box does, and that windows
+// come back as they were left, the keyboard focus included.
 
 #include "main_menu/AboutBox.h"
 #include "main_menu/ComingSoonCard.h"
@@ -61,6 +61,53 @@ TEST_F(Navigation, AboutFromTheMainMenuLeadsToTheSerialTrainer)
     EXPECT_EQ(visibleScreens(), Screens{ScreenId::AboutBox});
     click(screen<AboutBox>(ScreenId::AboutBox).okButton);
     EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
+}
+
+TEST_F(Navigation, EachCloseBoxShowsTheWindowsItLeadsToOrEndsTheProgram)
+{
+    start();
+    auto& menu = screen<MainMenu>(ScreenId::MainMenu);
+    auto& serial = screen<SerialTrainer>(ScreenId::SerialTrainer);
+    auto& trainer = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
+    struct Row {
+        const char* name;
+        ScreenId window;
+        std::function<void()> reach; // from the main menu alone
+        Screens shownAfter;           // the windows shown, where the program goes on
+        bool ends;
+    };
+    const Row rows[] = {
+        {"main menu", ScreenId::MainMenu, [] {}, {}, true},
+        {"About box", ScreenId::AboutBox, [&] { chooseMenu(menu, QStringLiteral("à propos")); },
+         {ScreenId::SerialTrainer}, false},
+        {"à suivre card", ScreenId::ComingSoonCard, [&] { click(menu.parallelButton); }, {ScreenId::MainMenu}, false},
+        {"serial trainer", ScreenId::SerialTrainer, [&] { click(menu.serialButton); }, {}, true},
+        {"serial help", ScreenId::SerialHelp,
+         [&] { click(menu.serialButton); chooseMenu(serial, QStringLiteral("Aide")); },
+         {ScreenId::SerialTrainer}, false},
+        {"serial-parallel trainer", ScreenId::SerialParallelTrainer, [&] { click(menu.serialParallelButton); },
+         {}, true},
+        {"serial-parallel help", ScreenId::SerialParallelHelp,
+         [&] { click(menu.serialParallelButton); chooseMenu(trainer, QStringLiteral("Aide")); },
+         {ScreenId::SerialParallelTrainer}, false},
+        // No window opens it.
+        {"parallel register", ScreenId::ParallelRegister, [&] { registry.show(ScreenId::ParallelRegister); }, {},
+         true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        for (ScreenId id : visibleScreens())
+            registry.hide(id);
+        start();
+        row.reach();
+        ASSERT_TRUE(visible(row.window));
+        const int endedBefore = programEnd.ended;
+        registry.screen(row.window).close();
+        EXPECT_EQ(programEnd.ended - endedBefore, row.ends ? 1 : 0);
+        if (!row.ends) {
+            EXPECT_EQ(visibleScreens(), row.shownAfter);
+        }
+    }
 }
 
 TEST_F(Navigation, ATrainerComesBackWithTheFocusItHadHoweverItWasLeft)

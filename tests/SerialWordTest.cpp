@@ -5,11 +5,13 @@
 
 #include "trainer/ValidationMessage.h"
 
+#include <QTest>
+
 #include <vector>
 
 namespace {
 
-enum class Key { Text, Paste, Backspace, Delete, Home, End, SelectAll, Cut };
+enum class Key { Text, Paste, Backspace, Delete, Home, End, SelectAll, Cut, AltF };
 
 struct Edit {
     Key key;
@@ -30,6 +32,7 @@ void PrintTo(const WordCase& c, std::ostream* out) { *out << c.name; }
 const std::vector<WordCase> kCases = {
     {"FourBitsAreStoredAndLock", {{Key::Text, "1011"}}, "1011", true, 4, "1|0|1|1"},
     {"ThreeBitsNeitherLockNorStore", {{Key::Text, "101"}}, "101", false, 3, "|||"},
+    {"AltLetterTypesNothing", {{Key::Text, "101"}, {Key::AltF}}, "101", false, 3, "|||"},
     {"FifthKeyIsRefused", {{Key::Text, "1011"}, {Key::Text, "0"}}, "1011", true, 4, "1|0|1|1"},
     {"BackspaceOnTheLockedBoxIsRefused", {{Key::Text, "1011"}, {Key::Backspace}}, "1011", true, 4,
      "1|0|1|1"},
@@ -106,6 +109,9 @@ protected:
             break;
         case Key::Cut:
             pressKey(box, Qt::Key_X, Qt::ControlModifier);
+            break;
+        case Key::AltF:
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_F, QStringLiteral("f"), Qt::AltModifier);
             break;
         }
     }

@@ -2,7 +2,7 @@
 # End to end, with real X events and the real 200 ms timers, the behaviours
 # that synthetic events cannot show: the focus kept across trips through a
 # pop-up menu, an edit that leaves the text as it was, a quick second click
-# on a lamp, and the message box over its window.
+# on a lamp, the message box over its window, and a key held with Alt.
 # Usage: real_events.sh PROGRAM [SCREENSHOT_DIR]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -284,4 +284,19 @@ xdotool key Return
 wait_window_gone '^tramelune$'
 stop_program
 
-echo "end to end: focus across menu trips, unchanged edits, quick second clicks and the message box behave"
+# ---- 5. Alt+F types nothing into the word box: the word goes on from the
+# "101" typed before it, with no message.
+launch
+open_serial
+click_at "$serial" 108 $(( 196 + mh ))
+wait_focus "$serial"
+xdotool type --delay 20 101
+xdotool key alt+f
+xdotool type 1
+for pulse in 1 2 3 4; do
+  serial_pulse "after Alt+F, pulse $pulse"
+done
+expect_serial_cells 1011 "after Alt+F"
+stop_program
+
+echo "end to end: focus across menu trips, unchanged edits, quick second clicks, the message box and Alt+F behave"
