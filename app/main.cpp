@@ -1,12 +1,12 @@
 // Tramelune: a teaching program for the 4-bit shift register.
 
-#include "app/ScreenTable.h"
+#include "app/FormTable.h"
 #include "app/Startup.h"
 #include "forms/ProgramEnd.h"
 #include "forms/QtClock.h"
 #include "forms/QtMessageBox.h"
-#include "forms/ScreenRegistry.h"
-#include "navigation/ScreenId.h"
+#include "forms/FormRegistry.h"
+#include "navigation/FormId.h"
 
 #include <QApplication>
 
@@ -18,9 +18,9 @@ int main(int argc, char* argv[])
     forms::QtClock clock;
     forms::QtMessageBox messageBox;
     forms::ProcessEnd programEnd;
-    forms::ScreenRegistry screens(clock, messageBox, programEnd);
-    defineScreens(screens);
+    forms::FormRegistry screens(clock, messageBox, programEnd);
+    defineForms(screens);
 
-    screens.show(ScreenId::MainMenu);
+    screens.show(FormId::MainMenu);
     return QApplication::exec();
 }

@@ -91,7 +91,7 @@ void Label::setColours(const QColor& back, const QColor& text)
 
 TextBox::TextBox(QWidget* parent, const QRect& place) : QLineEdit(parent)
 {
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { reportChange(text); });
+    connect(this, &QLineEdit::textChanged, this, &TextBox::reportChange);
     placeControl(this, place);
 }
 
@@ -103,11 +103,8 @@ void TextBox::reportChange(const QString& text)
     if (text == reported_)
         return;
     reported_ = text;
-    if (changed_)
-        changed_();
+    Q_EMIT changed();
 }
-
-void TextBox::onChange(std::function<void()> handler) { changed_ = std::move(handler); }
 
 void TextBox::keyPressEvent(QKeyEvent* event)
 {
@@ -142,11 +139,6 @@ CommandButton::CommandButton(QWidget* parent, const QRect& place, const QString&
     placeControl(this, place);
 }
 
-void CommandButton::onClick(std::function<void()> handler)
-{
-    connect(this, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
-}
-
 // ---- Image
 
 Image::Image(QWidget* parent, const QRect& place, const Picture& picture) : QWidget(parent), picture_(picture)
@@ -155,7 +147,7 @@ Image::Image(QWidget* parent, const QRect& place, const Picture& picture) : QWid
     placeControl(this, place);
 }
 
-void Image::onClick(std::function<void()> handler) { clicked_ = std::move(handler); }
+void Image::setClickHandler(std::function<void()> handler) { clicked_ = std::move(handler); }
 
 void Image::setShown(bool shown)
 {

@@ -65,14 +65,18 @@ private:
 // neither, so the characters a layout gives through it type as usual; Ctrl's
 // copy, cut, paste and undo, and every other edit, are Qt's own.
 class TextBox : public QLineEdit {
+    Q_OBJECT
 public:
     TextBox(QWidget* parent, const QRect& place);
-    void onChange(std::function<void()> handler);
     void setLocked(bool locked) { setReadOnly(locked); }
     bool locked() const { return isReadOnly(); }
     // Asks for the keyboard focus. On a hidden window the box becomes the
     // window's focus child and has the focus when the window is next shown.
     void takeFocus();
+
+Q_SIGNALS:
+    // The text changed, by the learner or by a write; see above.
+    void changed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -80,7 +84,6 @@ protected:
 private:
     void reportChange(const QString& text);
 
-    std::function<void()> changed_;
     // The text as the change handler was last told of it.
     QString reported_;
 };
@@ -90,7 +93,6 @@ private:
 class CommandButton : public QPushButton {
 public:
     CommandButton(QWidget* parent, const QRect& place, const QString& caption);
-    void onClick(std::function<void()> handler);
 };
 
 // A picture at natural size that can be shown, hidden and clicked. Its
@@ -111,7 +113,9 @@ class Image : public QWidget {
     Q_OBJECT
 public:
     Image(QWidget* parent, const QRect& place, const Picture& picture);
-    void onClick(std::function<void()> handler);
+    // What a click on the picture does. A picture with a handler answers a
+    // click; one without takes the click and does nothing.
+    void setClickHandler(std::function<void()> handler);
     void setShown(bool shown);
     bool shown() const { return shown_; }
     const Picture& picture() const { return picture_; }

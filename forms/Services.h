@@ -7,13 +7,13 @@ namespace forms {
 class Clock;
 class MessageBox;
 class ProgramEnd;
-class ScreenRegistry;
+class FormRegistry;
 
 struct Services {
     Clock& clock;
     MessageBox& messageBox;
     ProgramEnd& programEnd;
-    ScreenRegistry& screens;
+    FormRegistry& screens;
 };
 
 } // namespace forms

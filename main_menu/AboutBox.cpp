@@ -4,9 +4,9 @@
 
 #include "forms/Fonts.h"
 #include "forms/Pictures.h"
-#include "forms/ScreenRegistry.h"
+#include "forms/FormRegistry.h"
 #include "forms/Twips.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 
 using namespace forms;
 
@@ -15,7 +15,7 @@ const QColor kGrey(0xC0, 0xC0, 0xC0);
 const QColor kLightOrange(0xFF, 0xC0, 0x80);
 } // namespace
 
-AboutBox::AboutBox(Services& services) : Screen(services)
+AboutBox::AboutBox(Services& services) : Form(services)
 {
     setWindowTitle(QStringLiteral("Tramelune"));
     setWindowIcon(icon({QStringLiteral(":/assets/flag-32.svg"), QStringLiteral(":/assets/flag-16.svg")}));
@@ -60,5 +60,5 @@ AboutBox::AboutBox(Services& services) : Screen(services)
 
 void AboutBox::onOkClicked()
 {
-    leaveFor(ScreenId::SerialTrainer);
+    leaveFor(FormId::SerialTrainer);
 }

@@ -3,9 +3,9 @@
 // "OK" always leads to the serial trainer, whichever window opened it.
 
 #include "forms/Controls.h"
-#include "forms/Screen.h"
+#include "forms/Form.h"
 
-class AboutBox final : public forms::Screen {
+class AboutBox final : public forms::Form {
 public:
     explicit AboutBox(forms::Services& services);
 

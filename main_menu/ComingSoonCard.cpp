@@ -3,15 +3,15 @@
 #include "main_menu/ComingSoonCard.h"
 
 #include "forms/Pictures.h"
-#include "forms/ScreenRegistry.h"
+#include "forms/FormRegistry.h"
 #include "forms/Twips.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 
 #include <QApplication>
 
 using namespace forms;
 
-ComingSoonCard::ComingSoonCard(Services& services) : Screen(services)
+ComingSoonCard::ComingSoonCard(Services& services) : Form(services)
 {
     setWindowTitle(QStringLiteral("à suivre"));
     setWindowIcon(icon({QStringLiteral(":/assets/france-map-32.svg"),
@@ -41,5 +41,5 @@ ComingSoonCard::ComingSoonCard(Services& services) : Screen(services)
 
 void ComingSoonCard::onOkClicked()
 {
-    leaveFor(ScreenId::MainMenu);
+    leaveFor(FormId::MainMenu);
 }

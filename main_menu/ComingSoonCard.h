@@ -3,9 +3,9 @@
 // "OK" leads back to the main menu.
 
 #include "forms/Controls.h"
-#include "forms/Screen.h"
+#include "forms/Form.h"
 
-class ComingSoonCard final : public forms::Screen {
+class ComingSoonCard final : public forms::Form {
 public:
     explicit ComingSoonCard(forms::Services& services);
 

@@ -5,9 +5,9 @@
 #include "forms/Fonts.h"
 #include "forms/Pictures.h"
 #include "forms/ProgramEnd.h"
-#include "forms/ScreenRegistry.h"
+#include "forms/FormRegistry.h"
 #include "forms/Twips.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 
 #include <QMenu>
 
@@ -19,7 +19,7 @@ const QColor kLightOrange(0xFF, 0xC0, 0x80);
 const QColor kGrey(0xC0, 0xC0, 0xC0);
 } // namespace
 
-MainMenu::MainMenu(Services& services) : Screen(services)
+MainMenu::MainMenu(Services& services) : Form(services)
 {
     setWindowTitle(QStringLiteral("Tramelune à décalage"));
     setWindowIcon(icon({QStringLiteral(":/assets/france-map-32.svg"),
@@ -81,11 +81,11 @@ MainMenu::MainMenu(Services& services) : Screen(services)
     onCloseBox([this] { onQuitClicked(); });
 }
 
-void MainMenu::onSerialClicked() { leaveFor(ScreenId::SerialTrainer); }
-void MainMenu::onSerialParallelClicked() { leaveFor(ScreenId::SerialParallelTrainer); }
-void MainMenu::onParallelClicked() { leaveFor(ScreenId::ComingSoonCard); }
-void MainMenu::onBlankClicked() { leaveFor(ScreenId::ComingSoonCard); }
+void MainMenu::onSerialClicked() { leaveFor(FormId::SerialTrainer); }
+void MainMenu::onSerialParallelClicked() { leaveFor(FormId::SerialParallelTrainer); }
+void MainMenu::onParallelClicked() { leaveFor(FormId::ComingSoonCard); }
+void MainMenu::onBlankClicked() { leaveFor(FormId::ComingSoonCard); }
 void MainMenu::onQuitClicked() { services().programEnd.end(); }
 // The menu's "Quitter" does what the button of the same caption does.
 void MainMenu::onQuitChosen() { services().programEnd.end(); }
-void MainMenu::onAboutChosen() { leaveFor(ScreenId::AboutBox); }
+void MainMenu::onAboutChosen() { leaveFor(FormId::AboutBox); }

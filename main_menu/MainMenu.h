@@ -4,9 +4,9 @@
 // the About box, and "Quitter" ends the program.
 
 #include "forms/Controls.h"
-#include "forms/Screen.h"
+#include "forms/Form.h"
 
-class MainMenu final : public forms::Screen {
+class MainMenu final : public forms::Form {
 public:
     explicit MainMenu(forms::Services& services);
 

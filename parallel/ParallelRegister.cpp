@@ -4,9 +4,9 @@
 
 #include "forms/Pictures.h"
 #include "forms/ProgramEnd.h"
-#include "forms/ScreenRegistry.h"
+#include "forms/FormRegistry.h"
 #include "forms/Twips.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 
 #include <QApplication>
 
@@ -33,7 +33,7 @@ QRect lampRect(const LampPlace& lamp) { return twipsRect(lamp.left, lamp.top, 24
 } // namespace
 
 ParallelRegister::ParallelRegister(Services& services)
-    : Screen(services),
+    : Form(services),
       spareTimers{{forms::Timer(services.clock), forms::Timer(services.clock), forms::Timer(services.clock)}}
 {
     setWindowTitle(QStringLiteral("Entrée série et sortie parallèle"));
@@ -78,5 +78,5 @@ void ParallelRegister::onQuitClicked() { services().programEnd.end(); }
 
 void ParallelRegister::onMenuClicked()
 {
-    leaveFor(ScreenId::MainMenu);
+    leaveFor(FormId::MainMenu);
 }

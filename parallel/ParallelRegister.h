@@ -8,14 +8,14 @@
 // program; "Menu" goes back to the main menu. No other window opens this one.
 
 #include "forms/Controls.h"
-#include "forms/Screen.h"
+#include "forms/Form.h"
 #include "forms/Timer.h"
 #include "trainer/Lamp.h"
 
 #include <array>
 #include <vector>
 
-class ParallelRegister final : public forms::Screen {
+class ParallelRegister final : public forms::Form {
 public:
     // The lamps, in the order that every list of this window keeps.
     enum LampIndex { E4, E3, E2, E1, S4, S3, S2, S1, Reset, Command, LampCount };

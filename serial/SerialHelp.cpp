@@ -4,9 +4,9 @@
 
 #include "forms/Fonts.h"
 #include "forms/Pictures.h"
-#include "forms/ScreenRegistry.h"
+#include "forms/FormRegistry.h"
 #include "forms/Twips.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "trainer/HelpText.h"
 
 using namespace forms;
@@ -29,7 +29,7 @@ QString pulsesAfterTheFourth()
 
 } // namespace
 
-SerialHelp::SerialHelp(Services& services) : Screen(services)
+SerialHelp::SerialHelp(Services& services) : Form(services)
 {
     setWindowTitle(QStringLiteral("Aide"));
     setWindowIcon(icon({QStringLiteral(":/assets/france-map-32.svg"),
@@ -61,5 +61,5 @@ void SerialHelp::onLoad()
 
 void SerialHelp::onOkClicked()
 {
-    leaveFor(ScreenId::SerialTrainer);
+    leaveFor(FormId::SerialTrainer);
 }

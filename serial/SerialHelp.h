@@ -6,9 +6,9 @@
 // between them, on the pulses after the fourth, is this page's own.
 
 #include "forms/Controls.h"
-#include "forms/Screen.h"
+#include "forms/Form.h"
 
-class SerialHelp final : public forms::Screen {
+class SerialHelp final : public forms::Form {
 public:
     explicit SerialHelp(forms::Services& services);
 

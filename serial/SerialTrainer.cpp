@@ -5,9 +5,9 @@
 #include "forms/Fonts.h"
 #include "forms/Pictures.h"
 #include "forms/ProgramEnd.h"
-#include "forms/ScreenRegistry.h"
+#include "forms/FormRegistry.h"
 #include "forms/Twips.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "trainer/Spoken.h"
 #include "trainer/Text.h"
 #include "trainer/ValidationMessage.h"
@@ -44,7 +44,7 @@ Picture lampPicture(bool lit)
 } // namespace
 
 SerialTrainer::SerialTrainer(Services& services)
-    : Screen(services),
+    : Form(services),
       spareTimer(services.clock),
       clockTimer(services.clock, [this] { onClockTimerTick(); }),
       resetTimer(services.clock, [this] { onResetTimerTick(); })
@@ -180,10 +180,10 @@ void SerialTrainer::onLoad()
 
 // ---- Navigation
 
-void SerialTrainer::onHelpChosen() { leaveFor(ScreenId::SerialHelp); }
-void SerialTrainer::onAboutChosen() { leaveFor(ScreenId::AboutBox); }
-void SerialTrainer::onMenuClicked() { leaveFor(ScreenId::MainMenu); }
-void SerialTrainer::onMenuChosen() { leaveFor(ScreenId::MainMenu); }
+void SerialTrainer::onHelpChosen() { leaveFor(FormId::SerialHelp); }
+void SerialTrainer::onAboutChosen() { leaveFor(FormId::AboutBox); }
+void SerialTrainer::onMenuClicked() { leaveFor(FormId::MainMenu); }
+void SerialTrainer::onMenuChosen() { leaveFor(FormId::MainMenu); }
 void SerialTrainer::onQuitChosen() { services().programEnd.end(); }
 void SerialTrainer::onQuitClicked() { services().programEnd.end(); }
 

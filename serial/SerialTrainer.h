@@ -15,7 +15,7 @@
 // screens, opened through the registry.
 
 #include "forms/Controls.h"
-#include "forms/Screen.h"
+#include "forms/Form.h"
 #include "forms/Timer.h"
 #include "trainer/BitCell.h"
 #include "trainer/Lamp.h"
@@ -25,7 +25,7 @@
 #include <array>
 #include <memory>
 
-class SerialTrainer final : public forms::Screen {
+class SerialTrainer final : public forms::Form {
 public:
     explicit SerialTrainer(forms::Services& services);
     ~SerialTrainer() override;

@@ -3,9 +3,9 @@
 #include "serial_parallel/SerialParallelHelp.h"
 
 #include "forms/Fonts.h"
-#include "forms/ScreenRegistry.h"
+#include "forms/FormRegistry.h"
 #include "forms/Twips.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "trainer/HelpText.h"
 
 using namespace forms;
@@ -20,7 +20,7 @@ const QString kReadAdvice = QStringLiteral(
 
 } // namespace
 
-SerialParallelHelp::SerialParallelHelp(Services& services) : Screen(services)
+SerialParallelHelp::SerialParallelHelp(Services& services) : Form(services)
 {
     setWindowTitle(QStringLiteral("Série parallèle"));
     setClientArea(7245, 5235, Border::Sizable);
@@ -49,5 +49,5 @@ void SerialParallelHelp::onLoad()
 
 void SerialParallelHelp::onOkClicked()
 {
-    leaveFor(ScreenId::SerialParallelTrainer);
+    leaveFor(FormId::SerialParallelTrainer);
 }

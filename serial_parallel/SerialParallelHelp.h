@@ -6,9 +6,9 @@
 // text are shared with the serial help page.
 
 #include "forms/Controls.h"
-#include "forms/Screen.h"
+#include "forms/Form.h"
 
-class SerialParallelHelp final : public forms::Screen {
+class SerialParallelHelp final : public forms::Form {
 public:
     explicit SerialParallelHelp(forms::Services& services);
 

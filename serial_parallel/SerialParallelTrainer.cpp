@@ -5,9 +5,9 @@
 #include "forms/Fonts.h"
 #include "forms/Pictures.h"
 #include "forms/ProgramEnd.h"
-#include "forms/ScreenRegistry.h"
+#include "forms/FormRegistry.h"
 #include "forms/Twips.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "trainer/Spoken.h"
 #include "trainer/Text.h"
 #include "trainer/ValidationMessage.h"
@@ -49,7 +49,7 @@ Label* colouredLabel(QWidget* parent, const QRect& where, const QString& caption
 } // namespace
 
 SerialParallelTrainer::SerialParallelTrainer(Services& services)
-    : Screen(services),
+    : Form(services),
       clockTimer(services.clock, [this] { onClockTimerTick(); }),
       resetTimer(services.clock, [this] { onResetTimerTick(); }),
       readTimer(services.clock, [this] { onReadTimerTick(); })
@@ -190,11 +190,11 @@ void SerialParallelTrainer::onLoad()
 }
 
 // The help and the About box open beside this window, which stays visible.
-void SerialParallelTrainer::onHelpChosen() { services().screens.show(ScreenId::SerialParallelHelp); }
-void SerialParallelTrainer::onAboutChosen() { services().screens.show(ScreenId::AboutBox); }
+void SerialParallelTrainer::onHelpChosen() { services().forms.show(FormId::SerialParallelHelp); }
+void SerialParallelTrainer::onAboutChosen() { services().forms.show(FormId::AboutBox); }
 
-void SerialParallelTrainer::onMenuClicked() { leaveFor(ScreenId::MainMenu); }
-void SerialParallelTrainer::onMenuChosen() { leaveFor(ScreenId::MainMenu); }
+void SerialParallelTrainer::onMenuClicked() { leaveFor(FormId::MainMenu); }
+void SerialParallelTrainer::onMenuChosen() { leaveFor(FormId::MainMenu); }
 void SerialParallelTrainer::onQuitClicked() { services().programEnd.end(); }
 void SerialParallelTrainer::onQuitChosen() { services().programEnd.end(); }
 

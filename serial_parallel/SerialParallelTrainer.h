@@ -11,7 +11,7 @@
 // through the registry; the diagram is a compiled-in picture.
 
 #include "forms/Controls.h"
-#include "forms/Screen.h"
+#include "forms/Form.h"
 #include "forms/Timer.h"
 #include "trainer/Lamp.h"
 #include "trainer/TwoTickAnimation.h"
@@ -21,7 +21,7 @@
 
 class QAction;
 
-class SerialParallelTrainer final : public forms::Screen {
+class SerialParallelTrainer final : public forms::Form {
 public:
     explicit SerialParallelTrainer(forms::Services& services);
 

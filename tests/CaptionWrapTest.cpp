@@ -1,7 +1,7 @@
 // Captions wrap between words where the windows were laid out to wrap them:
 // every line of a label fits its height, and the lines break as designed.
 
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "serial/SerialTrainer.h"
 #include "serial_parallel/SerialParallelTrainer.h"
 #include "support/ProgramFixture.h"
@@ -34,8 +34,8 @@ class CaptionWrap : public ProgramFixture {};
 
 TEST_F(CaptionWrap, InstructionsBreakAsDesigned)
 {
-    SerialTrainer& serial = screen<SerialTrainer>(ScreenId::SerialTrainer);
-    SerialParallelTrainer& serialParallel = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
+    SerialTrainer& serial = form<SerialTrainer>(FormId::SerialTrainer);
+    SerialParallelTrainer& serialParallel = form<SerialParallelTrainer>(FormId::SerialParallelTrainer);
     const struct {
         const char* name;
         forms::Label* label;
@@ -53,8 +53,8 @@ TEST_F(CaptionWrap, InstructionsBreakAsDesigned)
 
 TEST_F(CaptionWrap, EveryLineOfTheInstructionsFitsItsLabel)
 {
-    SerialTrainer& serial = screen<SerialTrainer>(ScreenId::SerialTrainer);
-    SerialParallelTrainer& serialParallel = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
+    SerialTrainer& serial = form<SerialTrainer>(FormId::SerialTrainer);
+    SerialParallelTrainer& serialParallel = form<SerialParallelTrainer>(FormId::SerialParallelTrainer);
     for (forms::Label* label :
          {serial.enterWordLabel, serial.pulsesLabel, serial.errorLabel, serial.fourBitsLabel,
           serialParallel.enterWordLabel, serialParallel.pulsesLabel, serialParallel.errorLabel,

@@ -5,11 +5,11 @@
 
 #include "forms/Controls.h"
 #include "forms/QtMessageBox.h"
-#include "forms/Screen.h"
-#include "forms/ScreenRegistry.h"
+#include "forms/Form.h"
+#include "forms/FormRegistry.h"
 #include "forms/Timer.h"
 #include "forms/Twips.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "support/Fakes.h"
 #include "support/VirtualClock.h"
 
@@ -394,9 +394,9 @@ TEST_F(ImagePairFixture, APictureHiddenWhileItIsPressedTakesNoClick)
 
 namespace {
 
-class ProbeScreen final : public forms::Screen {
+class ProbeScreen final : public forms::Form {
 public:
-    explicit ProbeScreen(forms::Services& services) : Screen(services)
+    explicit ProbeScreen(forms::Services& services) : Form(services)
     {
         setClientArea(1500, 1500, forms::Border::Sizable);
     }
@@ -415,33 +415,33 @@ class ScreenFixture : public ::testing::Test {
 protected:
     ScreenFixture()
     {
-        registry.define(ScreenId::ParallelRegister, [](forms::Services& s) { return std::make_unique<ProbeScreen>(s); });
+        registry.define(FormId::ParallelRegister, [](forms::Services& s) { return std::make_unique<ProbeScreen>(s); });
     }
-    ProbeScreen& probe() { return static_cast<ProbeScreen&>(registry.screen(ScreenId::ParallelRegister)); }
+    ProbeScreen& probe() { return static_cast<ProbeScreen&>(registry.form(FormId::ParallelRegister)); }
 
     VirtualClock clock;
     RecordingMessageBox messageBox;
     RecordingEnd programEnd;
-    forms::ScreenRegistry registry{clock, messageBox, programEnd};
+    forms::FormRegistry registry{clock, messageBox, programEnd};
 };
 
 } // namespace
 
 TEST_F(ScreenFixture, CreatedOnFirstUseAndLoadedOnceBeforeItShows)
 {
-    EXPECT_EQ(registry.find(ScreenId::ParallelRegister), nullptr);
-    registry.hide(ScreenId::ParallelRegister);
-    EXPECT_EQ(registry.find(ScreenId::ParallelRegister), nullptr);
+    EXPECT_EQ(registry.find(FormId::ParallelRegister), nullptr);
+    registry.hide(FormId::ParallelRegister);
+    EXPECT_EQ(registry.find(FormId::ParallelRegister), nullptr);
 
-    registry.show(ScreenId::ParallelRegister);
+    registry.show(FormId::ParallelRegister);
     ProbeScreen& screen = probe();
     EXPECT_EQ(screen.loads, 1);
     EXPECT_FALSE(screen.visibleDuringLoad);
     EXPECT_TRUE(screen.isVisible());
 
-    registry.hide(ScreenId::ParallelRegister);
+    registry.hide(FormId::ParallelRegister);
     EXPECT_FALSE(screen.isVisible());
-    registry.show(ScreenId::ParallelRegister);
+    registry.show(FormId::ParallelRegister);
     EXPECT_EQ(&probe(), &screen);
     EXPECT_EQ(screen.loads, 1);
 }
@@ -450,9 +450,9 @@ namespace {
 
 // A window with a text box and two buttons, in that tab order, the box
 // focused.
-class FocusScreen final : public forms::Screen {
+class FocusScreen final : public forms::Form {
 public:
-    explicit FocusScreen(forms::Services& services) : Screen(services)
+    explicit FocusScreen(forms::Services& services) : Form(services)
     {
         setClientArea(3000, 1500, forms::Border::Sizable);
         box = new forms::TextBox(client(), twipsRect(0, 0, 1500, 375));
@@ -469,9 +469,9 @@ public:
 
 TEST_F(ScreenFixture, AHiddenWindowKeepsItsFocusWhenTheWindowSystemActivatesIt)
 {
-    registry.define(ScreenId::SerialParallelTrainer, [](forms::Services& s) { return std::make_unique<FocusScreen>(s); });
-    auto& window = static_cast<FocusScreen&>(registry.screen(ScreenId::SerialParallelTrainer));
-    registry.show(ScreenId::SerialParallelTrainer);
+    registry.define(FormId::SerialParallelTrainer, [](forms::Services& s) { return std::make_unique<FocusScreen>(s); });
+    auto& window = static_cast<FocusScreen&>(registry.form(FormId::SerialParallelTrainer));
+    registry.show(FormId::SerialParallelTrainer);
     ASSERT_EQ(window.focusWidget(), window.box);
 
     // Hidden from a pop-up menu's item, the window is activated again once
@@ -479,28 +479,28 @@ TEST_F(ScreenFixture, AHiddenWindowKeepsItsFocusWhenTheWindowSystemActivatesIt)
     // chain each time.
     for (int trip = 1; trip <= 2; ++trip) {
         SCOPED_TRACE(trip);
-        window.hideScreen();
+        window.hideForm();
         QApplication::setActiveWindow(&window);
         EXPECT_EQ(window.focusWidget(), window.box);
         QApplication::setActiveWindow(nullptr);
-        window.showScreen();
+        window.showForm();
         QApplication::setActiveWindow(&window);
         EXPECT_EQ(QApplication::focusWidget(), window.box);
     }
 
     // A focus that the program gives while the window is hidden stays.
-    window.hideScreen();
+    window.hideForm();
     QApplication::setActiveWindow(&window);
     window.second->setFocus(Qt::OtherFocusReason);
     QApplication::setActiveWindow(nullptr);
-    window.showScreen();
+    window.showForm();
     QApplication::setActiveWindow(&window);
     EXPECT_EQ(QApplication::focusWidget(), window.second);
 }
 
 TEST_F(ScreenFixture, TheCloseBoxDoesNotCloseTheWindowByItself)
 {
-    registry.show(ScreenId::ParallelRegister);
+    registry.show(FormId::ParallelRegister);
     probe().close();
     EXPECT_TRUE(probe().isVisible());
 }

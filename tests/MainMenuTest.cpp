@@ -4,16 +4,16 @@
 #include "main_menu/AboutBox.h"
 #include "main_menu/ComingSoonCard.h"
 #include "main_menu/MainMenu.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "support/ProgramFixture.h"
 
 #include <QMenuBar>
 
 class MainMenuLook : public ProgramFixture {
 protected:
-    MainMenu& menu() { return screen<MainMenu>(ScreenId::MainMenu); }
+    MainMenu& menu() { return form<MainMenu>(FormId::MainMenu); }
     // A widget's rectangle in its window's client area.
-    static QRect inClient(forms::Screen& s, QWidget* w)
+    static QRect inClient(forms::Form& s, QWidget* w)
     {
         return QRect(w->mapTo(s.client(), QPoint(0, 0)), w->size());
     }
@@ -115,8 +115,8 @@ TEST_F(MainMenuLook, MenuBarEntries)
 
 TEST_F(MainMenuLook, AboutBoxTexts)
 {
-    registry.show(ScreenId::AboutBox);
-    auto& about = screen<AboutBox>(ScreenId::AboutBox);
+    registry.show(FormId::AboutBox);
+    auto& about = form<AboutBox>(FormId::AboutBox);
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Tramelune"));
     EXPECT_EQ(about.client()->size(), QSize(375, 293));
     EXPECT_EQ(about.titleLabel->caption(), QStringLiteral("TRAMELUNE A DECALAGE SERIE"));
@@ -128,8 +128,8 @@ TEST_F(MainMenuLook, AboutBoxTexts)
 
 TEST_F(MainMenuLook, CardWindow)
 {
-    registry.show(ScreenId::ComingSoonCard);
-    auto& card = screen<ComingSoonCard>(ScreenId::ComingSoonCard);
+    registry.show(FormId::ComingSoonCard);
+    auto& card = form<ComingSoonCard>(FormId::ComingSoonCard);
     EXPECT_EQ(card.windowTitle(), QStringLiteral("à suivre"));
     EXPECT_EQ(card.client()->size(), QSize(334, 274));
     EXPECT_EQ(card.okButton->text(), QStringLiteral("OK"));

@@ -5,7 +5,7 @@
 #include "main_menu/AboutBox.h"
 #include "main_menu/ComingSoonCard.h"
 #include "main_menu/MainMenu.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "serial/SerialHelp.h"
 #include "serial/SerialTrainer.h"
 #include "serial_parallel/SerialParallelTrainer.h"
@@ -16,96 +16,96 @@
 
 #include <functional>
 
-using Screens = std::vector<ScreenId>;
+using Screens = std::vector<FormId>;
 
 class Navigation : public ProgramFixture {};
 
 TEST_F(Navigation, StartsOnTheMainMenuAlone)
 {
     start();
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::MainMenu});
-    EXPECT_FALSE(exists(ScreenId::SerialTrainer));
-    EXPECT_FALSE(exists(ScreenId::SerialParallelTrainer));
+    EXPECT_EQ(visibleForms(), Screens{FormId::MainMenu});
+    EXPECT_FALSE(exists(FormId::SerialTrainer));
+    EXPECT_FALSE(exists(FormId::SerialParallelTrainer));
 }
 
 TEST_F(Navigation, BothUnbuiltKindsOpenTheSameCardWhoseOkLeadsBack)
 {
     start();
-    auto& menu = screen<MainMenu>(ScreenId::MainMenu);
+    auto& menu = form<MainMenu>(FormId::MainMenu);
     for (QWidget* button : {static_cast<QWidget*>(menu.parallelButton), static_cast<QWidget*>(menu.blankButton)}) {
         click(button);
-        EXPECT_EQ(visibleScreens(), Screens{ScreenId::ComingSoonCard});
-        click(screen<ComingSoonCard>(ScreenId::ComingSoonCard).okButton);
-        EXPECT_EQ(visibleScreens(), Screens{ScreenId::MainMenu});
+        EXPECT_EQ(visibleForms(), Screens{FormId::ComingSoonCard});
+        click(form<ComingSoonCard>(FormId::ComingSoonCard).okButton);
+        EXPECT_EQ(visibleForms(), Screens{FormId::MainMenu});
     }
 }
 
 TEST_F(Navigation, QuitterEndsTheProgram)
 {
     start();
-    click(screen<MainMenu>(ScreenId::MainMenu).quitButton);
+    click(form<MainMenu>(FormId::MainMenu).quitButton);
     EXPECT_EQ(programEnd.ended, 1);
 }
 
 TEST_F(Navigation, MenuQuitterEndsTheProgram)
 {
     start();
-    chooseMenu(screen<MainMenu>(ScreenId::MainMenu), QStringLiteral("Fichier"), QStringLiteral("Quitter"));
+    chooseMenu(form<MainMenu>(FormId::MainMenu), QStringLiteral("Fichier"), QStringLiteral("Quitter"));
     EXPECT_EQ(programEnd.ended, 1);
 }
 
 TEST_F(Navigation, AboutFromTheMainMenuLeadsToTheSerialTrainer)
 {
     start();
-    chooseMenu(screen<MainMenu>(ScreenId::MainMenu), QStringLiteral("à propos"));
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::AboutBox});
-    click(screen<AboutBox>(ScreenId::AboutBox).okButton);
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
+    chooseMenu(form<MainMenu>(FormId::MainMenu), QStringLiteral("à propos"));
+    EXPECT_EQ(visibleForms(), Screens{FormId::AboutBox});
+    click(form<AboutBox>(FormId::AboutBox).okButton);
+    EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
 }
 
 TEST_F(Navigation, EachCloseBoxShowsTheWindowsItLeadsToOrEndsTheProgram)
 {
     start();
-    auto& menu = screen<MainMenu>(ScreenId::MainMenu);
-    auto& serial = screen<SerialTrainer>(ScreenId::SerialTrainer);
-    auto& trainer = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
+    auto& menu = form<MainMenu>(FormId::MainMenu);
+    auto& serial = form<SerialTrainer>(FormId::SerialTrainer);
+    auto& trainer = form<SerialParallelTrainer>(FormId::SerialParallelTrainer);
     struct Row {
         const char* name;
-        ScreenId window;
+        FormId window;
         std::function<void()> reach; // from the main menu alone
         Screens shownAfter;           // the windows shown, where the program goes on
         bool ends;
     };
     const Row rows[] = {
-        {"main menu", ScreenId::MainMenu, [] {}, {}, true},
-        {"About box", ScreenId::AboutBox, [&] { chooseMenu(menu, QStringLiteral("à propos")); },
-         {ScreenId::SerialTrainer}, false},
-        {"à suivre card", ScreenId::ComingSoonCard, [&] { click(menu.parallelButton); }, {ScreenId::MainMenu}, false},
-        {"serial trainer", ScreenId::SerialTrainer, [&] { click(menu.serialButton); }, {}, true},
-        {"serial help", ScreenId::SerialHelp,
+        {"main menu", FormId::MainMenu, [] {}, {}, true},
+        {"About box", FormId::AboutBox, [&] { chooseMenu(menu, QStringLiteral("à propos")); },
+         {FormId::SerialTrainer}, false},
+        {"à suivre card", FormId::ComingSoonCard, [&] { click(menu.parallelButton); }, {FormId::MainMenu}, false},
+        {"serial trainer", FormId::SerialTrainer, [&] { click(menu.serialButton); }, {}, true},
+        {"serial help", FormId::SerialHelp,
          [&] { click(menu.serialButton); chooseMenu(serial, QStringLiteral("Aide")); },
-         {ScreenId::SerialTrainer}, false},
-        {"serial-parallel trainer", ScreenId::SerialParallelTrainer, [&] { click(menu.serialParallelButton); },
+         {FormId::SerialTrainer}, false},
+        {"serial-parallel trainer", FormId::SerialParallelTrainer, [&] { click(menu.serialParallelButton); },
          {}, true},
-        {"serial-parallel help", ScreenId::SerialParallelHelp,
+        {"serial-parallel help", FormId::SerialParallelHelp,
          [&] { click(menu.serialParallelButton); chooseMenu(trainer, QStringLiteral("Aide")); },
-         {ScreenId::SerialParallelTrainer}, false},
+         {FormId::SerialParallelTrainer}, false},
         // No window opens it.
-        {"parallel register", ScreenId::ParallelRegister, [&] { registry.show(ScreenId::ParallelRegister); }, {},
+        {"parallel register", FormId::ParallelRegister, [&] { registry.show(FormId::ParallelRegister); }, {},
          true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        for (ScreenId id : visibleScreens())
+        for (FormId id : visibleForms())
             registry.hide(id);
         start();
         row.reach();
         ASSERT_TRUE(visible(row.window));
         const int endedBefore = programEnd.ended;
-        registry.screen(row.window).close();
+        registry.form(row.window).close();
         EXPECT_EQ(programEnd.ended - endedBefore, row.ends ? 1 : 0);
         if (!row.ends) {
-            EXPECT_EQ(visibleScreens(), row.shownAfter);
+            EXPECT_EQ(visibleForms(), row.shownAfter);
         }
     }
 }
@@ -113,12 +113,12 @@ TEST_F(Navigation, EachCloseBoxShowsTheWindowsItLeadsToOrEndsTheProgram)
 TEST_F(Navigation, ATrainerComesBackWithTheFocusItHadHoweverItWasLeft)
 {
     start();
-    auto& menu = screen<MainMenu>(ScreenId::MainMenu);
-    auto& serial = screen<SerialTrainer>(ScreenId::SerialTrainer);
-    auto& trainer = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
+    auto& menu = form<MainMenu>(FormId::MainMenu);
+    auto& serial = form<SerialTrainer>(FormId::SerialTrainer);
+    auto& trainer = form<SerialParallelTrainer>(FormId::SerialParallelTrainer);
     struct Trip {
         const char* name;
-        forms::Screen* window;
+        forms::Form* window;
         std::function<void()> open, leave, back;
         QWidget* focus;      // where the focus is left, and found again
         QWidget* toMainMenu; // the trainer's "Menu", for the next trip
@@ -129,11 +129,11 @@ TEST_F(Navigation, ATrainerComesBackWithTheFocusItHadHoweverItWasLeft)
          [&] { click(menu.serialButton); }, serial.wordBox, serial.menuButton},
         {"serial trainer, Aide and OK", &serial, [&] { click(menu.serialButton); },
          [&] { chooseMenu(serial, QStringLiteral("Aide")); },
-         [&] { click(screen<SerialHelp>(ScreenId::SerialHelp).okButton); }, serial.wordBox,
+         [&] { click(form<SerialHelp>(FormId::SerialHelp).okButton); }, serial.wordBox,
          serial.menuButton},
         {"serial trainer, à propos... and OK", &serial, [&] { click(menu.serialButton); },
          [&] { chooseMenu(serial, QStringLiteral("à propos...")); },
-         [&] { click(screen<AboutBox>(ScreenId::AboutBox).okButton); }, serial.wordBox, serial.menuButton},
+         [&] { click(form<AboutBox>(FormId::AboutBox).okButton); }, serial.wordBox, serial.menuButton},
         {"serial trainer, the Menu button", &serial, [&] { click(menu.serialButton); },
          [&] { click(serial.menuButton); }, [&] { click(menu.serialButton); }, serial.menuButton,
          serial.menuButton},

@@ -4,27 +4,27 @@
 
 #include "forms/Pictures.h"
 #include "main_menu/MainMenu.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "parallel/ParallelRegister.h"
 #include "support/ProgramFixture.h"
 
 #include <QMenuBar>
 
-using Screens = std::vector<ScreenId>;
+using Screens = std::vector<FormId>;
 
 class ParallelRegisterWindow : public ProgramFixture {
 protected:
     ParallelRegister& window()
     {
-        registry.show(ScreenId::ParallelRegister);
-        return screen<ParallelRegister>(ScreenId::ParallelRegister);
+        registry.show(FormId::ParallelRegister);
+        return form<ParallelRegister>(FormId::ParallelRegister);
     }
 };
 
 TEST_F(ParallelRegisterWindow, OpensWithItsCaptionAndClientAreaAndNoMenuBar)
 {
     ParallelRegister& w = window();
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::ParallelRegister});
+    EXPECT_EQ(visibleForms(), Screens{FormId::ParallelRegister});
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Entrée série et sortie parallèle"));
     EXPECT_EQ(w.client()->size(), QSize(601, 416));
     EXPECT_EQ(w.menuWidget(), nullptr);
@@ -83,7 +83,7 @@ TEST_F(ParallelRegisterWindow, ClicksOnTheLampsThePulseAndTheDiagramDoNothing)
         click(target);
     clickClient(w, w.diagram->geometry().topLeft() + QPoint(200, 20));
 
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::ParallelRegister});
+    EXPECT_EQ(visibleForms(), Screens{FormId::ParallelRegister});
     EXPECT_EQ(programEnd.ended, 0);
     EXPECT_TRUE(messageBox.shown.isEmpty());
     for (const Lamp& lamp : w.lamps()) {
@@ -118,7 +118,7 @@ TEST_F(ParallelRegisterWindow, MenuHidesTheWindowAndShowsTheMainMenu)
 {
     ParallelRegister& w = window();
     click(w.menuButton);
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::MainMenu});
+    EXPECT_EQ(visibleForms(), Screens{FormId::MainMenu});
     EXPECT_EQ(programEnd.ended, 0);
 }
 
@@ -141,13 +141,13 @@ TEST_F(ParallelRegisterWindow, NothingOnTheMainMenuCreatesIt)
     for (const Action& action : actions) {
         SCOPED_TRACE(action.name);
         start();
-        const Screens before = visibleScreens();
+        const Screens before = visibleForms();
         const int endedBefore = programEnd.ended;
-        action.act(screen<MainMenu>(ScreenId::MainMenu));
-        EXPECT_TRUE(visibleScreens() != before || programEnd.ended > endedBefore) << "the action did nothing";
-        EXPECT_FALSE(exists(ScreenId::ParallelRegister));
-        for (ScreenId id : visibleScreens())
-            if (id != ScreenId::MainMenu)
+        action.act(form<MainMenu>(FormId::MainMenu));
+        EXPECT_TRUE(visibleForms() != before || programEnd.ended > endedBefore) << "the action did nothing";
+        EXPECT_FALSE(exists(FormId::ParallelRegister));
+        for (FormId id : visibleForms())
+            if (id != FormId::MainMenu)
                 registry.hide(id);
     }
 }

@@ -9,7 +9,7 @@
 #include "forms/Controls.h"
 #include "forms/Pictures.h"
 #include "main_menu/ComingSoonCard.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "parallel/ParallelRegister.h"
 #include "serial/SerialTrainer.h"
 #include "serial_parallel/SerialParallelTrainer.h"
@@ -66,16 +66,16 @@ void expectDrawnAtTheScreensRatio(const Drawn& d)
 class DrawnAtTheScreensRatio : public ProgramFixture {
 protected:
     template <class T>
-    T& shown(ScreenId id)
+    T& shown(FormId id)
     {
         registry.show(id);
-        return screen<T>(id);
+        return form<T>(id);
     }
 };
 
 TEST_F(DrawnAtTheScreensRatio, SerialTrainer)
 {
-    SerialTrainer& s = shown<SerialTrainer>(ScreenId::SerialTrainer);
+    SerialTrainer& s = shown<SerialTrainer>(FormId::SerialTrainer);
     QWidget* diagram = s.diagram->inside();
     // The block with its lettering; the flip-flops under the cells'
     // digits; every lamp and the cells, all at first display.
@@ -92,7 +92,7 @@ TEST_F(DrawnAtTheScreensRatio, SerialTrainer)
 
 TEST_F(DrawnAtTheScreensRatio, SerialInParallelOutTrainer)
 {
-    SerialParallelTrainer& s = shown<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
+    SerialParallelTrainer& s = shown<SerialParallelTrainer>(FormId::SerialParallelTrainer);
     QWidget* diagram = s.diagram->inside();
     for (const Drawn& d : {
              Drawn{"the titles", diagram, "serial-parallel-diagram.svg", {0, 0}, {0, 0, 180, 30}},
@@ -106,8 +106,8 @@ TEST_F(DrawnAtTheScreensRatio, SerialInParallelOutTrainer)
 
 TEST_F(DrawnAtTheScreensRatio, ParallelRegisterAndCard)
 {
-    ParallelRegister& p = shown<ParallelRegister>(ScreenId::ParallelRegister);
-    ComingSoonCard& card = shown<ComingSoonCard>(ScreenId::ComingSoonCard);
+    ParallelRegister& p = shown<ParallelRegister>(FormId::ParallelRegister);
+    ComingSoonCard& card = shown<ComingSoonCard>(FormId::ComingSoonCard);
     for (const Drawn& d : {
              Drawn{"the parallel block", p.diagram->inside(), "parallel-diagram.svg", {0, 0}, {0, 0, 365, 130}},
              Drawn{"lamp E4", p.diagram->inside(), "parallel-lamp-lit.svg", {60, 176}, {0, 0, 16, 16}},
@@ -125,7 +125,7 @@ TEST_F(DrawnAtTheScreensRatio, ParallelRegisterAndCard)
 // box, where the window's colour lies.
 TEST_F(DrawnAtTheScreensRatio, PictureBoxEdgeLiesOnWholeDevicePixels)
 {
-    forms::PictureBox* box = shown<SerialTrainer>(ScreenId::SerialTrainer).diagram;
+    forms::PictureBox* box = shown<SerialTrainer>(FormId::SerialTrainer).diagram;
     QWidget* window = box->window();
     const qreal ratio = window->devicePixelRatioF();
     const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
@@ -189,7 +189,7 @@ TEST_F(MovedToAnotherScreen, ItsPicturesAreRenderedAgainForThatScreensRatio)
     const QList<QScreen*> screens = QGuiApplication::screens();
     if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio())
         GTEST_SKIP() << "needs two screens of different ratios";
-    SerialTrainer& s = shown<SerialTrainer>(ScreenId::SerialTrainer);
+    SerialTrainer& s = shown<SerialTrainer>(FormId::SerialTrainer);
     QWidget* diagram = s.diagram->inside();
     const Drawn drawn[] = {
         {"the block", diagram, "serial-diagram.svg", {0, 0}, {140, 0, 250, 60}},

@@ -6,7 +6,7 @@
 // status or read line named after what they are; at first display, after
 // pulses, after a read and after a reset.
 
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "parallel/ParallelRegister.h"
 #include "serial/SerialHelp.h"
 #include "SerialFixture.h"
@@ -308,7 +308,7 @@ TEST_F(SerialHeard, TypingAndTabbingAnnounceNothingAndRenameNothingUnchanged)
     pressKey(&s, Qt::Key_Tab);
     EXPECT_EQ(listening.renamed(), QStringList{});
     chooseMenu(s, QStringLiteral("Aide"));
-    click(screen<SerialHelp>(ScreenId::SerialHelp).okButton);
+    click(form<SerialHelp>(FormId::SerialHelp).okButton);
     ASSERT_TRUE(s.isVisible());
     EXPECT_EQ(listening.announced(), QStringList{});
     EXPECT_EQ(listening.fromSpokenForPictures(), 0);
@@ -479,8 +479,8 @@ class ParallelRegisterHeard : public ProgramFixture {};
 
 TEST_F(ParallelRegisterHeard, EveryLampIsHeardLitAndNoneIsAButton)
 {
-    registry.show(ScreenId::ParallelRegister);
-    ParallelRegister& w = screen<ParallelRegister>(ScreenId::ParallelRegister);
+    registry.show(FormId::ParallelRegister);
+    ParallelRegister& w = form<ParallelRegister>(FormId::ParallelRegister);
     expectHeard(&w, {
         {"Entrée E4", "Entrée E4 : allumée, static"}, {"Entrée E3", "Entrée E3 : allumée, static"},
         {"Entrée E2", "Entrée E2 : allumée, static"}, {"Entrée E1", "Entrée E1 : allumée, static"},
@@ -503,11 +503,11 @@ class EveryWindowHeard : public ProgramFixture {};
 // Tab key reaches says what it is, and a rule that only draws is not heard.
 TEST_F(EveryWindowHeard, PanelsAreNamedPanelsAndRulesAreSilent)
 {
-    for (ScreenId id : {ScreenId::MainMenu, ScreenId::AboutBox, ScreenId::ComingSoonCard, ScreenId::SerialTrainer,
-                        ScreenId::SerialHelp, ScreenId::SerialParallelTrainer, ScreenId::SerialParallelHelp,
-                        ScreenId::ParallelRegister}) {
+    for (FormId id : {FormId::MainMenu, FormId::AboutBox, FormId::ComingSoonCard, FormId::SerialTrainer,
+                        FormId::SerialHelp, FormId::SerialParallelTrainer, FormId::SerialParallelHelp,
+                        FormId::ParallelRegister}) {
         registry.show(id);
-        forms::Screen& window = registry.screen(id);
+        forms::Form& window = registry.form(id);
         SCOPED_TRACE(window.windowTitle().toStdString());
         for (const Heard& h : tree(&window)) {
             const auto* widget = qobject_cast<const QWidget*>(h.object->object());

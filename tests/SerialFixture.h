@@ -6,7 +6,7 @@
 // front; e, s, h, r the input, output, clock and reset lamps, 1 when lit.
 
 #include "main_menu/MainMenu.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "serial/SerialTrainer.h"
 #include "support/ProgramFixture.h"
 
@@ -23,10 +23,10 @@ protected:
     SerialTrainer& open()
     {
         start();
-        click(screen<MainMenu>(ScreenId::MainMenu).serialButton);
+        click(form<MainMenu>(FormId::MainMenu).serialButton);
         return trainer();
     }
-    SerialTrainer& trainer() { return screen<SerialTrainer>(ScreenId::SerialTrainer); }
+    SerialTrainer& trainer() { return form<SerialTrainer>(FormId::SerialTrainer); }
 
     // The digit seen on a cell: the "0" picture lies in front.
     static char seen(const BitCell& c)

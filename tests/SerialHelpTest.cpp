@@ -1,14 +1,14 @@
 // The serial trainer's help page: its text to the character, written once,
 // and its "OK" and close box leading back to the trainer as it was left.
 
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "SerialFixture.h"
 
 #include "serial/SerialHelp.h"
 
 namespace {
 
-using Screens = std::vector<ScreenId>;
+using Screens = std::vector<FormId>;
 
 // The text as it stands on the page, typed out line by line.
 const QString kHelpText = QString::fromUtf8(
@@ -36,14 +36,14 @@ protected:
     SerialHelp& openHelp()
     {
         chooseMenu(open(), QStringLiteral("Aide"));
-        return screen<SerialHelp>(ScreenId::SerialHelp);
+        return form<SerialHelp>(FormId::SerialHelp);
     }
 };
 
 TEST_F(SerialHelpScreen, ShowsTheTitleAndTheWholeTextOnThirteenLines)
 {
     SerialHelp& help = openHelp();
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialHelp});
+    EXPECT_EQ(visibleForms(), Screens{FormId::SerialHelp});
     EXPECT_EQ(help.windowTitle(), QStringLiteral("Aide"));
     EXPECT_EQ(help.titleLabel->caption(), QStringLiteral("REGISTRE A DECALAGE SERIE"));
 
@@ -109,14 +109,14 @@ TEST_F(SerialHelpScreen, OkAndTheCloseBoxLeadBackToTheTrainerAsLeft)
     SerialHelp& help = openHelp();
     SerialTrainer& s = trainer();
     click(help.okButton);
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
+    EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
 
     type(QStringLiteral("10"));
     click(s.clockUnlit);
     const std::string left = look();
     chooseMenu(s, QStringLiteral("Aide"));
     help.close();
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
+    EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
     EXPECT_EQ(look(), left);
     EXPECT_EQ(programEnd.ended, 0);
 }
@@ -129,7 +129,7 @@ TEST_F(SerialHelpScreen, TheTextIsWrittenOnceAtTheFirstDisplay)
     help.helpText->setCaption(QStringLiteral("marque"));
     click(help.okButton);
     chooseMenu(trainer(), QStringLiteral("Aide"));
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialHelp});
+    EXPECT_EQ(visibleForms(), Screens{FormId::SerialHelp});
     EXPECT_EQ(help.helpText->caption(), QStringLiteral("marque"));
 }
 

@@ -2,7 +2,7 @@
 // the click, each pulse shows its entering bit on the input lamp and cuts
 // the word box, and a count above four falls back to 0.
 
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "SerialParallelFixture.h"
 #include "trainer/ValidationMessage.h"
 
@@ -133,6 +133,6 @@ TEST_F(SerialParallelClock, PulseFallingDueWhileHiddenIsShownOnTheNextVisit)
     advance(100);
     click(trainer().menuButton);
     advance(400);
-    click(screen<MainMenu>(ScreenId::MainMenu).serialParallelButton);
+    click(form<MainMenu>(FormId::MainMenu).serialParallelButton);
     EXPECT_EQ(view(), "..E..... n=1 r= [101] locked");
 }

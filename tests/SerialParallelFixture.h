@@ -9,7 +9,7 @@
 //   "H.E..... n=1 r= [101] locked"
 
 #include "main_menu/MainMenu.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "serial_parallel/SerialParallelTrainer.h"
 #include "support/ProgramFixture.h"
 
@@ -36,10 +36,10 @@ protected:
     SerialParallelTrainer& open()
     {
         start();
-        click(screen<MainMenu>(ScreenId::MainMenu).serialParallelButton);
+        click(form<MainMenu>(FormId::MainMenu).serialParallelButton);
         return trainer();
     }
-    SerialParallelTrainer& trainer() { return screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer); }
+    SerialParallelTrainer& trainer() { return form<SerialParallelTrainer>(FormId::SerialParallelTrainer); }
 
     std::string view()
     {

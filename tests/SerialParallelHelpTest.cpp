@@ -1,18 +1,18 @@
 // The help page of the serial-in parallel-out trainer: its text, character
 // for character, and its "OK" and close box leading back to the trainer.
 
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "serial_parallel/SerialParallelHelp.h"
 #include "SerialParallelFixture.h"
 
-using Screens = std::vector<ScreenId>;
+using Screens = std::vector<FormId>;
 
 class SerialParallelHelpScreen : public SerialParallelFixture {
 protected:
     SerialParallelHelp& openHelp()
     {
         chooseMenu(open(), QStringLiteral("Aide"));
-        return screen<SerialParallelHelp>(ScreenId::SerialParallelHelp);
+        return form<SerialParallelHelp>(FormId::SerialParallelHelp);
     }
 };
 
@@ -56,13 +56,13 @@ TEST_F(SerialParallelHelpScreen, OkHidesTheHelpAndShowsTheTrainerUnchanged)
     advance(200);
     const std::string running = view();
     click(help.okButton);
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialParallelTrainer});
+    EXPECT_EQ(visibleForms(), Screens{FormId::SerialParallelTrainer});
     EXPECT_EQ(view(), running);
     advance(200);
     EXPECT_EQ(view(), "..E..... n=1 r= [101] locked");
     // Opened again: the same one page and the same text.
     chooseMenu(s, QStringLiteral("Aide"));
-    EXPECT_EQ(visibleScreens(), (Screens{ScreenId::SerialParallelTrainer, ScreenId::SerialParallelHelp}));
+    EXPECT_EQ(visibleForms(), (Screens{FormId::SerialParallelTrainer, FormId::SerialParallelHelp}));
     EXPECT_EQ(help.helpText->caption(), kHelpText);
 }
 
@@ -70,8 +70,8 @@ TEST_F(SerialParallelHelpScreen, CloseBoxActsAsOk)
 {
     SerialParallelHelp& help = openHelp();
     click(trainer().menuButton);
-    ASSERT_EQ(visibleScreens(), (Screens{ScreenId::MainMenu, ScreenId::SerialParallelHelp}));
+    ASSERT_EQ(visibleForms(), (Screens{FormId::MainMenu, FormId::SerialParallelHelp}));
     help.close();
-    EXPECT_EQ(visibleScreens(), (Screens{ScreenId::MainMenu, ScreenId::SerialParallelTrainer}));
+    EXPECT_EQ(visibleForms(), (Screens{FormId::MainMenu, FormId::SerialParallelTrainer}));
     EXPECT_EQ(programEnd.ended, 0);
 }

@@ -2,7 +2,7 @@
 // screen cleared at 400 ms on a counter of its own, the box emptied without
 // counting and unlocked, and the stored characters kept.
 
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "SerialParallelFixture.h"
 #include "trainer/ValidationMessage.h"
 
@@ -133,7 +133,7 @@ TEST_F(SerialParallelReset, CompletesWhileTheScreenIsHidden)
     click(s.resetUnlit);
     click(s.menuButton);
     advance(400);
-    click(screen<MainMenu>(ScreenId::MainMenu).serialParallelButton);
+    click(form<MainMenu>(FormId::MainMenu).serialParallelButton);
     EXPECT_EQ(view(), "........ n=0 r= []");
 }
 

@@ -2,20 +2,20 @@
 // its menus and buttons lead, and that it comes back as it was left.
 
 #include "main_menu/AboutBox.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "serial_parallel/SerialParallelHelp.h"
 #include "SerialParallelFixture.h"
 
 #include <QApplication>
 
-using Screens = std::vector<ScreenId>;
+using Screens = std::vector<FormId>;
 
 class SerialParallelScreen : public SerialParallelFixture {};
 
 TEST_F(SerialParallelScreen, FirstDisplayShowsEveryLampUnlitAndTheEmptyBoxFocused)
 {
     SerialParallelTrainer& s = open();
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialParallelTrainer});
+    EXPECT_EQ(visibleForms(), Screens{FormId::SerialParallelTrainer});
     EXPECT_EQ(s.windowTitle(), QStringLiteral("Registre entrée série et sortie parallèle."));
     EXPECT_EQ(s.client()->size(), QSize(505, 363));
     EXPECT_EQ(view(), "........ n=0 r= []");
@@ -60,29 +60,29 @@ TEST_F(SerialParallelScreen, ClicksOnWhatIsNotALampButtonDoNothing)
     advance(400);
     EXPECT_EQ(view(), before);
     EXPECT_EQ(s.word->typedCount, 1);
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialParallelTrainer});
+    EXPECT_EQ(visibleForms(), Screens{FormId::SerialParallelTrainer});
 }
 
 TEST_F(SerialParallelScreen, HelpOpensBesideTheTrainerAndMenuLeavesItOpen)
 {
     SerialParallelTrainer& s = open();
     chooseMenu(s, QStringLiteral("Aide"));
-    EXPECT_EQ(visibleScreens(), (Screens{ScreenId::SerialParallelTrainer, ScreenId::SerialParallelHelp}));
+    EXPECT_EQ(visibleForms(), (Screens{FormId::SerialParallelTrainer, FormId::SerialParallelHelp}));
     chooseMenu(s, QStringLiteral("Aide"));
-    EXPECT_EQ(visibleScreens(), (Screens{ScreenId::SerialParallelTrainer, ScreenId::SerialParallelHelp}));
+    EXPECT_EQ(visibleForms(), (Screens{FormId::SerialParallelTrainer, FormId::SerialParallelHelp}));
     chooseMenu(s, QStringLiteral("Fichier"), QStringLiteral("Menu"));
-    EXPECT_EQ(visibleScreens(), (Screens{ScreenId::MainMenu, ScreenId::SerialParallelHelp}));
-    click(screen<SerialParallelHelp>(ScreenId::SerialParallelHelp).okButton);
-    EXPECT_EQ(visibleScreens(), (Screens{ScreenId::MainMenu, ScreenId::SerialParallelTrainer}));
+    EXPECT_EQ(visibleForms(), (Screens{FormId::MainMenu, FormId::SerialParallelHelp}));
+    click(form<SerialParallelHelp>(FormId::SerialParallelHelp).okButton);
+    EXPECT_EQ(visibleForms(), (Screens{FormId::MainMenu, FormId::SerialParallelTrainer}));
 }
 
 TEST_F(SerialParallelScreen, AboutOpensBesideTheTrainerAndItsOkShowsTheSerialTrainerToo)
 {
     SerialParallelTrainer& s = open();
     chooseMenu(s, QStringLiteral("à propos..."));
-    EXPECT_EQ(visibleScreens(), (Screens{ScreenId::AboutBox, ScreenId::SerialParallelTrainer}));
-    click(screen<AboutBox>(ScreenId::AboutBox).okButton);
-    EXPECT_EQ(visibleScreens(), (Screens{ScreenId::SerialTrainer, ScreenId::SerialParallelTrainer}));
+    EXPECT_EQ(visibleForms(), (Screens{FormId::AboutBox, FormId::SerialParallelTrainer}));
+    click(form<AboutBox>(FormId::AboutBox).okButton);
+    EXPECT_EQ(visibleForms(), (Screens{FormId::SerialTrainer, FormId::SerialParallelTrainer}));
 }
 
 TEST_F(SerialParallelScreen, BackFromTheMainMenuTheScreenIsAsLeftAndNotLoadedAgain)
@@ -96,9 +96,9 @@ TEST_F(SerialParallelScreen, BackFromTheMainMenuTheScreenIsAsLeftAndNotLoadedAga
             chooseMenu(s, QStringLiteral("Fichier"), QStringLiteral("Menu"));
         else
             click(s.menuButton);
-        EXPECT_EQ(visibleScreens(), Screens{ScreenId::MainMenu});
-        click(screen<MainMenu>(ScreenId::MainMenu).serialParallelButton);
-        EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialParallelTrainer});
+        EXPECT_EQ(visibleForms(), Screens{FormId::MainMenu});
+        click(form<MainMenu>(FormId::MainMenu).serialParallelButton);
+        EXPECT_EQ(visibleForms(), Screens{FormId::SerialParallelTrainer});
         EXPECT_EQ(view(), left);
     }
     // The word goes on where it stopped.

@@ -2,7 +2,7 @@
 // menus and buttons lead, what ends the program, and what a click on a
 // picture that has no action does (nothing).
 
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "SerialFixture.h"
 
 #include "main_menu/AboutBox.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-using Screens = std::vector<ScreenId>;
+using Screens = std::vector<FormId>;
 
 constexpr const char* kFirstLook = "0000 e0 s0 h0 r0 n=0 st= box=";
 
@@ -23,7 +23,7 @@ class SerialScreen : public SerialFixture {};
 TEST_F(SerialScreen, FirstDisplayIsTheResetLookWithTheFocusInTheBox)
 {
     SerialTrainer& s = open();
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
+    EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
     EXPECT_EQ(look(), kFirstLook);
     EXPECT_EQ(s.focusWidget(), s.wordBox);
     EXPECT_EQ(s.windowTitle(), QStringLiteral("Registre série"));
@@ -214,9 +214,9 @@ TEST_F(SerialScreen, ComingBackFromTheMainMenuShowsTheScreenAsLeft)
             chooseMenu(s, QStringLiteral("Fichier"), QStringLiteral("Menu"));
         else
             click(s.menuButton);
-        EXPECT_EQ(visibleScreens(), Screens{ScreenId::MainMenu});
-        click(screen<MainMenu>(ScreenId::MainMenu).serialButton);
-        EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
+        EXPECT_EQ(visibleForms(), Screens{FormId::MainMenu});
+        click(form<MainMenu>(FormId::MainMenu).serialButton);
+        EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
         // A second load would show "0" in the count and forget the change.
         EXPECT_EQ(look(), left);
         EXPECT_EQ(s.word->typedCount, 1);
@@ -230,15 +230,15 @@ TEST_F(SerialScreen, AideAndAProposLeadAwayAndTheirOkBack)
     const std::string left = look();
 
     chooseMenu(s, QStringLiteral("Aide"));
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialHelp});
-    click(screen<SerialHelp>(ScreenId::SerialHelp).okButton);
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
+    EXPECT_EQ(visibleForms(), Screens{FormId::SerialHelp});
+    click(form<SerialHelp>(FormId::SerialHelp).okButton);
+    EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
     EXPECT_EQ(look(), left);
 
     chooseMenu(s, QStringLiteral("à propos..."));
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::AboutBox});
-    click(screen<AboutBox>(ScreenId::AboutBox).okButton);
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
+    EXPECT_EQ(visibleForms(), Screens{FormId::AboutBox});
+    click(form<AboutBox>(FormId::AboutBox).okButton);
+    EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
     EXPECT_EQ(look(), left);
     EXPECT_EQ(s.word->typedCount, 2);
 }
@@ -268,7 +268,7 @@ TEST_F(SerialScreen, PicturesAndLabelsWithoutActionIgnoreClicks)
     clickClient(s, s.diagram->geometry().topLeft() + QPoint(8, 8));
     advance(1000);
     EXPECT_EQ(look(), before);
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
+    EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
     EXPECT_TRUE(messageBox.shown.isEmpty());
 
     // The lit pictures ignore clicks too: light the lamps and click them.
@@ -284,9 +284,9 @@ TEST_F(SerialScreen, PicturesAndLabelsWithoutActionIgnoreClicks)
 TEST_F(SerialScreen, TheMainMenusAboutOkOpensTheTrainerFreshAndLoaded)
 {
     start();
-    chooseMenu(screen<MainMenu>(ScreenId::MainMenu), QStringLiteral("à propos"));
-    click(screen<AboutBox>(ScreenId::AboutBox).okButton);
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
+    chooseMenu(form<MainMenu>(FormId::MainMenu), QStringLiteral("à propos"));
+    click(form<AboutBox>(FormId::AboutBox).okButton);
+    EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
     EXPECT_EQ(look(), kFirstLook);
     EXPECT_EQ(trainer().focusWidget(), trainer().wordBox);
 }

@@ -3,7 +3,7 @@
 // learner sees at given moments. The two animations share one tick counter,
 // so the rows where they overlap show which one ends early.
 
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "SerialFixture.h"
 
 #include <QMenuBar>
@@ -187,11 +187,11 @@ TEST_P(SerialTimeline, ShowsTheExpectedScreenAtEachMoment)
             break;
         case Act::Menu:
             click(s.menuButton);
-            ASSERT_EQ(visibleScreens(), std::vector<ScreenId>{ScreenId::MainMenu});
+            ASSERT_EQ(visibleForms(), std::vector<FormId>{FormId::MainMenu});
             break;
         case Act::Return:
-            click(screen<MainMenu>(ScreenId::MainMenu).serialButton);
-            ASSERT_EQ(visibleScreens(), std::vector<ScreenId>{ScreenId::SerialTrainer});
+            click(form<MainMenu>(FormId::MainMenu).serialButton);
+            ASSERT_EQ(visibleForms(), std::vector<FormId>{FormId::SerialTrainer});
             break;
         case Act::Look:
             EXPECT_EQ(look(), step.text);

@@ -33,7 +33,7 @@
 #include "main_menu/AboutBox.h"
 #include "main_menu/ComingSoonCard.h"
 #include "main_menu/MainMenu.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "parallel/ParallelRegister.h"
 #include "serial/SerialHelp.h"
 #include "serial/SerialTrainer.h"
@@ -71,25 +71,25 @@ std::uint64_t envNumber(const char* name, std::uint64_t fallback)
     return std::strtoull(value, nullptr, 10);
 }
 
-const char* nameOf(ScreenId id)
+const char* nameOf(FormId id)
 {
     switch (id) {
-    case ScreenId::MainMenu: return "MainMenu";
-    case ScreenId::AboutBox: return "AboutBox";
-    case ScreenId::ComingSoonCard: return "ComingSoonCard";
-    case ScreenId::SerialTrainer: return "SerialTrainer";
-    case ScreenId::SerialHelp: return "SerialHelp";
-    case ScreenId::SerialParallelTrainer: return "SerialParallelTrainer";
-    case ScreenId::SerialParallelHelp: return "SerialParallelHelp";
-    case ScreenId::ParallelRegister: return "ParallelRegister";
+    case FormId::MainMenu: return "MainMenu";
+    case FormId::AboutBox: return "AboutBox";
+    case FormId::ComingSoonCard: return "ComingSoonCard";
+    case FormId::SerialTrainer: return "SerialTrainer";
+    case FormId::SerialHelp: return "SerialHelp";
+    case FormId::SerialParallelTrainer: return "SerialParallelTrainer";
+    case FormId::SerialParallelHelp: return "SerialParallelHelp";
+    case FormId::ParallelRegister: return "ParallelRegister";
     }
     return "?";
 }
 
-std::string names(const std::set<ScreenId>& ids)
+std::string names(const std::set<FormId>& ids)
 {
     std::string out = "{";
-    for (ScreenId id : ids)
+    for (FormId id : ids)
         out += std::string(out.size() > 1 ? " " : "") + nameOf(id);
     return out + "}";
 }
@@ -127,12 +127,12 @@ private:
 struct Effect {
     bool ends = false;
     bool hidesSelf = false;
-    std::optional<ScreenId> shows;
+    std::optional<FormId> shows;
 };
 
 const Effect kEnds{true, false, {}};
-Effect leaveFor(ScreenId target) { return {false, true, target}; }
-Effect alsoShow(ScreenId target) { return {false, false, target}; }
+Effect leaveFor(FormId target) { return {false, true, target}; }
+Effect alsoShow(FormId target) { return {false, false, target}; }
 
 struct MenuChoice {
     QString entry;
@@ -205,10 +205,10 @@ public:
         : random_(seed), seed_(seed), sequence_(sequence)
     {
         start();
-        shown_ = {ScreenId::MainMenu};
+        shown_ = {FormId::MainMenu};
         if (withParallel) {
-            registry.show(ScreenId::ParallelRegister);
-            shown_.insert(ScreenId::ParallelRegister);
+            registry.show(FormId::ParallelRegister);
+            shown_.insert(FormId::ParallelRegister);
         }
         mayOpenParallel_ = withParallel;
         hookAdvances_ = random_.chance(60);
@@ -297,24 +297,24 @@ private:
     // ---- the windows ----
 
     template <class T>
-    T* find(ScreenId id)
+    T* find(FormId id)
     {
         return static_cast<T*>(registry.find(id));
     }
 
-    std::set<ScreenId> actualShown() const
+    std::set<FormId> actualShown() const
     {
-        const std::vector<ScreenId> v = visibleScreens();
+        const std::vector<FormId> v = visibleForms();
         return {v.begin(), v.end()};
     }
 
     // The one window of this run whose action we take, chosen among those
     // shown, the trainers more often.
-    ScreenId pickWindow()
+    FormId pickWindow()
     {
-        std::vector<ScreenId> weighted;
-        for (ScreenId id : shown_) {
-            const int weight = (id == ScreenId::SerialTrainer || id == ScreenId::SerialParallelTrainer) ? 6 : 1;
+        std::vector<FormId> weighted;
+        for (FormId id : shown_) {
+            const int weight = (id == FormId::SerialTrainer || id == FormId::SerialParallelTrainer) ? 6 : 1;
             for (int i = 0; i < weight; ++i)
                 weighted.push_back(id);
         }
@@ -326,68 +326,68 @@ private:
     {
         if (!hit)
             return {};
-        if (auto* r = find<MainMenu>(ScreenId::MainMenu)) {
-            if (hit == r->serialButton) return leaveFor(ScreenId::SerialTrainer);
-            if (hit == r->serialParallelButton) return leaveFor(ScreenId::SerialParallelTrainer);
-            if (hit == r->parallelButton || hit == r->blankButton) return leaveFor(ScreenId::ComingSoonCard);
+        if (auto* r = find<MainMenu>(FormId::MainMenu)) {
+            if (hit == r->serialButton) return leaveFor(FormId::SerialTrainer);
+            if (hit == r->serialParallelButton) return leaveFor(FormId::SerialParallelTrainer);
+            if (hit == r->parallelButton || hit == r->blankButton) return leaveFor(FormId::ComingSoonCard);
             if (hit == r->quitButton) return kEnds;
         }
-        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer)) {
-            if (hit == s->menuButton) return leaveFor(ScreenId::MainMenu);
+        if (auto* s = find<SerialTrainer>(FormId::SerialTrainer)) {
+            if (hit == s->menuButton) return leaveFor(FormId::MainMenu);
             if (hit == s->quitButton) return kEnds;
         }
-        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer)) {
-            if (hit == s->menuButton) return leaveFor(ScreenId::MainMenu);
+        if (auto* s = find<SerialParallelTrainer>(FormId::SerialParallelTrainer)) {
+            if (hit == s->menuButton) return leaveFor(FormId::MainMenu);
             if (hit == s->quitButton) return kEnds;
         }
-        if (auto* i = find<AboutBox>(ScreenId::AboutBox); i && hit == i->okButton)
-            return leaveFor(ScreenId::SerialTrainer);
-        if (auto* i = find<ComingSoonCard>(ScreenId::ComingSoonCard); i && hit == i->okButton)
-            return leaveFor(ScreenId::MainMenu);
-        if (auto* a = find<SerialHelp>(ScreenId::SerialHelp); a && hit == a->okButton)
-            return leaveFor(ScreenId::SerialTrainer);
-        if (auto* a = find<SerialParallelHelp>(ScreenId::SerialParallelHelp); a && hit == a->okButton)
-            return leaveFor(ScreenId::SerialParallelTrainer);
-        if (auto* p = find<ParallelRegister>(ScreenId::ParallelRegister)) {
+        if (auto* i = find<AboutBox>(FormId::AboutBox); i && hit == i->okButton)
+            return leaveFor(FormId::SerialTrainer);
+        if (auto* i = find<ComingSoonCard>(FormId::ComingSoonCard); i && hit == i->okButton)
+            return leaveFor(FormId::MainMenu);
+        if (auto* a = find<SerialHelp>(FormId::SerialHelp); a && hit == a->okButton)
+            return leaveFor(FormId::SerialTrainer);
+        if (auto* a = find<SerialParallelHelp>(FormId::SerialParallelHelp); a && hit == a->okButton)
+            return leaveFor(FormId::SerialParallelTrainer);
+        if (auto* p = find<ParallelRegister>(FormId::ParallelRegister)) {
             if (hit == p->quitButton) return kEnds;
-            if (hit == p->menuButton) return leaveFor(ScreenId::MainMenu);
+            if (hit == p->menuButton) return leaveFor(FormId::MainMenu);
         }
         return Effect{};
     }
 
-    static Effect closeBoxEffect(ScreenId id)
+    static Effect closeBoxEffect(FormId id)
     {
         switch (id) {
-        case ScreenId::MainMenu:
-        case ScreenId::SerialTrainer:
-        case ScreenId::SerialParallelTrainer:
-        case ScreenId::ParallelRegister: return kEnds;
-        case ScreenId::AboutBox:
-        case ScreenId::SerialHelp: return leaveFor(ScreenId::SerialTrainer);
-        case ScreenId::ComingSoonCard: return leaveFor(ScreenId::MainMenu);
-        case ScreenId::SerialParallelHelp: return leaveFor(ScreenId::SerialParallelTrainer);
+        case FormId::MainMenu:
+        case FormId::SerialTrainer:
+        case FormId::SerialParallelTrainer:
+        case FormId::ParallelRegister: return kEnds;
+        case FormId::AboutBox:
+        case FormId::SerialHelp: return leaveFor(FormId::SerialTrainer);
+        case FormId::ComingSoonCard: return leaveFor(FormId::MainMenu);
+        case FormId::SerialParallelHelp: return leaveFor(FormId::SerialParallelTrainer);
         }
         return {};
     }
 
-    static std::vector<MenuChoice> menuChoices(ScreenId id)
+    static std::vector<MenuChoice> menuChoices(FormId id)
     {
         const QString file = QStringLiteral("Fichier");
         const QString quit = QStringLiteral("Quitter");
         switch (id) {
-        case ScreenId::MainMenu:
+        case FormId::MainMenu:
             // Its Fichier > Quitter ends the program too.
-            return {{file, quit, kEnds}, {QStringLiteral("à propos"), {}, leaveFor(ScreenId::AboutBox)}};
-        case ScreenId::SerialTrainer:
-            return {{file, QStringLiteral("Menu"), leaveFor(ScreenId::MainMenu)},
+            return {{file, quit, kEnds}, {QStringLiteral("à propos"), {}, leaveFor(FormId::AboutBox)}};
+        case FormId::SerialTrainer:
+            return {{file, QStringLiteral("Menu"), leaveFor(FormId::MainMenu)},
                     {file, quit, kEnds},
-                    {QStringLiteral("Aide"), {}, leaveFor(ScreenId::SerialHelp)},
-                    {QStringLiteral("à propos..."), {}, leaveFor(ScreenId::AboutBox)}};
-        case ScreenId::SerialParallelTrainer:
-            return {{file, QStringLiteral("Menu"), leaveFor(ScreenId::MainMenu)},
+                    {QStringLiteral("Aide"), {}, leaveFor(FormId::SerialHelp)},
+                    {QStringLiteral("à propos..."), {}, leaveFor(FormId::AboutBox)}};
+        case FormId::SerialParallelTrainer:
+            return {{file, QStringLiteral("Menu"), leaveFor(FormId::MainMenu)},
                     {file, quit, kEnds},
-                    {QStringLiteral("Aide"), {}, alsoShow(ScreenId::SerialParallelHelp)},
-                    {QStringLiteral("à propos..."), {}, alsoShow(ScreenId::AboutBox)}};
+                    {QStringLiteral("Aide"), {}, alsoShow(FormId::SerialParallelHelp)},
+                    {QStringLiteral("à propos..."), {}, alsoShow(FormId::AboutBox)}};
         default: return {};
         }
     }
@@ -425,10 +425,10 @@ private:
         afterAction();
     }
 
-    void actOn(ScreenId id)
+    void actOn(FormId id)
     {
-        forms::Screen& window = *registry.find(id);
-        const bool trainer = id == ScreenId::SerialTrainer || id == ScreenId::SerialParallelTrainer;
+        forms::Form& window = *registry.find(id);
+        const bool trainer = id == FormId::SerialTrainer || id == FormId::SerialParallelTrainer;
         // A diligent learner mostly stays on the exercise.
         const int roll = trainer && !random_.chance(offExercise_) ? 99 : random_.below(100);
         if (roll < 2) {
@@ -451,11 +451,11 @@ private:
                 return;
             }
         }
-        if (roll < 16 || (id != ScreenId::SerialTrainer && id != ScreenId::SerialParallelTrainer)) {
+        if (roll < 16 || (id != FormId::SerialTrainer && id != FormId::SerialParallelTrainer)) {
             clickAnywhere(window, id);
             return;
         }
-        if (id == ScreenId::SerialTrainer)
+        if (id == FormId::SerialTrainer)
             trainerAction(id, window, *find<SerialTrainer>(id)->wordBox, find<SerialTrainer>(id)->clockUnlit,
                           find<SerialTrainer>(id)->resetUnlit, nullptr);
         else
@@ -464,7 +464,7 @@ private:
 
     // Every control of the window, lit lamp pictures and hidden ones
     // included.
-    static std::vector<QWidget*> controlsOf(forms::Screen& window)
+    static std::vector<QWidget*> controlsOf(forms::Form& window)
     {
         std::vector<QWidget*> controls;
         for (QWidget* w : window.client()->findChildren<QWidget*>())
@@ -477,7 +477,7 @@ private:
 
     // The mouse on any control of the window: it lands on whatever is
     // topmost at that place.
-    void clickAnywhere(forms::Screen& window, ScreenId id)
+    void clickAnywhere(forms::Form& window, FormId id)
     {
         const std::vector<QWidget*> controls = controlsOf(window);
         if (!controls.empty())
@@ -486,7 +486,7 @@ private:
 
     // Mostly a click; sometimes two to four in a row, sometimes a press
     // moved off the control.
-    void mouseOn(forms::Screen& window, ScreenId id, QWidget* target)
+    void mouseOn(forms::Form& window, FormId id, QWidget* target)
     {
         const int roll = random_.below(100);
         if (roll < 12)
@@ -498,7 +498,7 @@ private:
     // Clicks at the centre of a control, 0 to 450 ms from one release to the
     // next press. Each lands on whatever is topmost there at its moment; a
     // click that leaves the window or ends the program is the last.
-    void clickControl(forms::Screen& window, ScreenId id, QWidget* target, int clicks = 1)
+    void clickControl(forms::Form& window, FormId id, QWidget* target, int clicks = 1)
     {
         const QPoint at = target->mapTo(&window, target->rect().center());
         for (int i = 0; i < clicks && !failed_; ++i) {
@@ -525,7 +525,7 @@ private:
 
     // A press on a control that the learner moves off and releases elsewhere
     // in the window, over another control or none: a click of neither.
-    void pressOff(forms::Screen& window, ScreenId id, QWidget* target)
+    void pressOff(forms::Form& window, FormId id, QWidget* target)
     {
         const QPoint at = target->mapTo(&window, target->rect().center());
         QWidget* hit = window.childAt(at);
@@ -560,9 +560,9 @@ private:
     void tellModelOfPress(QWidget* hit)
     {
         syncModel();
-        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer); s && hit && hit->window() == s)
+        if (auto* s = find<SerialTrainer>(FormId::SerialTrainer); s && hit && hit->window() == s)
             model_.press(Trainer::Serial, controlOf(*s, hit));
-        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer); s && hit && hit->window() == s)
+        if (auto* s = find<SerialParallelTrainer>(FormId::SerialParallelTrainer); s && hit && hit->window() == s)
             model_.press(Trainer::SerialParallel, controlOf(*s, hit));
     }
 
@@ -593,13 +593,13 @@ private:
     void tellModelOfClick(QWidget* hit)
     {
         syncModel();
-        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer)) {
+        if (auto* s = find<SerialTrainer>(FormId::SerialTrainer)) {
             if (hit == s->clockUnlit || hit == s->clockLit)
                 return model_.click(Trainer::Serial, LampPlace::Clock);
             if (hit == s->resetUnlit || hit == s->resetLit)
                 return model_.click(Trainer::Serial, LampPlace::Reset);
         }
-        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer)) {
+        if (auto* s = find<SerialParallelTrainer>(FormId::SerialParallelTrainer)) {
             if (hit == s->clockUnlit || hit == s->clockLit)
                 return model_.click(Trainer::SerialParallel, LampPlace::Clock);
             if (hit == s->resetUnlit || hit == s->resetLit)
@@ -624,7 +624,7 @@ private:
         return quoted(name) + (image && !image->shown() ? "(hidden)" : "");
     }
 
-    void trainerAction(ScreenId id, forms::Screen& window, forms::TextBox& box, forms::Image* clockPicture,
+    void trainerAction(FormId id, forms::Form& window, forms::TextBox& box, forms::Image* clockPicture,
                        forms::Image* resetPicture, forms::Image* readPicture)
     {
         // The exercise itself (clock, reset, read, a typed word) lies in the
@@ -720,7 +720,7 @@ private:
     // The whole exercise as a diligent learner does it, one step at a time:
     // a reset, a word typed key by key, the pulses, and on the serial-parallel trainer the read.
     // Other actions may still come between its steps.
-    void startLesson(ScreenId id, forms::Screen& window, forms::TextBox& box, forms::Image* clockPicture,
+    void startLesson(FormId id, forms::Form& window, forms::TextBox& box, forms::Image* clockPicture,
                      forms::Image* resetPicture, forms::Image* readPicture)
     {
         const std::string on = std::string(nameOf(id)) + " lesson: ";
@@ -799,7 +799,7 @@ private:
 
     Trainer trainerOf(const forms::TextBox& box)
     {
-        const SerialTrainer* s = find<SerialTrainer>(ScreenId::SerialTrainer);
+        const SerialTrainer* s = find<SerialTrainer>(FormId::SerialTrainer);
         return s && s->wordBox == &box ? Trainer::Serial : Trainer::SerialParallel;
     }
 
@@ -811,7 +811,7 @@ private:
         syncModel();
         const Trainer trainer = trainerOf(box);
         if (model_.focus(trainer) != Control::WordBox) {
-            const ScreenId id = trainer == Trainer::Serial ? ScreenId::SerialTrainer : ScreenId::SerialParallelTrainer;
+            const FormId id = trainer == Trainer::Serial ? FormId::SerialTrainer : FormId::SerialParallelTrainer;
             clickControl(*registry.find(id), id, &box);
         }
         const bool locked = box.locked();
@@ -840,7 +840,7 @@ private:
             model_.learnerChange(trainer, after);
     }
 
-    void take(const Effect& effect, ScreenId self)
+    void take(const Effect& effect, FormId self)
     {
         if (effect.ends) {
             expectEnd_ = true;
@@ -897,7 +897,7 @@ private:
         expect(actualShown() == shown_,
                "windows shown " + names(actualShown()) + ", navigation implies " + names(shown_));
         if (!mayOpenParallel_)
-            expect(!exists(ScreenId::ParallelRegister), "the parallel register window was created");
+            expect(!exists(FormId::ParallelRegister), "the parallel register window was created");
         syncModel();
         const std::vector<std::string> wrong = differences(model_);
         if (!wrong.empty()) {
@@ -906,9 +906,9 @@ private:
                 all += "\n    " + w;
             violation(all);
         }
-        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer))
+        if (auto* s = find<SerialTrainer>(FormId::SerialTrainer))
             checkSerial(*s);
-        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer))
+        if (auto* s = find<SerialParallelTrainer>(FormId::SerialParallelTrainer))
             checkSerialParallel(*s);
 
         if (clock.now() - lastActionAt_ >= 1000) {
@@ -917,19 +917,19 @@ private:
         }
         if (resetJustRan_) {
             ++reached_.resetLooks;
-            if (*resetJustRan_ == ScreenId::SerialTrainer)
-                checkSerialResetLook(*find<SerialTrainer>(ScreenId::SerialTrainer), QString(), "after RAZ");
+            if (*resetJustRan_ == FormId::SerialTrainer)
+                checkSerialResetLook(*find<SerialTrainer>(FormId::SerialTrainer), QString(), "after RAZ");
             else
-                checkSerialParallelResetLook(*find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer));
+                checkSerialParallelResetLook(*find<SerialParallelTrainer>(FormId::SerialParallelTrainer));
             resetJustRan_.reset();
         }
     }
 
     void syncModel()
     {
-        if (exists(ScreenId::SerialTrainer) && !model_.exists(Trainer::Serial))
+        if (exists(FormId::SerialTrainer) && !model_.exists(Trainer::Serial))
             model_.create(Trainer::Serial);
-        if (exists(ScreenId::SerialParallelTrainer) && !model_.exists(Trainer::SerialParallel))
+        if (exists(FormId::SerialParallelTrainer) && !model_.exists(Trainer::SerialParallel))
             model_.create(Trainer::SerialParallel);
     }
 
@@ -962,7 +962,7 @@ private:
         check("the time", clock.now(), m.now());
         check("the number of timers ticking", clock.running(), m.runningTimers());
         check("the number of messages", static_cast<int>(messageBox.shown.size()), m.messages);
-        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer); s && m.serial) {
+        if (auto* s = find<SerialTrainer>(FormId::SerialTrainer); s && m.serial) {
             const TrainerModel::Serial& e = *m.serial;
             for (int k = 0; k < 4; ++k)
                 check("serial: cell " + std::to_string(k), seenPair(s->cells[k]->zero(), s->cells[k]->one()), e.cell(k));
@@ -979,7 +979,7 @@ private:
             check("serial: the focus", describe(s->focusWidget()), describe(widgetOf(*s, e.focus)));
             compareWord(out, "serial: ", *s->word, *s->wordBox, e.word);
         }
-        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer); s && m.serialParallel) {
+        if (auto* s = find<SerialParallelTrainer>(FormId::SerialParallelTrainer); s && m.serialParallel) {
             const TrainerModel::SerialParallel& e = *m.serialParallel;
             check("serial-parallel: the input lamp", seenLamp(*s->inputLamp), int(e.inputLit));
             check("serial-parallel: the clock lamp", seenLamp(*s->clockLamp), int(e.clockLit));
@@ -1069,14 +1069,14 @@ private:
     {
         expect(clock.running() == 0, "1000 ms after the last action " + std::to_string(clock.running())
                                          + " timers still tick");
-        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer)) {
+        if (auto* s = find<SerialTrainer>(FormId::SerialTrainer)) {
             expect(!s->clockTimer.ticking() && !s->resetTimer.ticking(), "serial: an animation still runs");
             expect(s->tickCount == 0, "serial: tickCount is not 0 at rest");
             expect(seenAt(&s->clockLamp->unlit()) == &s->clockLamp->unlit()
                        && seenAt(&s->resetLamp->unlit()) == &s->resetLamp->unlit(),
                    "serial: a clickable lamp is lit at rest");
         }
-        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer)) {
+        if (auto* s = find<SerialParallelTrainer>(FormId::SerialParallelTrainer)) {
             expect(!s->clockTimer.ticking() && !s->resetTimer.ticking() && !s->readTimer.ticking(), "serial-parallel: an animation still runs");
             expect(s->tickCount == 0 && s->resetTickCount == 0, "serial-parallel: a tick counter is not 0 at rest");
             for (Lamp* l : {&*s->clockLamp, &*s->resetLamp, &*s->readLamp})
@@ -1124,7 +1124,7 @@ private:
     std::uint64_t seed_;
     int sequence_;
     long step_ = 0;
-    std::set<ScreenId> shown_;
+    std::set<FormId> shown_;
     bool mayOpenParallel_ = false;
     bool hookAdvances_ = false;
     int offExercise_ = 100; // percent of actions off the exercise
@@ -1135,12 +1135,12 @@ private:
     std::optional<std::int64_t> resetClickAt_;
     qsizetype messagesBefore_ = 0;
     std::int64_t lastActionAt_ = 0;
-    std::optional<ScreenId> resetJustRan_;
+    std::optional<FormId> resetJustRan_;
     std::set<std::string> serialSettled_;
     std::set<std::string> serialParallelSettled_;
     std::deque<std::string> recent_;
     std::deque<std::function<void()>> script_;
-    ScreenId scriptWindow_ = ScreenId::MainMenu;
+    FormId scriptWindow_ = FormId::MainMenu;
     int serialLastPulse_ = 0;
     bool spOutputsLit_ = false;
     TrainerModel model_;

@@ -5,7 +5,7 @@
 #include "main_menu/AboutBox.h"
 #include "main_menu/ComingSoonCard.h"
 #include "main_menu/MainMenu.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "parallel/ParallelRegister.h"
 #include "serial/SerialHelp.h"
 #include "serial/SerialTrainer.h"
@@ -24,10 +24,10 @@ namespace {
 class TabOrder : public ProgramFixture {
 protected:
     // The window shown as at its first display, once it is active.
-    forms::Screen& first(ScreenId id)
+    forms::Form& first(FormId id)
     {
         registry.show(id);
-        forms::Screen& window = registry.screen(id);
+        forms::Form& window = registry.form(id);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
         return window;
     }
@@ -41,9 +41,9 @@ using Stops = std::vector<Stop>;
 
 struct Chain {
     const char* window;
-    ScreenId id;
+    FormId id;
     // The first focus, then the focus after each Tab, ending where it began.
-    std::function<Stops(forms::Screen&)> stops;
+    std::function<Stops(forms::Form&)> stops;
 };
 
 // The name of the control among the stops, else its class.
@@ -60,8 +60,8 @@ std::string nameOf(QWidget* control, const Stops& stops)
 TEST_F(TabOrder, EveryWindowStartsOnItsFirstStopAndTabGoesRoundItsOrder)
 {
     const Chain chains[] = {
-        {"main menu", ScreenId::MainMenu,
-         [](forms::Screen& s) {
+        {"main menu", FormId::MainMenu,
+         [](forms::Form& s) {
              auto& w = static_cast<MainMenu&>(s);
              return Stops{{w.panel, "panel"},
                           {w.titleStrip, "titleStrip"},
@@ -72,18 +72,18 @@ TEST_F(TabOrder, EveryWindowStartsOnItsFirstStopAndTabGoesRoundItsOrder)
                           {w.serialButton, "serialButton"},
                           {w.panel, "panel"}};
          }},
-        {"About box", ScreenId::AboutBox,
-         [](forms::Screen& s) {
+        {"About box", FormId::AboutBox,
+         [](forms::Form& s) {
              auto& w = static_cast<AboutBox&>(s);
              return Stops{{w.panel, "panel"}, {w.okButton, "okButton"}, {w.panel, "panel"}};
          }},
-        {"coming-soon card", ScreenId::ComingSoonCard,
-         [](forms::Screen& s) {
+        {"coming-soon card", FormId::ComingSoonCard,
+         [](forms::Form& s) {
              auto& w = static_cast<ComingSoonCard&>(s);
              return Stops{{w.panel, "panel"}, {w.okButton, "okButton"}, {w.card, "card"}, {w.panel, "panel"}};
          }},
-        {"serial trainer", ScreenId::SerialTrainer,
-         [](forms::Screen& s) {
+        {"serial trainer", FormId::SerialTrainer,
+         [](forms::Form& s) {
              auto& w = static_cast<SerialTrainer&>(s);
              return Stops{{w.wordBox, "wordBox"},
                           {w.menuButton, "menuButton"},
@@ -91,13 +91,13 @@ TEST_F(TabOrder, EveryWindowStartsOnItsFirstStopAndTabGoesRoundItsOrder)
                           {w.diagram, "diagram"},
                           {w.wordBox, "wordBox"}};
          }},
-        {"serial help", ScreenId::SerialHelp,
-         [](forms::Screen& s) {
+        {"serial help", FormId::SerialHelp,
+         [](forms::Form& s) {
              auto& w = static_cast<SerialHelp&>(s);
              return Stops{{w.okButton, "okButton"}, {w.okButton, "okButton"}};
          }},
-        {"serial-parallel trainer", ScreenId::SerialParallelTrainer,
-         [](forms::Screen& s) {
+        {"serial-parallel trainer", FormId::SerialParallelTrainer,
+         [](forms::Form& s) {
              auto& w = static_cast<SerialParallelTrainer&>(s);
              return Stops{{w.wordBox, "wordBox"},
                           {w.menuButton, "menuButton"},
@@ -105,20 +105,20 @@ TEST_F(TabOrder, EveryWindowStartsOnItsFirstStopAndTabGoesRoundItsOrder)
                           {w.diagram, "diagram"},
                           {w.wordBox, "wordBox"}};
          }},
-        {"serial-parallel help", ScreenId::SerialParallelHelp,
-         [](forms::Screen& s) {
+        {"serial-parallel help", FormId::SerialParallelHelp,
+         [](forms::Form& s) {
              auto& w = static_cast<SerialParallelHelp&>(s);
              return Stops{{w.okButton, "okButton"}, {w.okButton, "okButton"}};
          }},
-        {"parallel register", ScreenId::ParallelRegister,
-         [](forms::Screen& s) {
+        {"parallel register", FormId::ParallelRegister,
+         [](forms::Form& s) {
              auto& w = static_cast<ParallelRegister&>(s);
              return Stops{{w.quitButton, "quitButton"}, {w.menuButton, "menuButton"}, {w.diagram, "diagram"}, {w.quitButton, "quitButton"}};
          }},
     };
     for (const Chain& chain : chains) {
         SCOPED_TRACE(chain.window);
-        forms::Screen& window = first(chain.id);
+        forms::Form& window = first(chain.id);
         const Stops stops = chain.stops(window);
         std::vector<std::string> expected, reached;
         for (const Stop& stop : stops)
@@ -135,13 +135,13 @@ TEST_F(TabOrder, EveryWindowStartsOnItsFirstStopAndTabGoesRoundItsOrder)
 
 TEST_F(TabOrder, ReturnOnTheFirstFocusOfAPanelDoesNothing)
 {
-    for (ScreenId id : {ScreenId::MainMenu, ScreenId::AboutBox, ScreenId::ComingSoonCard}) {
-        forms::Screen& window = first(id);
+    for (FormId id : {FormId::MainMenu, FormId::AboutBox, FormId::ComingSoonCard}) {
+        forms::Form& window = first(id);
         ASSERT_NE(window.focusWidget(), nullptr);
         QTest::keyClick(window.focusWidget(), Qt::Key_Return);
         SCOPED_TRACE(window.windowTitle().toStdString());
         EXPECT_TRUE(visible(id));
-        EXPECT_EQ(visibleScreens().size(), 1u);
+        EXPECT_EQ(visibleForms().size(), 1u);
         EXPECT_EQ(programEnd.ended, 0);
         registry.hide(id);
     }

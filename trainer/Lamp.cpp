@@ -2,6 +2,8 @@
 
 #include "trainer/Lamp.h"
 
+#include "trainer/BitCell.h"
+
 Lamp::Lamp(forms::Image& unlit, forms::Image& lit, const QString& name) : unlit_(unlit), lit_(lit)
 {
     forms::Image::pair(unlit_, name + QStringLiteral(" : éteinte"), lit_, name + QStringLiteral(" : allumée"));
@@ -17,4 +19,12 @@ void Lamp::putOut()
 {
     unlit_.setShown(true);
     lit_.setShown(false);
+}
+
+void Lamp::showCell(const BitCell& cell)
+{
+    if (cell.zeroShown())
+        putOut();
+    if (cell.oneShown())
+        light();
 }

@@ -1,13 +1,14 @@
 #pragma once
 // A lamp on a diagram: an unlit and a lit picture at one place, of which the
-// program shows one and hides the other. Where both are visible the one in
+// program shows one and hides the other. Where both are shown the one in
 // front is seen. The program sets a lamp from other state and never reads it
 // back. Only the window decides which picture, if any, answers a click.
-// Each picture carries its own accessible name ("… allumée" / "… éteinte")
-// and the two are paired, so a screen reader hears one lamp named after the
-// picture seen, a button while that picture answers a click.
+// The two pictures are paired, so a screen reader hears one lamp named after
+// the picture seen ("Horloge H : allumée").
 
 #include "forms/Controls.h"
+
+class BitCell;
 
 class Lamp {
 public:
@@ -17,12 +18,16 @@ public:
     void light();
     // Unlit picture shown, then lit hidden.
     void putOut();
+    // The unlit picture shown, the lit one left as it is: where the unlit
+    // lies in front, the lamp looks unlit.
+    void showUnlit() { unlit_.setShown(true); }
+    // The lamp shows the cell: put out if its "0" picture is shown, then lit
+    // if its "1" picture is.
+    void showCell(const BitCell& cell);
+
     // The lit picture is the one seen: what the eye reads, for telling it
     // to a screen reader; the rules never read a lamp back.
     bool seenLit() const { return unlit_.seen() == &lit_; }
-
-    forms::Image& unlit() const { return unlit_; }
-    forms::Image& lit() const { return lit_; }
 
 private:
     forms::Image& unlit_;

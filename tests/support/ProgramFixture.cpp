@@ -9,28 +9,28 @@
 #include <QTest>
 #include <QWindow>
 
-ProgramFixture::ProgramFixture() { defineScreens(registry); }
+ProgramFixture::ProgramFixture() { defineForms(registry); }
 
 ProgramFixture::~ProgramFixture() = default;
 
-bool ProgramFixture::visible(ScreenId id) const
+bool ProgramFixture::visible(FormId id) const
 {
-    const forms::Screen* s = registry.find(id);
+    const forms::Form* s = registry.find(id);
     return s && s->isVisible();
 }
 
-std::vector<ScreenId> ProgramFixture::visibleScreens() const
+std::vector<FormId> ProgramFixture::visibleForms() const
 {
-    std::vector<ScreenId> result;
-    for (ScreenId id : {ScreenId::MainMenu, ScreenId::AboutBox, ScreenId::ComingSoonCard,
-                        ScreenId::SerialTrainer, ScreenId::SerialHelp, ScreenId::SerialParallelTrainer,
-                        ScreenId::SerialParallelHelp, ScreenId::ParallelRegister})
+    std::vector<FormId> result;
+    for (FormId id : {FormId::MainMenu, FormId::AboutBox, FormId::ComingSoonCard,
+                        FormId::SerialTrainer, FormId::SerialHelp, FormId::SerialParallelTrainer,
+                        FormId::SerialParallelHelp, FormId::ParallelRegister})
         if (visible(id))
             result.push_back(id);
     return result;
 }
 
-void ProgramFixture::start() { registry.show(ScreenId::MainMenu); }
+void ProgramFixture::start() { registry.show(FormId::MainMenu); }
 
 void ProgramFixture::click(QWidget* widget)
 {
@@ -46,7 +46,7 @@ void ProgramFixture::doubleClick(QWidget* widget)
     QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at);
 }
 
-void ProgramFixture::clickClient(forms::Screen& screen, QPoint point)
+void ProgramFixture::clickClient(forms::Form& screen, QPoint point)
 {
     const QPoint at = screen.client()->mapTo(&screen, point);
     QTest::mouseClick(screen.windowHandle(), Qt::LeftButton, {}, at);
@@ -89,7 +89,7 @@ void ProgramFixture::sendMouse(QWidget* window, QPoint at, Qt::MouseButtons held
     QApplication::processEvents();
 }
 
-void ProgramFixture::chooseMenu(forms::Screen& screen, const QString& entry, const QString& item)
+void ProgramFixture::chooseMenu(forms::Form& screen, const QString& entry, const QString& item)
 {
     QMenuBar* bar = screen.menuBar();
     for (QAction* action : bar->actions()) {

@@ -5,9 +5,9 @@
 // there, as a learner's would. Besides QTest's clicks, which keep a time of
 // their own, the mouse can be driven on the virtual clock's time.
 
-#include "app/ScreenTable.h"
-#include "forms/ScreenRegistry.h"
-#include "navigation/ScreenId.h"
+#include "app/FormTable.h"
+#include "forms/FormRegistry.h"
+#include "navigation/FormId.h"
 #include "support/Fakes.h"
 #include "support/VirtualClock.h"
 
@@ -27,13 +27,13 @@ protected:
 
     // The window, created if need be.
     template <class T>
-    T& screen(ScreenId id)
+    T& form(FormId id)
     {
-        return static_cast<T&>(registry.screen(id));
+        return static_cast<T&>(registry.form(id));
     }
-    bool exists(ScreenId id) const { return registry.find(id) != nullptr; }
-    bool visible(ScreenId id) const;
-    std::vector<ScreenId> visibleScreens() const;
+    bool exists(FormId id) const { return registry.find(id) != nullptr; }
+    bool visible(FormId id) const;
+    std::vector<FormId> visibleForms() const;
 
     // Starts the program as it starts: the main menu shown.
     void start();
@@ -44,7 +44,7 @@ protected:
     // Two clicks there in quick succession, which Qt makes a double click.
     void doubleClick(QWidget* widget);
     // A left click at a point of a window's client area.
-    void clickClient(forms::Screen& screen, QPoint point);
+    void clickClient(forms::Form& screen, QPoint point);
     // The left button pressed, the mouse moved with it held, the button
     // released, at points of a window, with event times that follow the
     // virtual clock: each comes as long after the previous one sent this way
@@ -60,7 +60,7 @@ protected:
     void clickAt(QWidget* window, QPoint at);
 
     // Chooses a menu-bar entry, or an item of a menu-bar menu, by caption.
-    void chooseMenu(forms::Screen& screen, const QString& entry, const QString& item = {});
+    void chooseMenu(forms::Form& screen, const QString& entry, const QString& item = {});
 
     void typeText(QWidget* widget, const QString& text);
     void pressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -69,7 +69,7 @@ protected:
     VirtualClock clock;
     RecordingMessageBox messageBox;
     RecordingEnd programEnd;
-    forms::ScreenRegistry registry{clock, messageBox, programEnd};
+    forms::FormRegistry registry{clock, messageBox, programEnd};
 
 private:
     void sendMouse(QWidget* window, QPoint at, Qt::MouseButtons held, Qt::MouseButton button, QEvent::Type type);

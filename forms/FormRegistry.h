@@ -3,8 +3,8 @@
 // it is asked for, from the factory defined for its id, and lives until the
 // registry ends; nothing unloads it. Windows open one another through here.
 
-#include "forms/Screen.h"
-#include "forms/ScreenKey.h"
+#include "forms/Form.h"
+#include "forms/FormId.h"
 #include "forms/Services.h"
 
 #include <functional>
@@ -14,34 +14,34 @@
 
 namespace forms {
 
-class ScreenRegistry {
+class FormRegistry {
 public:
-    using Factory = std::function<std::unique_ptr<Screen>(Services&)>;
+    using Factory = std::function<std::unique_ptr<Form>(Services&)>;
 
-    ScreenRegistry(Clock& clock, MessageBox& messageBox, ProgramEnd& programEnd);
-    ~ScreenRegistry();
-    ScreenRegistry(const ScreenRegistry&) = delete;
-    ScreenRegistry& operator=(const ScreenRegistry&) = delete;
+    FormRegistry(Clock& clock, MessageBox& messageBox, ProgramEnd& programEnd);
+    ~FormRegistry();
+    FormRegistry(const FormRegistry&) = delete;
+    FormRegistry& operator=(const FormRegistry&) = delete;
 
-    void define(ScreenKey id, Factory factory);
+    void define(FormId id, Factory factory);
 
     // The window, created now if it does not exist yet.
-    Screen& screen(ScreenKey id);
+    Form& form(FormId id);
     // The window if it exists, else nullptr.
-    Screen* find(ScreenKey id) const;
+    Form* find(FormId id) const;
 
     // Creates and loads the window if need be, then shows it in front.
-    void show(ScreenKey id) { screen(id).showScreen(); }
+    void show(FormId id) { form(id).showForm(); }
     // Hides the window; one never created stays uncreated.
-    void hide(ScreenKey id);
+    void hide(FormId id);
 
     Services& services() { return services_; }
 
 private:
     Services services_;
-    std::map<ScreenKey, Factory> factories_;
-    std::map<ScreenKey, Screen*> screens_;
-    std::vector<std::unique_ptr<Screen>> created_;
+    std::map<FormId, Factory> factories_;
+    std::map<FormId, Form*> forms_;
+    std::vector<std::unique_ptr<Form>> created_;
 };
 
 } // namespace forms

@@ -1,8 +1,11 @@
 #pragma once
 // The program's eight windows. A window opens another through the registry
-// by its id, never by including it.
+// by its id, never by including it. The form layer declares the type
+// (forms/FormId.h); this is its one definition.
 
-enum class ScreenId {
+#include "forms/FormId.h"
+
+enum class FormId : int {
     MainMenu,
     AboutBox,
     ComingSoonCard,        // "à suivre", for the registers not built yet

@@ -1,37 +1,41 @@
 #pragma once
-// A window of the program. Each exists once, created on first use by the
-// registry; its load handler onLoad runs once, at the first showScreen,
-// before the window becomes visible. showScreen is modeless and brings the
-// window to the front; hideScreen only hides it, keeping its controls,
-// variables and running timers. The client area, where the controls lie, excludes the menu bar.
+// A window of the program, a form with its controls laid out at fixed
+// places. Each exists once, created on first use by the registry; its load
+// handler onLoad runs once, at the first showForm, before the window becomes
+// visible. showForm is modeless and brings the window to the front; hideForm
+// only hides it, keeping its controls, variables and running timers. The
+// client area, where the controls lie, excludes the menu bar.
 // A window builds its own controls, menus and handlers; this class gives it
 // the frame, the placement, the close box, and a focus that stays where it
 // was while the window is hidden, so that it comes back as it was left.
 
-#include "forms/ScreenKey.h"
+#include "forms/FormId.h"
 #include "forms/Services.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QSize>
 
-#include <functional>
 #include <optional>
-
-class QMenu;
 
 namespace forms {
 
 enum class Border { Fixed, Sizable };
 
-class Screen : public QMainWindow {
+class Form : public QMainWindow {
+    Q_OBJECT
 public:
-    explicit Screen(Services& services);
-    ~Screen() override;
+    explicit Form(Services& services);
+    ~Form() override;
 
-    void showScreen();
-    void hideScreen();
+    void showForm();
+    void hideForm();
     bool loaded() const { return loaded_; }
+
+Q_SIGNALS:
+    // The title-bar close box was clicked. The window stays as it is: what
+    // follows is for the window's own handler to say.
+    void closeBoxClicked();
 
     // The client area: the window less its menu bar.
     QWidget* client() const { return client_; }
@@ -43,20 +47,12 @@ protected:
 
     // Hides this window, then shows the target, as every "Menu", "OK" and
     // main-menu button does.
-    void leaveFor(ScreenKey target);
+    void leaveFor(FormId target);
 
     void setClientArea(int widthTwips, int heightTwips, Border border);
     // Where the client area's top left corner first stands on the screen;
     // without it the desktop places the window.
     void placeClientAt(int leftTwips, int topTwips);
-
-    // A menu-bar entry that acts when clicked and has no items.
-    QAction* addMenuCommand(const QString& caption, std::function<void()> handler);
-    QMenu* addMenu(const QString& caption);
-    QAction* addMenuItem(QMenu* menu, const QString& caption, std::function<void()> handler = {});
-
-    // What the title-bar close box does.
-    void onCloseBox(std::function<void()> handler) { closeBox_ = std::move(handler); }
 
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -70,7 +66,6 @@ private:
     QSize clientSize_;
     Border border_ = Border::Sizable;
     std::optional<QPoint> clientPlace_;
-    std::function<void()> closeBox_;
     // The focus widget at the moment the window system activated this
     // window while it was hidden.
     QPointer<QWidget> focusToKeep_;
