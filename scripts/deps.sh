@@ -16,11 +16,13 @@ case "${1:-}" in
   --tests)
     # GoogleTest, and Qt's platform headers, through which the widget tests
     # turn accessibility on offscreen; Xvfb, xdotool, ImageMagick and the X
-    # utilities for the end-to-end tests; the freedesktop validators for the
-    # installation.
+    # utilities for the end-to-end tests; the AT-SPI bus and registry, a
+    # Python client of it and a bus of its own for the screen-reader check;
+    # the freedesktop validators for the installation.
     packages+=(
       libgtest-dev qt6-base-private-dev
       xvfb xdotool imagemagick x11-utils
+      at-spi2-core python3-pyatspi dbus-daemon
       desktop-file-utils appstream
     ) ;;
   *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
