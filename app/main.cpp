@@ -18,9 +18,9 @@ int main(int argc, char* argv[])
     forms::QtClock clock;
     forms::QtMessageBox messageBox;
     forms::ProcessEnd programEnd;
-    forms::FormRegistry screens(clock, messageBox, programEnd);
-    defineForms(screens);
+    forms::FormRegistry forms(clock, messageBox, programEnd);
+    defineForms(forms);
 
-    screens.show(FormId::MainMenu);
+    forms.show(FormId::MainMenu);
     return QApplication::exec();
 }

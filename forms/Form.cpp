@@ -4,6 +4,7 @@
 
 #include "forms/Fonts.h"
 #include "forms/FormRegistry.h"
+#include "forms/ProgramEnd.h"
 #include "forms/Twips.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@
 
 namespace forms {
 
-Form::Screen(Services& services) : services_(services), client_(new QWidget(this))
+Form::Form(Services& services) : services_(services), client_(new QWidget(this))
 {
     setCentralWidget(client_);
     setFont(defaultFont());
@@ -22,7 +23,7 @@ Form::Screen(Services& services) : services_(services), client_(new QWidget(this
 
 // Qt moves the focus while QWidget takes the window down, when this part of
 // it is gone already: the watch ends first.
-Form::~Screen() { disconnect(focusWatch_); }
+Form::~Form() { disconnect(focusWatch_); }
 
 void Form::showForm()
 {
@@ -42,8 +43,10 @@ void Form::hideForm() { hide(); }
 void Form::leaveFor(FormId target)
 {
     hideForm();
-    services_.screens.show(target);
+    services_.forms.show(target);
 }
+
+void Form::endProgram() { services_.programEnd.end(); }
 
 void Form::setClientArea(int widthTwips, int heightTwips, Border border)
 {

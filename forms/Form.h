@@ -32,13 +32,13 @@ public:
     void hideForm();
     bool loaded() const { return loaded_; }
 
+    // The client area: the window less its menu bar.
+    QWidget* client() const { return client_; }
+
 Q_SIGNALS:
     // The title-bar close box was clicked. The window stays as it is: what
     // follows is for the window's own handler to say.
     void closeBoxClicked();
-
-    // The client area: the window less its menu bar.
-    QWidget* client() const { return client_; }
 
 protected:
     virtual void onLoad() {}
@@ -48,6 +48,8 @@ protected:
     // Hides this window, then shows the target, as every "Menu", "OK" and
     // main-menu button does.
     void leaveFor(FormId target);
+    // Ends the program at once, as every "Quitter" does.
+    void endProgram();
 
     void setClientArea(int widthTwips, int heightTwips, Border border);
     // Where the client area's top left corner first stands on the screen;

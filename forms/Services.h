@@ -13,7 +13,7 @@ struct Services {
     Clock& clock;
     MessageBox& messageBox;
     ProgramEnd& programEnd;
-    FormRegistry& screens;
+    FormRegistry& forms;
 };
 
 } // namespace forms

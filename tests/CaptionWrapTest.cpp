@@ -5,6 +5,7 @@
 #include "serial/SerialTrainer.h"
 #include "serial_parallel/SerialParallelTrainer.h"
 #include "support/ProgramFixture.h"
+#include "support/TrainerControls.h"
 
 #include <QTextLayout>
 
@@ -34,8 +35,8 @@ class CaptionWrap : public ProgramFixture {};
 
 TEST_F(CaptionWrap, InstructionsBreakAsDesigned)
 {
-    SerialTrainer& serial = form<SerialTrainer>(FormId::SerialTrainer);
-    SerialParallelTrainer& serialParallel = form<SerialParallelTrainer>(FormId::SerialParallelTrainer);
+    const SerialControls serial(form<SerialTrainer>(FormId::SerialTrainer));
+    const SerialParallelControls serialParallel(form<SerialParallelTrainer>(FormId::SerialParallelTrainer));
     const struct {
         const char* name;
         forms::Label* label;
@@ -53,8 +54,8 @@ TEST_F(CaptionWrap, InstructionsBreakAsDesigned)
 
 TEST_F(CaptionWrap, EveryLineOfTheInstructionsFitsItsLabel)
 {
-    SerialTrainer& serial = form<SerialTrainer>(FormId::SerialTrainer);
-    SerialParallelTrainer& serialParallel = form<SerialParallelTrainer>(FormId::SerialParallelTrainer);
+    const SerialControls serial(form<SerialTrainer>(FormId::SerialTrainer));
+    const SerialParallelControls serialParallel(form<SerialParallelTrainer>(FormId::SerialParallelTrainer));
     for (forms::Label* label :
          {serial.enterWordLabel, serial.pulsesLabel, serial.errorLabel, serial.fourBitsLabel,
           serialParallel.enterWordLabel, serialParallel.pulsesLabel, serialParallel.errorLabel,

@@ -38,14 +38,22 @@ protected:
     {
         window.resize(200, 100);
         box = new forms::TextBox(&window, twipsRect(150, 150, 1500, 375));
-        box->onChange([this] { changes.append(box->text()); });
+        watch([this] { changes.append(box->text()); });
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         box->setFocus();
     }
 
+    // What each change of the box runs, in place of what ran before.
+    void watch(std::function<void()> handler)
+    {
+        QObject::disconnect(watching);
+        watching = QObject::connect(box, &forms::TextBox::changed, std::move(handler));
+    }
+
     QWidget window;
     forms::TextBox* box = nullptr;
+    QMetaObject::Connection watching;
     QStringList changes; // the box's text as each change saw it
 };
 
@@ -54,7 +62,7 @@ protected:
 TEST_F(TextBoxFixture, AWriteThatChangesTheTextRaisesTheChangeInsideTheWrite)
 {
     QStringList seenDuringWrite;
-    box->onChange([&] { seenDuringWrite.append(box->text()); });
+    watch([&] { seenDuringWrite.append(box->text()); });
     box->setText(QStringLiteral("10"));
     // Already handled when setText returns.
     EXPECT_EQ(seenDuringWrite, QStringList{QStringLiteral("10")});
@@ -195,7 +203,7 @@ TEST_F(TextBoxFixture, AKeyHeldWithAltOrMetaTypesNothingAndGoesOnToTheWindow)
 TEST_F(TextBoxFixture, WritesInsideTheHandlerEachRaiseTheirOwnChange)
 {
     // The handler shortens a four-character text, as a pulse does.
-    box->onChange([this] {
+    watch([this] {
         changes.append(box->text());
         if (box->text().size() == 4)
             box->setText(box->text().left(3));
@@ -251,7 +259,7 @@ TEST(CommandButton, EnterAndSpaceClickTheFocusedButton)
     QWidget window;
     forms::CommandButton button(&window, twipsRect(0, 0, 1215, 495), QStringLiteral("OK"));
     int clicks = 0;
-    button.onClick([&] { ++clicks; });
+    QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     button.setFocus();
@@ -285,8 +293,8 @@ protected:
         window.resize(100, 100);
         front = new forms::Image(&window, twipsRect(300, 300, 180, 180), filled(Qt::white));
         back = new forms::Image(&window, twipsRect(300, 300, 180, 180), filled(Qt::red));
-        front->onClick([this] { clicks.append(QStringLiteral("front")); });
-        back->onClick([this] { clicks.append(QStringLiteral("back")); });
+        front->setClickHandler([this] { clicks.append(QStringLiteral("front")); });
+        back->setClickHandler([this] { clicks.append(QStringLiteral("back")); });
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -319,7 +327,7 @@ TEST_F(ImagePairFixture, HidingTheFrontImageShowsAndClicksTheOneBehind)
 
 TEST_F(ImagePairFixture, AVisibleImageWithoutHandlerKeepsTheClickFromTheOneBehind)
 {
-    front->onClick({});
+    front->setClickHandler({});
     clickPair();
     EXPECT_TRUE(clicks.isEmpty());
 }

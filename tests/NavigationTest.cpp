@@ -32,10 +32,10 @@ TEST_F(Navigation, BothUnbuiltKindsOpenTheSameCardWhoseOkLeadsBack)
 {
     start();
     auto& menu = form<MainMenu>(FormId::MainMenu);
-    for (QWidget* button : {static_cast<QWidget*>(menu.parallelButton), static_cast<QWidget*>(menu.blankButton)}) {
-        click(button);
+    for (const char* caption : {"Registre parallèle/parallèle", "Bouton sans titre"}) {
+        click(button(menu, caption));
         EXPECT_EQ(visibleForms(), Screens{FormId::ComingSoonCard});
-        click(form<ComingSoonCard>(FormId::ComingSoonCard).okButton);
+        click(button(FormId::ComingSoonCard, "OK"));
         EXPECT_EQ(visibleForms(), Screens{FormId::MainMenu});
     }
 }
@@ -43,7 +43,7 @@ TEST_F(Navigation, BothUnbuiltKindsOpenTheSameCardWhoseOkLeadsBack)
 TEST_F(Navigation, QuitterEndsTheProgram)
 {
     start();
-    click(form<MainMenu>(FormId::MainMenu).quitButton);
+    click(button(FormId::MainMenu, "Quitter"));
     EXPECT_EQ(programEnd.ended, 1);
 }
 
@@ -59,7 +59,7 @@ TEST_F(Navigation, AboutFromTheMainMenuLeadsToTheSerialTrainer)
     start();
     chooseMenu(form<MainMenu>(FormId::MainMenu), QStringLiteral("à propos"));
     EXPECT_EQ(visibleForms(), Screens{FormId::AboutBox});
-    click(form<AboutBox>(FormId::AboutBox).okButton);
+    click(button(FormId::AboutBox, "OK"));
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
 }
 
@@ -80,15 +80,15 @@ TEST_F(Navigation, EachCloseBoxShowsTheWindowsItLeadsToOrEndsTheProgram)
         {"main menu", FormId::MainMenu, [] {}, {}, true},
         {"About box", FormId::AboutBox, [&] { chooseMenu(menu, QStringLiteral("à propos")); },
          {FormId::SerialTrainer}, false},
-        {"à suivre card", FormId::ComingSoonCard, [&] { click(menu.parallelButton); }, {FormId::MainMenu}, false},
-        {"serial trainer", FormId::SerialTrainer, [&] { click(menu.serialButton); }, {}, true},
+        {"à suivre card", FormId::ComingSoonCard, [&] { click(button(menu, "Registre parallèle/parallèle")); }, {FormId::MainMenu}, false},
+        {"serial trainer", FormId::SerialTrainer, [&] { click(button(menu, "Registre série/série")); }, {}, true},
         {"serial help", FormId::SerialHelp,
-         [&] { click(menu.serialButton); chooseMenu(serial, QStringLiteral("Aide")); },
+         [&] { click(button(menu, "Registre série/série")); chooseMenu(serial, QStringLiteral("Aide")); },
          {FormId::SerialTrainer}, false},
-        {"serial-parallel trainer", FormId::SerialParallelTrainer, [&] { click(menu.serialParallelButton); },
+        {"serial-parallel trainer", FormId::SerialParallelTrainer, [&] { click(button(menu, "Registre série/parallèle")); },
          {}, true},
         {"serial-parallel help", FormId::SerialParallelHelp,
-         [&] { click(menu.serialParallelButton); chooseMenu(trainer, QStringLiteral("Aide")); },
+         [&] { click(button(menu, "Registre série/parallèle")); chooseMenu(trainer, QStringLiteral("Aide")); },
          {FormId::SerialParallelTrainer}, false},
         // No window opens it.
         {"parallel register", FormId::ParallelRegister, [&] { registry.show(FormId::ParallelRegister); }, {},
@@ -124,25 +124,25 @@ TEST_F(Navigation, ATrainerComesBackWithTheFocusItHadHoweverItWasLeft)
         QWidget* toMainMenu; // the trainer's "Menu", for the next trip
     };
     const Trip trips[] = {
-        {"serial trainer, Fichier > Menu", &serial, [&] { click(menu.serialButton); },
+        {"serial trainer, Fichier > Menu", &serial, [&] { click(button(menu, "Registre série/série")); },
          [&] { chooseMenu(serial, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
-         [&] { click(menu.serialButton); }, serial.wordBox, serial.menuButton},
-        {"serial trainer, Aide and OK", &serial, [&] { click(menu.serialButton); },
+         [&] { click(button(menu, "Registre série/série")); }, named<forms::TextBox>(serial, "wordBox"), button(serial, "Menu")},
+        {"serial trainer, Aide and OK", &serial, [&] { click(button(menu, "Registre série/série")); },
          [&] { chooseMenu(serial, QStringLiteral("Aide")); },
-         [&] { click(form<SerialHelp>(FormId::SerialHelp).okButton); }, serial.wordBox,
-         serial.menuButton},
-        {"serial trainer, à propos... and OK", &serial, [&] { click(menu.serialButton); },
+         [&] { click(button(FormId::SerialHelp, "OK")); }, named<forms::TextBox>(serial, "wordBox"),
+         button(serial, "Menu")},
+        {"serial trainer, à propos... and OK", &serial, [&] { click(button(menu, "Registre série/série")); },
          [&] { chooseMenu(serial, QStringLiteral("à propos...")); },
-         [&] { click(form<AboutBox>(FormId::AboutBox).okButton); }, serial.wordBox, serial.menuButton},
-        {"serial trainer, the Menu button", &serial, [&] { click(menu.serialButton); },
-         [&] { click(serial.menuButton); }, [&] { click(menu.serialButton); }, serial.menuButton,
-         serial.menuButton},
-        {"serial-parallel trainer, Fichier > Menu", &trainer, [&] { click(menu.serialParallelButton); },
+         [&] { click(button(FormId::AboutBox, "OK")); }, named<forms::TextBox>(serial, "wordBox"), button(serial, "Menu")},
+        {"serial trainer, the Menu button", &serial, [&] { click(button(menu, "Registre série/série")); },
+         [&] { click(button(serial, "Menu")); }, [&] { click(button(menu, "Registre série/série")); }, button(serial, "Menu"),
+         button(serial, "Menu")},
+        {"serial-parallel trainer, Fichier > Menu", &trainer, [&] { click(button(menu, "Registre série/parallèle")); },
          [&] { chooseMenu(trainer, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
-         [&] { click(menu.serialParallelButton); }, trainer.wordBox, trainer.menuButton},
-        {"serial-parallel trainer, the Menu button", &trainer, [&] { click(menu.serialParallelButton); },
-         [&] { click(trainer.menuButton); }, [&] { click(menu.serialParallelButton); }, trainer.menuButton,
-         trainer.menuButton},
+         [&] { click(button(menu, "Registre série/parallèle")); }, named<forms::TextBox>(trainer, "wordBox"), button(trainer, "Menu")},
+        {"serial-parallel trainer, the Menu button", &trainer, [&] { click(button(menu, "Registre série/parallèle")); },
+         [&] { click(button(trainer, "Menu")); }, [&] { click(button(menu, "Registre série/parallèle")); }, button(trainer, "Menu"),
+         button(trainer, "Menu")},
     };
     for (const Trip& trip : trips) {
         SCOPED_TRACE(trip.name);

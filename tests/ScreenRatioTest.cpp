@@ -76,7 +76,7 @@ protected:
 TEST_F(DrawnAtTheScreensRatio, SerialTrainer)
 {
     SerialTrainer& s = shown<SerialTrainer>(FormId::SerialTrainer);
-    QWidget* diagram = s.diagram->inside();
+    QWidget* diagram = named<forms::PictureBox>(s, "diagram")->inside();
     // The block with its lettering; the flip-flops under the cells'
     // digits; every lamp and the cells, all at first display.
     for (const Drawn& d : {
@@ -93,7 +93,7 @@ TEST_F(DrawnAtTheScreensRatio, SerialTrainer)
 TEST_F(DrawnAtTheScreensRatio, SerialInParallelOutTrainer)
 {
     SerialParallelTrainer& s = shown<SerialParallelTrainer>(FormId::SerialParallelTrainer);
-    QWidget* diagram = s.diagram->inside();
+    QWidget* diagram = named<forms::PictureBox>(s, "diagram")->inside();
     for (const Drawn& d : {
              Drawn{"the titles", diagram, "serial-parallel-diagram.svg", {0, 0}, {0, 0, 180, 30}},
              Drawn{"the gates", diagram, "serial-parallel-diagram.svg", {0, 0}, {100, 150, 246, 50}},
@@ -109,9 +109,9 @@ TEST_F(DrawnAtTheScreensRatio, ParallelRegisterAndCard)
     ParallelRegister& p = shown<ParallelRegister>(FormId::ParallelRegister);
     ComingSoonCard& card = shown<ComingSoonCard>(FormId::ComingSoonCard);
     for (const Drawn& d : {
-             Drawn{"the parallel block", p.diagram->inside(), "parallel-diagram.svg", {0, 0}, {0, 0, 365, 130}},
-             Drawn{"lamp E4", p.diagram->inside(), "parallel-lamp-lit.svg", {60, 176}, {0, 0, 16, 16}},
-             Drawn{"the card", card.card->inside(), "card.svg", {0, 0}, {0, 0, 220, 150}},
+             Drawn{"the parallel block", named<forms::PictureBox>(p, "diagram")->inside(), "parallel-diagram.svg", {0, 0}, {0, 0, 365, 130}},
+             Drawn{"lamp E4", named<forms::PictureBox>(p, "diagram")->inside(), "parallel-lamp-lit.svg", {60, 176}, {0, 0, 16, 16}},
+             Drawn{"the card", named<forms::PictureBox>(card, "card")->inside(), "card.svg", {0, 0}, {0, 0, 220, 150}},
          })
         expectDrawnAtTheScreensRatio(d);
 }
@@ -125,7 +125,7 @@ TEST_F(DrawnAtTheScreensRatio, ParallelRegisterAndCard)
 // box, where the window's colour lies.
 TEST_F(DrawnAtTheScreensRatio, PictureBoxEdgeLiesOnWholeDevicePixels)
 {
-    forms::PictureBox* box = shown<SerialTrainer>(FormId::SerialTrainer).diagram;
+    forms::PictureBox* box = named<forms::PictureBox>(shown<SerialTrainer>(FormId::SerialTrainer), "diagram");
     QWidget* window = box->window();
     const qreal ratio = window->devicePixelRatioF();
     const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
@@ -190,7 +190,7 @@ TEST_F(MovedToAnotherScreen, ItsPicturesAreRenderedAgainForThatScreensRatio)
     if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio())
         GTEST_SKIP() << "needs two screens of different ratios";
     SerialTrainer& s = shown<SerialTrainer>(FormId::SerialTrainer);
-    QWidget* diagram = s.diagram->inside();
+    QWidget* diagram = named<forms::PictureBox>(s, "diagram")->inside();
     const Drawn drawn[] = {
         {"the block", diagram, "serial-diagram.svg", {0, 0}, {140, 0, 250, 60}},
         {"the clock lamp", diagram, "lamp-unlit.svg", {48, 192}, {0, 0, 12, 12}},

@@ -121,8 +121,8 @@ class SerialHeard : public SerialFixture {};
 
 TEST_F(SerialHeard, AtFirstDisplayEveryCellIsZeroAndOnlyTheClockAndResetAreButtons)
 {
-    SerialTrainer& s = open();
-    expectHeard(&s, {
+    const SerialControls s = open();
+    expectHeard(&s.window, {
         {"Cellule 3", "Cellule 3 : 0, static"},
         {"Cellule 2", "Cellule 2 : 0, static"},
         {"Cellule 1", "Cellule 1 : 0, static"},
@@ -134,7 +134,7 @@ TEST_F(SerialHeard, AtFirstDisplayEveryCellIsZeroAndOnlyTheClockAndResetAreButto
         {"Impulsions", "Impulsions : 0, static"},
         {"État", "État : vide, static"},
     });
-    const std::vector<Heard> all = tree(&s);
+    const std::vector<Heard> all = tree(&s.window);
     auto named = [&all](const QString& name) {
         return std::any_of(all.begin(), all.end(), [&name](const Heard& h) { return h.name == name; });
     };
@@ -144,14 +144,14 @@ TEST_F(SerialHeard, AtFirstDisplayEveryCellIsZeroAndOnlyTheClockAndResetAreButto
 
 TEST_F(SerialHeard, PulsesAreHeardInTheCellsTheLampsAndTheCount)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("1011"));
     click(s.clockUnlit);
     advance(200);
     // Lit, the clock lamp takes no click: it stays a button, unavailable.
-    expectHeard(&s, {{"Horloge H", "Horloge H : allumée, button, Press, unavailable"}});
+    expectHeard(&s.window, {{"Horloge H", "Horloge H : allumée, button, Press, unavailable"}});
     advance(200);
-    expectHeard(&s, {
+    expectHeard(&s.window, {
         {"Cellule 3", "Cellule 3 : 1, static"},
         {"Cellule 2", "Cellule 2 : 0, static"},
         {"Entrée série", "Entrée série : allumée, static"},
@@ -159,7 +159,7 @@ TEST_F(SerialHeard, PulsesAreHeardInTheCellsTheLampsAndTheCount)
         {"Impulsions", "Impulsions : 1, static"},
     });
     pulses(3);
-    expectHeard(&s, {
+    expectHeard(&s.window, {
         {"Cellule 3", "Cellule 3 : 1, static"},
         {"Cellule 2", "Cellule 2 : 0, static"},
         {"Cellule 1", "Cellule 1 : 1, static"},
@@ -171,14 +171,14 @@ TEST_F(SerialHeard, PulsesAreHeardInTheCellsTheLampsAndTheCount)
 
 TEST_F(SerialHeard, AResetIsHeardClearedWithItsStatusAndABlankCount)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("1011"));
     pulses(4);
     click(s.resetUnlit);
     advance(200);
-    expectHeard(&s, {{"RAZ", "RAZ : allumée, button, Press, unavailable"}});
+    expectHeard(&s.window, {{"RAZ", "RAZ : allumée, button, Press, unavailable"}});
     advance(200);
-    expectHeard(&s, {
+    expectHeard(&s.window, {
         {"Cellule 3", "Cellule 3 : 0, static"},
         {"Cellule 1", "Cellule 1 : 0, static"},
         {"Cellule 0", "Cellule 0 : 0, static"},
@@ -195,29 +195,29 @@ TEST_F(SerialHeard, AResetIsHeardClearedWithItsStatusAndABlankCount)
 // that never takes one has no action.
 TEST_F(SerialHeard, PressingTheClockLampRunsAPulseAsAClickDoes)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("1011"));
-    press(&s, "Horloge H");
+    press(&s.window, "Horloge H");
     EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n=0 st= box=1011 locked");
     advance(200);
     EXPECT_EQ(look(), "0000 e0 s0 h1 r0 n=0 st= box=1011 locked");
-    press(&s, "Horloge H"); // lit: unavailable, nothing happens
+    press(&s.window, "Horloge H"); // lit: unavailable, nothing happens
     advance(200);
     EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= box=101 locked");
     advance(400);
     EXPECT_EQ(look(), "1000 e1 s0 h0 r0 n=1 st= box=101 locked");
-    press(&s, "RAZ");
+    press(&s.window, "RAZ");
     advance(400);
     EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ box=");
 }
 
 TEST_F(SerialHeard, StaticLampsAndCellsHaveNoAction)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("1011"));
     pulses(1);
     for (const char* what : {"Entrée série", "Sortie série", "Cellule 3", "Cellule 0"}) {
-        QAccessibleInterface* object = objectNamed(tree(&s), QString::fromUtf8(what));
+        QAccessibleInterface* object = objectNamed(tree(&s.window), QString::fromUtf8(what));
         ASSERT_NE(object, nullptr) << what;
         EXPECT_EQ(actionsOf(object), QStringList{}) << what;
         if (object->actionInterface())
@@ -233,10 +233,10 @@ TEST_F(SerialHeard, StaticLampsAndCellsHaveNoAction)
 // and the focus left where it was.
 TEST_F(SerialHeard, APulseIsAnnouncedOnceAndRenamesOnlyWhatChanged)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("1011"));
     AccessibilityRecorder listening;
-    QWidget* focus = s.focusWidget();
+    QWidget* focus = s.window.focusWidget();
     click(s.clockUnlit);
     advance(400);
     EXPECT_EQ(listening.announced(), QStringList{QStringLiteral("Impulsion 1 : 1 0 0 0, sortie éteinte")});
@@ -247,7 +247,7 @@ TEST_F(SerialHeard, APulseIsAnnouncedOnceAndRenamesOnlyWhatChanged)
     EXPECT_EQ(listening.availabilityChanged(),
               (QStringList{QStringLiteral("Horloge H : allumée"), QStringLiteral("Horloge H : éteinte")}));
     EXPECT_EQ(listening.fromSpokenForPictures(), 0);
-    EXPECT_EQ(s.focusWidget(), focus);
+    EXPECT_EQ(s.window.focusWidget(), focus);
 }
 
 // The cells from left to right and the output lamp after each pulse of the
@@ -280,7 +280,7 @@ TEST_F(SerialHeard, EveryPulseIsAnnouncedAsTheEyeReadsIt)
 // each told once, when the register is cleared.
 TEST_F(SerialHeard, EachResetIsAnnouncedOnce)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("10"));
     AccessibilityRecorder listening;
     click(s.resetUnlit);
@@ -301,15 +301,15 @@ TEST_F(SerialHeard, EachResetIsAnnouncedOnce)
 // a caption set again to what it shows tells nothing.
 TEST_F(SerialHeard, TypingAndTabbingAnnounceNothingAndRenameNothingUnchanged)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     AccessibilityRecorder listening;
     type(QStringLiteral("10"));
     pressKey(s.wordBox, Qt::Key_Backspace);
-    pressKey(&s, Qt::Key_Tab);
+    pressKey(&s.window, Qt::Key_Tab);
     EXPECT_EQ(listening.renamed(), QStringList{});
-    chooseMenu(s, QStringLiteral("Aide"));
-    click(form<SerialHelp>(FormId::SerialHelp).okButton);
-    ASSERT_TRUE(s.isVisible());
+    chooseMenu(s.window, QStringLiteral("Aide"));
+    click(button(FormId::SerialHelp, "OK"));
+    ASSERT_TRUE(s.window.isVisible());
     EXPECT_EQ(listening.announced(), QStringList{});
     EXPECT_EQ(listening.fromSpokenForPictures(), 0);
 }
@@ -318,7 +318,7 @@ TEST_F(SerialHeard, TypingAndTabbingAnnounceNothingAndRenameNothingUnchanged)
 // nothing is said of a window nobody sees.
 TEST_F(SerialHeard, AHiddenTrainerSaysNothing)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("1011"));
     AccessibilityRecorder listening;
     click(s.clockUnlit);
@@ -334,8 +334,8 @@ class SerialParallelHeard : public SerialParallelFixture {};
 
 TEST_F(SerialParallelHeard, AtFirstDisplayEveryLampIsOutAndClockResetAndReadAreButtons)
 {
-    SerialParallelTrainer& s = open();
-    expectHeard(&s, {
+    const SerialParallelControls s = open();
+    expectHeard(&s.window, {
         {"Horloge H", "Horloge H : éteinte, button, Press"},
         {"RAZ", "RAZ : éteinte, button, Press"},
         {"Commande de lecture", "Commande de lecture : éteinte, button, Press"},
@@ -347,7 +347,7 @@ TEST_F(SerialParallelHeard, AtFirstDisplayEveryLampIsOutAndClockResetAndReadAreB
         {"Impulsions", "Impulsions : 0, static"},
         {"Lecture", "Lecture : vide, static"},
     });
-    const std::vector<Heard> all = tree(&s);
+    const std::vector<Heard> all = tree(&s.window);
     auto find = [&all](const QString& name) {
         return std::find_if(all.begin(), all.end(), [&name](const Heard& h) { return h.name == name; });
     };
@@ -359,18 +359,18 @@ TEST_F(SerialParallelHeard, AtFirstDisplayEveryLampIsOutAndClockResetAndReadAreB
 
 TEST_F(SerialParallelHeard, AReadIsHeardOnTheOutputsAndTheReadLine)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     typeText(s.wordBox, QStringLiteral("1011"));
     for (int i = 0; i < 4; ++i) {
         click(s.clockUnlit);
         advance(400);
     }
-    expectHeard(&s, {{"Entrée", "Entrée : allumée, static"}, {"Impulsions", "Impulsions : 4, static"}});
-    press(&s, "Commande de lecture");
+    expectHeard(&s.window, {{"Entrée", "Entrée : allumée, static"}, {"Impulsions", "Impulsions : 4, static"}});
+    press(&s.window, "Commande de lecture");
     advance(200);
-    expectHeard(&s, {{"Commande de lecture", "Commande de lecture : allumée, button, Press, unavailable"}});
+    expectHeard(&s.window, {{"Commande de lecture", "Commande de lecture : allumée, button, Press, unavailable"}});
     advance(200);
-    expectHeard(&s, {
+    expectHeard(&s.window, {
         {"Commande de lecture", "Commande de lecture : éteinte, button, Press"},
         {"S4", "S4 : allumée, static"},
         {"S3", "S3 : éteinte, static"},
@@ -378,9 +378,9 @@ TEST_F(SerialParallelHeard, AReadIsHeardOnTheOutputsAndTheReadLine)
         {"S1", "S1 : allumée, static"},
         {"Lecture", "Lecture : 1011, static"},
     });
-    press(&s, "RAZ");
+    press(&s.window, "RAZ");
     advance(400);
-    expectHeard(&s, {
+    expectHeard(&s.window, {
         {"Entrée", "Entrée : éteinte, static"},
         {"S4", "S4 : éteinte, static"},
         {"S2", "S2 : éteinte, static"},
@@ -395,7 +395,7 @@ TEST_F(SerialParallelHeard, AReadIsHeardOnTheOutputsAndTheReadLine)
 // out, as they are seen.
 TEST_F(SerialParallelHeard, AnOutputIsHeardAsItsFrontPictureWhenBothAreVisible)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     typeText(s.wordBox, QStringLiteral("1011"));
     click(s.resetUnlit);
     advance(400); // the reset keeps the stored characters
@@ -407,12 +407,12 @@ TEST_F(SerialParallelHeard, AnOutputIsHeardAsItsFrontPictureWhenBothAreVisible)
     click(s.readUnlit);
     advance(400);
     ASSERT_EQ(view(), "..E.4.21 n=4 r=1011 []");
-    expectHeard(&s, {{"S1", "S1 : allumée, static"}, {"S3", "S3 : éteinte, static"}});
+    expectHeard(&s.window, {{"S1", "S1 : allumée, static"}, {"S3", "S3 : éteinte, static"}});
     // The first change after a pulse is the program's; the next three are
     // counted, and the fourth counted change stores the word.
     typeText(s.wordBox, QStringLiteral("0110"));
     ASSERT_TRUE(s.output1Lit->shown() && s.output1Unlit->shown());
-    expectHeard(&s, {
+    expectHeard(&s.window, {
         {"S4", "S4 : éteinte, static"},
         {"S3", "S3 : éteinte, static"},
         {"S2", "S2 : éteinte, static"},
@@ -426,10 +426,10 @@ TEST_F(SerialParallelHeard, AnOutputIsHeardAsItsFrontPictureWhenBothAreVisible)
 // changes nothing and says nothing.
 TEST_F(SerialParallelHeard, PulsesReadsAndResetsAreEachAnnouncedOnce)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     typeText(s.wordBox, QStringLiteral("1011"));
     AccessibilityRecorder listening;
-    QWidget* focus = s.focusWidget();
+    QWidget* focus = s.window.focusWidget();
     readOut();
     EXPECT_EQ(listening.announced(), QStringList{});
     for (const char* said : {"Impulsion 1 : entrée allumée", "Impulsion 2 : entrée allumée",
@@ -449,12 +449,12 @@ TEST_F(SerialParallelHeard, PulsesReadsAndResetsAreEachAnnouncedOnce)
     advance(400);
     EXPECT_EQ(listening.announced(), QStringList{QStringLiteral("RAZ")});
     EXPECT_EQ(listening.fromSpokenForPictures(), 0);
-    EXPECT_EQ(s.focusWidget(), focus);
+    EXPECT_EQ(s.window.focusWidget(), focus);
 }
 
 TEST_F(SerialParallelHeard, AReadNamesEveryOutputLitFromLeftToRight)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     struct Case {
         const char* word;
         const char* said;

@@ -5,7 +5,7 @@
 
 #include "SerialFixture.h"
 
-#include "trainer/ValidationMessage.h"
+#include "trainer/WordEntry.h"
 
 #include <vector>
 
@@ -58,7 +58,7 @@ class SerialBadInput : public SerialFixture, public ::testing::WithParamInterfac
 TEST_P(SerialBadInput, MessageAndResetOrSilentAcceptanceThenANewWord)
 {
     const BadInput& c = GetParam();
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QString::fromUtf8(c.before));
     const QString expected = s.wordBox->text() + c.text;
     switch (c.way) {
@@ -76,18 +76,18 @@ TEST_P(SerialBadInput, MessageAndResetOrSilentAcceptanceThenANewWord)
 
     if (c.message) {
         EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
-        EXPECT_TRUE(s.resetTimer.ticking());
+        EXPECT_TRUE(s.window.resetRunning());
     } else {
         EXPECT_TRUE(messageBox.shown.isEmpty());
-        EXPECT_FALSE(s.resetTimer.ticking());
+        EXPECT_FALSE(s.window.resetRunning());
         EXPECT_TRUE(s.wordBox->locked());
-        EXPECT_EQ(s.word->typedCount, 1);
+        EXPECT_EQ(s.word->typedCount(), 1);
         click(s.resetUnlit);
     }
     advance(400);
     EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ box=");
-    EXPECT_EQ(s.word->typedCount, 0);
-    EXPECT_EQ(s.focusWidget(), s.wordBox);
+    EXPECT_EQ(s.word->typedCount(), 0);
+    EXPECT_EQ(s.window.focusWidget(), s.wordBox);
 
     // The trainer takes and shifts in a new word as on a fresh screen.
     type(QStringLiteral("0110"));
@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(SerialTrainer, SerialBadInput, ::testing::ValuesIn(kInp
 TEST_F(SerialBadInput, AnEmojiCountsAsOneCharacter)
 {
     const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("10"));
     commit(emoji);
     EXPECT_FALSE(s.wordBox->locked()) << "three characters do not lock the box";
@@ -118,7 +118,7 @@ TEST_F(SerialBadInput, AnEmojiCountsAsOneCharacter)
     commit(emoji);
     ASSERT_EQ(messageBox.shown.size(), 1) << "a character in front is not validated";
     EXPECT_TRUE(s.wordBox->locked());
-    EXPECT_EQ(s.word->bit1, emoji);
+    EXPECT_EQ(s.word->bit(1), emoji);
     pulses(3);
     EXPECT_EQ(s.wordBox->text(), emoji);
 }

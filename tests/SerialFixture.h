@@ -9,6 +9,7 @@
 #include "navigation/FormId.h"
 #include "serial/SerialTrainer.h"
 #include "support/ProgramFixture.h"
+#include "support/TrainerControls.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -20,39 +21,33 @@
 class SerialFixture : public ProgramFixture {
 protected:
     // Starts the program and opens the trainer as a learner does.
-    SerialTrainer& open()
+    SerialControls open()
     {
         start();
-        click(form<MainMenu>(FormId::MainMenu).serialButton);
+        click(button(FormId::MainMenu, "Registre série/série"));
         return trainer();
     }
-    SerialTrainer& trainer() { return form<SerialTrainer>(FormId::SerialTrainer); }
+    SerialControls trainer() { return SerialControls(form<SerialTrainer>(FormId::SerialTrainer)); }
 
-    // The digit seen on a cell: the "0" picture lies in front.
-    static char seen(const BitCell& c)
+    // What a pair of pictures shows: the first lies in front, so '0' when it
+    // is shown, else '1' when the second is, else '-'.
+    static char seen(const forms::Image* first, const forms::Image* second)
     {
-        if (c.zeroShown())
+        if (first->shown())
             return '0';
-        return c.oneShown() ? '1' : '-';
-    }
-    // A lamp as seen: the unlit picture lies in front.
-    static char seen(const Lamp& lamp)
-    {
-        if (lamp.unlit().shown())
-            return '0';
-        return lamp.lit().shown() ? '1' : '-';
+        return second->shown() ? '1' : '-';
     }
 
     std::string look()
     {
-        SerialTrainer& s = trainer();
+        const SerialControls s = trainer();
         std::string line;
         for (int k = 3; k >= 0; --k)
-            line += seen(*s.cells[k]);
-        line += std::string(" e") + seen(*s.inputLamp) + " s" + seen(*s.outputLamp) + " h"
-            + seen(*s.clockLamp) + " r" + seen(*s.resetLamp);
-        line += " n=" + s.pulseCountLabel->caption().toStdString()
-            + " st=" + s.statusLabel->caption().toStdString() + " box=" + s.wordBox->text().toStdString();
+            line += seen(s.zero(k), s.one(k));
+        line += std::string(" e") + seen(s.inputUnlit, s.inputLit) + " s" + seen(s.outputUnlit, s.outputLit) + " h"
+            + seen(s.clockUnlit, s.clockLit) + " r" + seen(s.resetUnlit, s.resetLit);
+        line += " n=" + s.pulseCountLabel->caption().toStdString() + " st=" + s.statusLabel->caption().toStdString()
+            + " box=" + s.wordBox->text().toStdString();
         if (s.wordBox->locked())
             line += " locked";
         return line;

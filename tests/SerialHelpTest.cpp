@@ -35,7 +35,7 @@ class SerialHelpScreen : public SerialFixture {
 protected:
     SerialHelp& openHelp()
     {
-        chooseMenu(open(), QStringLiteral("Aide"));
+        chooseMenu(open().window, QStringLiteral("Aide"));
         return form<SerialHelp>(FormId::SerialHelp);
     }
 };
@@ -45,9 +45,9 @@ TEST_F(SerialHelpScreen, ShowsTheTitleAndTheWholeTextOnThirteenLines)
     SerialHelp& help = openHelp();
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialHelp});
     EXPECT_EQ(help.windowTitle(), QStringLiteral("Aide"));
-    EXPECT_EQ(help.titleLabel->caption(), QStringLiteral("REGISTRE A DECALAGE SERIE"));
+    EXPECT_EQ(named<forms::Label>(help, "titleLabel")->caption(), QStringLiteral("REGISTRE A DECALAGE SERIE"));
 
-    const QString text = help.helpText->caption();
+    const QString text = named<forms::Label>(help, "helpText")->caption();
     EXPECT_EQ(text, kHelpText);
     EXPECT_EQ(text.size(), 915);
     EXPECT_EQ(text.count(QStringLiteral("\r\n")), 12);
@@ -71,8 +71,8 @@ TEST_F(SerialHelpScreen, WindowAndControlsStandAsLaidOut)
     EXPECT_TRUE(iconSizes.contains(QSize(16, 16)));
     EXPECT_EQ(pixelAt(help.client(), QPoint(5, 420)).name(), QStringLiteral("#ffffc0"));
 
-    EXPECT_EQ(help.okButton->geometry(), QRect(216, 392, 29, 29));
-    EXPECT_EQ(help.okButton->text(), QStringLiteral("OK"));
+    EXPECT_EQ(button(help, "OK")->geometry(), QRect(216, 392, 29, 29));
+    EXPECT_EQ(button(help, "OK")->text(), QStringLiteral("OK"));
 
     const struct {
         const char* name;
@@ -84,9 +84,9 @@ TEST_F(SerialHelpScreen, WindowAndControlsStandAsLaidOut)
         QColor text;
         Qt::Alignment alignment;
     } labels[] = {
-        {"text", help.helpText, QRect(8, 34, 453, 351), "Arial", 13, false, QColor(0, 0, 0xFF),
+        {"text", named<forms::Label>(help, "helpText"), QRect(8, 34, 453, 351), "Arial", 13, false, QColor(0, 0, 0xFF),
          Qt::AlignLeft},
-        {"title", help.titleLabel, QRect(64, 4, 303, 27), "Times New Roman", 19, true, QColor(0xC0, 0, 0),
+        {"title", named<forms::Label>(help, "titleLabel"), QRect(64, 4, 303, 27), "Times New Roman", 19, true, QColor(0xC0, 0, 0),
          Qt::AlignHCenter},
     };
     for (const auto& row : labels) {
@@ -107,14 +107,14 @@ TEST_F(SerialHelpScreen, WindowAndControlsStandAsLaidOut)
 TEST_F(SerialHelpScreen, OkAndTheCloseBoxLeadBackToTheTrainerAsLeft)
 {
     SerialHelp& help = openHelp();
-    SerialTrainer& s = trainer();
-    click(help.okButton);
+    const SerialControls s = trainer();
+    click(button(help, "OK"));
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
 
     type(QStringLiteral("10"));
     click(s.clockUnlit);
     const std::string left = look();
-    chooseMenu(s, QStringLiteral("Aide"));
+    chooseMenu(s.window, QStringLiteral("Aide"));
     help.close();
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
     EXPECT_EQ(look(), left);
@@ -124,13 +124,13 @@ TEST_F(SerialHelpScreen, OkAndTheCloseBoxLeadBackToTheTrainerAsLeft)
 TEST_F(SerialHelpScreen, TheTextIsWrittenOnceAtTheFirstDisplay)
 {
     SerialHelp& help = openHelp();
-    EXPECT_EQ(help.focusWidget(), help.okButton);
+    EXPECT_EQ(help.focusWidget(), button(help, "OK"));
     // Were the load to run again, it would write the text over this one.
-    help.helpText->setCaption(QStringLiteral("marque"));
-    click(help.okButton);
-    chooseMenu(trainer(), QStringLiteral("Aide"));
+    named<forms::Label>(help, "helpText")->setCaption(QStringLiteral("marque"));
+    click(button(help, "OK"));
+    chooseMenu(trainer().window, QStringLiteral("Aide"));
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialHelp});
-    EXPECT_EQ(help.helpText->caption(), QStringLiteral("marque"));
+    EXPECT_EQ(named<forms::Label>(help, "helpText")->caption(), QStringLiteral("marque"));
 }
 
 } // namespace

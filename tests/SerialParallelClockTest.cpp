@@ -4,7 +4,7 @@
 
 #include "navigation/FormId.h"
 #include "SerialParallelFixture.h"
-#include "trainer/ValidationMessage.h"
+#include "trainer/WordEntry.h"
 
 class SerialParallelClock : public SerialParallelFixture {};
 
@@ -30,7 +30,7 @@ TEST_F(SerialParallelClock, WordOneZeroOneOneEntersRightmostFirstAndEmptiesTheBo
         {1600, Do::ClickH, "..E..... n=4 r= [] locked"},
         {2000, Do::Nothing, "..E..... n=4 r= [] locked"},
     });
-    EXPECT_EQ(trainer().pulseCount, 4);
+    EXPECT_EQ(trainer().window.pulseCount(), 4);
 }
 
 TEST_F(SerialParallelClock, ClickBeforeAnyChangeOfTheBoxDoesNothing)
@@ -41,7 +41,7 @@ TEST_F(SerialParallelClock, ClickBeforeAnyChangeOfTheBoxDoesNothing)
         {200, Do::Nothing, "........ n=0 r= []"},
         {400, Do::Nothing, "........ n=0 r= []"},
     });
-    EXPECT_FALSE(trainer().clockTimer.ticking());
+    EXPECT_FALSE(trainer().window.clockRunning());
 }
 
 TEST_F(SerialParallelClock, SecondClickBeforeTheFirstTickServesTheLaterCountOnly)
@@ -104,9 +104,9 @@ TEST_F(SerialParallelClock, ShortWordAdvancesTheCountAndLeavesTheLampWhereABitIs
         {800, Do::ClickH, "........ n=3 r= [11]"},
         {1000, Do::Nothing, "H.E..... n=3 r= [1]"},
     });
-    EXPECT_EQ(trainer().word->bit1, QStringLiteral("1"));
-    EXPECT_EQ(trainer().word->bit2, QStringLiteral("1"));
-    EXPECT_TRUE(trainer().word->bit3.isEmpty());
+    EXPECT_EQ(trainer().word->bit(1), QStringLiteral("1"));
+    EXPECT_EQ(trainer().word->bit(2), QStringLiteral("1"));
+    EXPECT_TRUE(trainer().word->bit(3).isEmpty());
 }
 
 TEST_F(SerialParallelClock, ChangeAfterAPulseIsOnlyAcknowledgedThenCountingResumes)
@@ -116,13 +116,13 @@ TEST_F(SerialParallelClock, ChangeAfterAPulseIsOnlyAcknowledgedThenCountingResum
     // set and the learner's next change is taken as the program's own.
     typeText(trainer().wordBox, QStringLiteral("1"));
     pulse(1);
-    EXPECT_EQ(trainer().word->ignoreNextChange, 1);
+    EXPECT_TRUE(trainer().word->ignoresNextChange());
     typeText(trainer().wordBox, QStringLiteral("x"));
     EXPECT_TRUE(messageBox.shown.isEmpty());
-    EXPECT_EQ(trainer().word->typedCount, 1);
+    EXPECT_EQ(trainer().word->typedCount(), 1);
     typeText(trainer().wordBox, QStringLiteral("y"));
     EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
-    EXPECT_EQ(trainer().word->typedCount, 2);
+    EXPECT_EQ(trainer().word->typedCount(), 2);
 }
 
 TEST_F(SerialParallelClock, PulseFallingDueWhileHiddenIsShownOnTheNextVisit)
@@ -133,6 +133,6 @@ TEST_F(SerialParallelClock, PulseFallingDueWhileHiddenIsShownOnTheNextVisit)
     advance(100);
     click(trainer().menuButton);
     advance(400);
-    click(form<MainMenu>(FormId::MainMenu).serialParallelButton);
+    click(button(FormId::MainMenu, "Registre série/parallèle"));
     EXPECT_EQ(view(), "..E..... n=1 r= [101] locked");
 }

@@ -12,6 +12,7 @@
 #include "navigation/FormId.h"
 #include "serial_parallel/SerialParallelTrainer.h"
 #include "support/ProgramFixture.h"
+#include "support/TrainerControls.h"
 
 #include <QTest>
 
@@ -33,17 +34,20 @@ struct Step {
 class SerialParallelFixture : public ProgramFixture {
 protected:
     // Starts the program and opens the trainer by its main-menu button.
-    SerialParallelTrainer& open()
+    SerialParallelControls open()
     {
         start();
-        click(form<MainMenu>(FormId::MainMenu).serialParallelButton);
+        click(button(FormId::MainMenu, "Registre série/parallèle"));
         return trainer();
     }
-    SerialParallelTrainer& trainer() { return form<SerialParallelTrainer>(FormId::SerialParallelTrainer); }
+    SerialParallelControls trainer()
+    {
+        return SerialParallelControls(form<SerialParallelTrainer>(FormId::SerialParallelTrainer));
+    }
 
     std::string view()
     {
-        SerialParallelTrainer& s = trainer();
+        const SerialParallelControls s = trainer();
         const QImage drawn = grabImage(s.diagram->inside());
         std::string lamps;
         const std::pair<forms::Image*, char> pairs[] = {
@@ -62,7 +66,7 @@ protected:
 
     void act(Do action, const QString& text = {})
     {
-        SerialParallelTrainer& s = trainer();
+        const SerialParallelControls s = trainer();
         switch (action) {
         case Do::Nothing: break;
         case Do::ClickH: click(s.clockUnlit); break;
@@ -103,7 +107,7 @@ protected:
     QString storedBits()
     {
         const WordEntry& w = *trainer().word;
-        return w.bit1 + w.bit2 + w.bit3 + w.bit4;
+        return w.bit(1) + w.bit(2) + w.bit(3) + w.bit(4);
     }
     // A read, run to its end.
     void readOut()

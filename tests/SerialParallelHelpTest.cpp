@@ -11,7 +11,7 @@ class SerialParallelHelpScreen : public SerialParallelFixture {
 protected:
     SerialParallelHelp& openHelp()
     {
-        chooseMenu(open(), QStringLiteral("Aide"));
+        chooseMenu(open().window, QStringLiteral("Aide"));
         return form<SerialParallelHelp>(FormId::SerialParallelHelp);
     }
 };
@@ -32,7 +32,7 @@ const QString kHelpText = QStringLiteral(
 TEST_F(SerialParallelHelpScreen, ShowsTheWholeTextInTenLines)
 {
     SerialParallelHelp& help = openHelp();
-    const QString text = help.helpText->caption();
+    const QString text = named<forms::Label>(help, "helpText")->caption();
     EXPECT_EQ(text, kHelpText);
     EXPECT_EQ(text.size(), 714);
     EXPECT_EQ(text.count(QStringLiteral("\r\n")), 9);
@@ -44,26 +44,26 @@ TEST_F(SerialParallelHelpScreen, ShowsTheWholeTextInTenLines)
     EXPECT_TRUE(lines[9].startsWith(QStringLiteral("   Effectuer"))) << lines[9].toStdString();
     EXPECT_TRUE(lines[9].contains(QStringLiteral("sorties.  Faire")));
     EXPECT_EQ(help.windowTitle(), QStringLiteral("Série parallèle"));
-    EXPECT_EQ(help.titleLabel->caption(), QStringLiteral("REGISTRE A DECALAGE SERIE-PARALLELE"));
+    EXPECT_EQ(named<forms::Label>(help, "titleLabel")->caption(), QStringLiteral("REGISTRE A DECALAGE SERIE-PARALLELE"));
 }
 
 TEST_F(SerialParallelHelpScreen, OkHidesTheHelpAndShowsTheTrainerUnchanged)
 {
     SerialParallelHelp& help = openHelp();
-    SerialParallelTrainer& s = trainer();
+    const SerialParallelControls s = trainer();
     typeText(s.wordBox, QStringLiteral("1011"));
     click(s.clockUnlit);
     advance(200);
     const std::string running = view();
-    click(help.okButton);
+    click(button(help, "OK"));
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialParallelTrainer});
     EXPECT_EQ(view(), running);
     advance(200);
     EXPECT_EQ(view(), "..E..... n=1 r= [101] locked");
     // Opened again: the same one page and the same text.
-    chooseMenu(s, QStringLiteral("Aide"));
+    chooseMenu(s.window, QStringLiteral("Aide"));
     EXPECT_EQ(visibleForms(), (Screens{FormId::SerialParallelTrainer, FormId::SerialParallelHelp}));
-    EXPECT_EQ(help.helpText->caption(), kHelpText);
+    EXPECT_EQ(named<forms::Label>(help, "helpText")->caption(), kHelpText);
 }
 
 TEST_F(SerialParallelHelpScreen, CloseBoxActsAsOk)

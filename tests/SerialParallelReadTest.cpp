@@ -116,9 +116,9 @@ TEST_F(SerialParallelRead, ClockClickedAfterTheReadLitFirstEndsAtOnceAndTheReadR
         {599, Do::Nothing, "..EL4.21 n=4 r=1011 [] locked"},
         {600, Do::Nothing, "..E.4.21 n=4 r=1011 [] locked"},
     });
-    EXPECT_FALSE(trainer().clockTimer.ticking());
-    EXPECT_FALSE(trainer().readTimer.ticking());
-    EXPECT_EQ(trainer().tickCount, 0);
+    EXPECT_FALSE(trainer().window.clockRunning());
+    EXPECT_FALSE(trainer().window.readRunning());
+    EXPECT_EQ(trainer().window.tickCount(), 0);
 }
 
 TEST_F(SerialParallelRead, StoreAfterAReadShowsTheOutputsUnlitAndTheNextReadLightsTheNewOnes)
@@ -154,5 +154,5 @@ TEST_F(SerialParallelRead, SecondClickBeforeTheLampLightsGivesOneRead)
         {500, Do::Nothing, ".....3.1 n=4 r=0101 [] locked"},
         {1100, Do::Nothing, ".....3.1 n=4 r=0101 [] locked"},
     });
-    EXPECT_FALSE(trainer().readTimer.ticking());
+    EXPECT_FALSE(trainer().window.readRunning());
 }

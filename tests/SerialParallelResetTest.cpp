@@ -4,13 +4,13 @@
 
 #include "navigation/FormId.h"
 #include "SerialParallelFixture.h"
-#include "trainer/ValidationMessage.h"
+#include "trainer/WordEntry.h"
 
 class SerialParallelReset : public SerialParallelFixture {};
 
 TEST_F(SerialParallelReset, EmptyBoxIsLeftReadyAndTheNextCharacterIsValidated)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     runTimeline({
         {0, Do::ClickRaz, "........ n=0 r= []"},
         {199, Do::Nothing, "........ n=0 r= []"},
@@ -22,15 +22,15 @@ TEST_F(SerialParallelReset, EmptyBoxIsLeftReadyAndTheNextCharacterIsValidated)
         {400, Do::ClickH, "........ n=0 r= []"},
         {800, Do::Nothing, "........ n=0 r= []"},
     });
-    EXPECT_FALSE(s.resetTimer.ticking());
-    EXPECT_EQ(s.resetTickCount, 0);
+    EXPECT_FALSE(s.window.resetRunning());
+    EXPECT_EQ(s.window.resetTickCount(), 0);
     typeText(s.wordBox, QStringLiteral("2"));
     EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
 }
 
 TEST_F(SerialParallelReset, AfterARunClearsOutputsCountAndLockedBoxButKeepsTheBits)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     shiftIn(QStringLiteral("1011"));
     readOut();
     runTimeline({
@@ -43,7 +43,7 @@ TEST_F(SerialParallelReset, AfterARunClearsOutputsCountAndLockedBoxButKeepsTheBi
     // A word pasted in one change is never stored: four pulses and a read
     // show the previous word.
     paste(s.wordBox, QStringLiteral("0100"));
-    EXPECT_EQ(s.word->typedCount, 1);
+    EXPECT_EQ(s.word->typedCount(), 1);
     pulse(4);
     readOut();
     EXPECT_EQ(view(), "..E.4.21 n=4 r=1011 [] locked");
@@ -51,22 +51,22 @@ TEST_F(SerialParallelReset, AfterARunClearsOutputsCountAndLockedBoxButKeepsTheBi
 
 TEST_F(SerialParallelReset, FullLockedBoxIsEmptiedUncountedAndTheNextWordCountsFromOne)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     typeText(s.wordBox, QStringLiteral("1011"));
     click(s.resetUnlit);
     advance(400);
     EXPECT_EQ(view(), "........ n=0 r= []");
-    EXPECT_EQ(s.word->typedCount, 0);
-    EXPECT_EQ(s.word->ignoreNextChange, 0);
-    EXPECT_TRUE(s.word->typedWord.isEmpty());
+    EXPECT_EQ(s.word->typedCount(), 0);
+    EXPECT_FALSE(s.word->ignoresNextChange());
+    EXPECT_TRUE(s.word->typedWord().isEmpty());
     typeText(s.wordBox, QStringLiteral("0110"));
-    EXPECT_EQ(s.word->typedCount, 4);
+    EXPECT_EQ(s.word->typedCount(), 4);
     EXPECT_EQ(storedBits(), QStringLiteral("0110"));
 }
 
 TEST_F(SerialParallelReset, SecondClickBeforeTheFirstTickGivesOneReset)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     typeText(s.wordBox, QStringLiteral("10"));
     runTimeline({
         {0, Do::ClickRaz, "........ n=0 r= [10]"},
@@ -74,9 +74,9 @@ TEST_F(SerialParallelReset, SecondClickBeforeTheFirstTickGivesOneReset)
         {300, Do::Nothing, ".R...... n=0 r= [10]"},
         {500, Do::Nothing, "........ n=0 r= []"},
     });
-    EXPECT_FALSE(s.resetTimer.ticking());
+    EXPECT_FALSE(s.window.resetRunning());
     typeText(s.wordBox, QStringLiteral("1"));
-    EXPECT_EQ(s.word->typedCount, 1);
+    EXPECT_EQ(s.word->typedCount(), 1);
 }
 
 TEST_F(SerialParallelReset, RunsOnItsOwnCounterBesideAClockPulse)
@@ -111,7 +111,7 @@ TEST_F(SerialParallelReset, ClearedScreenTakesNoLaterStepOfARunningPulse)
 
 TEST_F(SerialParallelReset, MessageStartsTheResetOnlyOnceClosedAndTheWrongTextStaysUntilTheEnd)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     QString seenWhileOpen;
     messageBox.whileOpen = [&] {
         // Time passes while the learner reads the message.
@@ -128,18 +128,18 @@ TEST_F(SerialParallelReset, MessageStartsTheResetOnlyOnceClosedAndTheWrongTextSt
 
 TEST_F(SerialParallelReset, CompletesWhileTheScreenIsHidden)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     typeText(s.wordBox, QStringLiteral("1011"));
     click(s.resetUnlit);
     click(s.menuButton);
     advance(400);
-    click(form<MainMenu>(FormId::MainMenu).serialParallelButton);
+    click(button(FormId::MainMenu, "Registre série/parallèle"));
     EXPECT_EQ(view(), "........ n=0 r= []");
 }
 
 TEST_F(SerialParallelReset, ResetEndingWhileTheMessageIsOpenLeavesTheBoxSoundAndClearsAgainAfter)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     messageBox.whileOpen = [&] { advance(400); };
     click(s.resetUnlit);
     advance(100);
@@ -147,7 +147,7 @@ TEST_F(SerialParallelReset, ResetEndingWhileTheMessageIsOpenLeavesTheBoxSoundAnd
     typeText(s.wordBox, QStringLiteral("2"));
     EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
     EXPECT_EQ(view(), "........ n=0 r= []");
-    EXPECT_EQ(s.word->typedCount, 0);
+    EXPECT_EQ(s.word->typedCount(), 0);
     // The reset that the message starts runs once more.
     advance(200);
     EXPECT_EQ(view(), ".R...... n=0 r= []");

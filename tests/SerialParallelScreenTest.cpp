@@ -14,13 +14,13 @@ class SerialParallelScreen : public SerialParallelFixture {};
 
 TEST_F(SerialParallelScreen, FirstDisplayShowsEveryLampUnlitAndTheEmptyBoxFocused)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialParallelTrainer});
-    EXPECT_EQ(s.windowTitle(), QStringLiteral("Registre entrée série et sortie parallèle."));
-    EXPECT_EQ(s.client()->size(), QSize(505, 363));
+    EXPECT_EQ(s.window.windowTitle(), QStringLiteral("Registre entrée série et sortie parallèle."));
+    EXPECT_EQ(s.window.client()->size(), QSize(505, 363));
     EXPECT_EQ(view(), "........ n=0 r= []");
     EXPECT_EQ(QApplication::focusWidget(), s.wordBox);
-    EXPECT_FALSE(s.clockTimer.enabled());
+    EXPECT_FALSE(s.window.clockRunning());
     // Both pictures of every lamp are visible: the unlit one lies in front.
     EXPECT_TRUE(s.clockLit->shown());
     EXPECT_TRUE(s.output1Lit->shown());
@@ -28,7 +28,7 @@ TEST_F(SerialParallelScreen, FirstDisplayShowsEveryLampUnlitAndTheEmptyBoxFocuse
 
 TEST_F(SerialParallelScreen, InstructionsKeepTheirBlanks)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     EXPECT_EQ(s.errorLabel->caption(),
               QStringLiteral("En cas d'erreur faire une remise à") + QString(2, QLatin1Char(' '))
                   + QStringLiteral("zéro") + QString(15, QLatin1Char(' ')) + QStringLiteral("(RAZ)"));
@@ -39,7 +39,7 @@ TEST_F(SerialParallelScreen, InstructionsKeepTheirBlanks)
 
 TEST_F(SerialParallelScreen, OnlyTheClickableLampsShowTheUpArrow)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     for (forms::Image* clickable : {s.clockUnlit, s.resetUnlit, s.readUnlit})
         EXPECT_EQ(clickable->cursor().shape(), Qt::UpArrowCursor);
     for (QWidget* other : std::initializer_list<QWidget*>{s.clockLit, s.resetLit, s.readLit, s.inputUnlit,
@@ -50,7 +50,7 @@ TEST_F(SerialParallelScreen, OnlyTheClickableLampsShowTheUpArrow)
 
 TEST_F(SerialParallelScreen, ClicksOnWhatIsNotALampButtonDoNothing)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     typeText(s.wordBox, QStringLiteral("1"));
     const std::string before = view();
     for (QWidget* target :
@@ -59,45 +59,45 @@ TEST_F(SerialParallelScreen, ClicksOnWhatIsNotALampButtonDoNothing)
         click(target);
     advance(400);
     EXPECT_EQ(view(), before);
-    EXPECT_EQ(s.word->typedCount, 1);
+    EXPECT_EQ(s.word->typedCount(), 1);
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialParallelTrainer});
 }
 
 TEST_F(SerialParallelScreen, HelpOpensBesideTheTrainerAndMenuLeavesItOpen)
 {
-    SerialParallelTrainer& s = open();
-    chooseMenu(s, QStringLiteral("Aide"));
+    const SerialParallelControls s = open();
+    chooseMenu(s.window, QStringLiteral("Aide"));
     EXPECT_EQ(visibleForms(), (Screens{FormId::SerialParallelTrainer, FormId::SerialParallelHelp}));
-    chooseMenu(s, QStringLiteral("Aide"));
+    chooseMenu(s.window, QStringLiteral("Aide"));
     EXPECT_EQ(visibleForms(), (Screens{FormId::SerialParallelTrainer, FormId::SerialParallelHelp}));
-    chooseMenu(s, QStringLiteral("Fichier"), QStringLiteral("Menu"));
+    chooseMenu(s.window, QStringLiteral("Fichier"), QStringLiteral("Menu"));
     EXPECT_EQ(visibleForms(), (Screens{FormId::MainMenu, FormId::SerialParallelHelp}));
-    click(form<SerialParallelHelp>(FormId::SerialParallelHelp).okButton);
+    click(button(FormId::SerialParallelHelp, "OK"));
     EXPECT_EQ(visibleForms(), (Screens{FormId::MainMenu, FormId::SerialParallelTrainer}));
 }
 
 TEST_F(SerialParallelScreen, AboutOpensBesideTheTrainerAndItsOkShowsTheSerialTrainerToo)
 {
-    SerialParallelTrainer& s = open();
-    chooseMenu(s, QStringLiteral("à propos..."));
+    const SerialParallelControls s = open();
+    chooseMenu(s.window, QStringLiteral("à propos..."));
     EXPECT_EQ(visibleForms(), (Screens{FormId::AboutBox, FormId::SerialParallelTrainer}));
-    click(form<AboutBox>(FormId::AboutBox).okButton);
+    click(button(FormId::AboutBox, "OK"));
     EXPECT_EQ(visibleForms(), (Screens{FormId::SerialTrainer, FormId::SerialParallelTrainer}));
 }
 
 TEST_F(SerialParallelScreen, BackFromTheMainMenuTheScreenIsAsLeftAndNotLoadedAgain)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     shiftIn(QStringLiteral("1011"), 2);
     const std::string left = view();
     ASSERT_EQ(left, "..E..... n=2 r= [10] locked");
     for (bool byMenu : {false, true}) {
         if (byMenu)
-            chooseMenu(s, QStringLiteral("Fichier"), QStringLiteral("Menu"));
+            chooseMenu(s.window, QStringLiteral("Fichier"), QStringLiteral("Menu"));
         else
             click(s.menuButton);
         EXPECT_EQ(visibleForms(), Screens{FormId::MainMenu});
-        click(form<MainMenu>(FormId::MainMenu).serialParallelButton);
+        click(button(FormId::MainMenu, "Registre série/parallèle"));
         EXPECT_EQ(visibleForms(), Screens{FormId::SerialParallelTrainer});
         EXPECT_EQ(view(), left);
     }
@@ -109,20 +109,20 @@ TEST_F(SerialParallelScreen, BackFromTheMainMenuTheScreenIsAsLeftAndNotLoadedAga
 
 TEST_F(SerialParallelScreen, QuitterButtonMenuAndCloseBoxEndTheProgram)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     typeText(s.wordBox, QStringLiteral("1011"));
     click(s.clockUnlit); // an animation running changes nothing
     click(s.quitButton);
     EXPECT_EQ(programEnd.ended, 1);
-    chooseMenu(s, QStringLiteral("Fichier"), QStringLiteral("Quitter"));
+    chooseMenu(s.window, QStringLiteral("Fichier"), QStringLiteral("Quitter"));
     EXPECT_EQ(programEnd.ended, 2);
-    s.close();
+    s.window.close();
     EXPECT_EQ(programEnd.ended, 3);
 }
 
 TEST_F(SerialParallelScreen, DiagramLiesAtTheTopLeftOfTheFrameWithItsGreyBackShowingRightAndBelow)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     EXPECT_EQ(s.readCommandPicture->picture().size(), QSize(66, 28));
     QWidget* inside = s.diagram->inside();
     const QImage drawn = grabImage(inside);

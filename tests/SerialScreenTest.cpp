@@ -22,11 +22,11 @@ class SerialScreen : public SerialFixture {};
 
 TEST_F(SerialScreen, FirstDisplayIsTheResetLookWithTheFocusInTheBox)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
     EXPECT_EQ(look(), kFirstLook);
-    EXPECT_EQ(s.focusWidget(), s.wordBox);
-    EXPECT_EQ(s.windowTitle(), QStringLiteral("Registre série"));
+    EXPECT_EQ(s.window.focusWidget(), s.wordBox);
+    EXPECT_EQ(s.window.windowTitle(), QStringLiteral("Registre série"));
     EXPECT_EQ(clock.running(), 0) << "no timer ticks before a click";
     // Both pictures of every pair stand visible until a first set; the
     // "0" and the unlit pictures are in front.
@@ -37,8 +37,8 @@ TEST_F(SerialScreen, FirstDisplayIsTheResetLookWithTheFocusInTheBox)
 
 TEST_F(SerialScreen, ControlsStandAtTheirPlaces)
 {
-    SerialTrainer& s = open();
-    EXPECT_EQ(s.client()->size(), QSize(658, 395));
+    const SerialControls s = open();
+    EXPECT_EQ(s.window.client()->size(), QSize(658, 395));
     EXPECT_EQ(s.diagram->geometry(), QRect(152, 64, 401, 233));
     EXPECT_EQ(s.wordBox->geometry(), QRect(80, 184, 57, 25));
     EXPECT_EQ(s.menuButton->geometry(), QRect(152, 304, 83, 19));
@@ -64,30 +64,30 @@ TEST_F(SerialScreen, ControlsStandAtTheirPlaces)
 // scaling anything, without an icon, and with a menu bar of its own colour.
 TEST_F(SerialScreen, WindowIsPlacedSizableWithoutIconAndKeepsAPlainMenuBar)
 {
-    SerialTrainer& s = open();
-    EXPECT_EQ(s.client()->mapToGlobal(QPoint(0, 0)), QPoint(77, 102));
-    EXPECT_TRUE(s.windowIcon().isNull());
+    const SerialControls s = open();
+    EXPECT_EQ(s.window.client()->mapToGlobal(QPoint(0, 0)), QPoint(77, 102));
+    EXPECT_TRUE(s.window.windowIcon().isNull());
 
-    QMenuBar* bar = s.menuBar();
+    QMenuBar* bar = s.window.menuBar();
     const QPoint emptyBar(bar->width() - 10, bar->height() / 2);
     EXPECT_EQ(pixelAt(bar, emptyBar).name(), QApplication::palette().color(QPalette::Window).name())
         << "the window's light yellow is the client area's, not the menu bar's";
 
     const QRect box = s.wordBox->geometry();
-    s.resize(s.width() + 150, s.height() + 120);
+    s.window.resize(s.window.width() + 150, s.window.height() + 120);
     EXPECT_EQ(s.wordBox->geometry(), box);
     EXPECT_EQ(s.diagram->geometry(), QRect(152, 64, 401, 233));
-    EXPECT_EQ(pixelAt(&s, QPoint(s.width() - 5, s.height() - 5)).name(), QStringLiteral("#ffffc0"));
+    EXPECT_EQ(pixelAt(&s.window, QPoint(s.window.width() - 5, s.window.height() - 5)).name(), QStringLiteral("#ffffc0"));
 }
 
 TEST_F(SerialScreen, MenuBarHoldsFichierWithTwoItemsThenTwoEntriesThatAct)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     QStringList entries;
-    for (QAction* action : s.menuBar()->actions())
+    for (QAction* action : s.window.menuBar()->actions())
         entries << action->text();
     EXPECT_EQ(entries, QStringList({"Fichier", "Aide", "à propos..."}));
-    const QList<QAction*> actions = s.menuBar()->actions();
+    const QList<QAction*> actions = s.window.menuBar()->actions();
     ASSERT_EQ(actions.size(), 3);
     ASSERT_NE(actions[0]->menu(), nullptr);
     QStringList items;
@@ -101,7 +101,7 @@ TEST_F(SerialScreen, MenuBarHoldsFichierWithTwoItemsThenTwoEntriesThatAct)
 // Every text on the screen in its face, size, weight and colours.
 TEST_F(SerialScreen, TextsHaveTheirFontsAndColours)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     const QColor yellow(0xFF, 0xFF, 0xC0), darkRed(0xC0, 0, 0), white(Qt::white);
     const struct {
         const char* name;
@@ -146,7 +146,7 @@ TEST_F(SerialScreen, TextsHaveTheirFontsAndColours)
 // Each pair of pictures lies at one place on the diagram, at natural size.
 TEST_F(SerialScreen, EveryPairOfPicturesSharesItsPlace)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     const struct {
         forms::Image* front;
         forms::Image* back;
@@ -170,7 +170,7 @@ TEST_F(SerialScreen, EveryPairOfPicturesSharesItsPlace)
 // picture, each cell's "0" above its "1", each unlit lamp above its lit one.
 TEST_F(SerialScreen, FrontPicturesAreTheZeroAndUnlitOnes)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     const QObjectList& order = s.diagram->inside()->children(); // back to front
     auto depth = [&order](QWidget* w) { return order.indexOf(w); };
     for (const auto& [front, back] : std::vector<std::pair<QWidget*, QWidget*>>{
@@ -183,7 +183,7 @@ TEST_F(SerialScreen, FrontPicturesAreTheZeroAndUnlitOnes)
 
 TEST_F(SerialScreen, TheUpArrowPointerStandsOverTheClickableLampsOnly)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     for (forms::Image* lamp : {s.clockUnlit, s.resetUnlit})
         EXPECT_EQ(lamp->cursor().shape(), Qt::UpArrowCursor);
     for (forms::Image* other : {s.clockLit, s.resetLit, s.inputUnlit, s.inputLit, s.outputUnlit, s.outputLit,
@@ -203,7 +203,7 @@ TEST_F(SerialScreen, TheUpArrowPointerStandsOverTheClickableLampsOnly)
 
 TEST_F(SerialScreen, ComingBackFromTheMainMenuShowsTheScreenAsLeft)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     click(s.resetUnlit);
     advance(400);
     type(QStringLiteral("1"));
@@ -211,61 +211,61 @@ TEST_F(SerialScreen, ComingBackFromTheMainMenuShowsTheScreenAsLeft)
     ASSERT_EQ(left, "0000 e0 s0 h0 r0 n= st= box=1");
     for (bool byMenu : {false, true}) {
         if (byMenu)
-            chooseMenu(s, QStringLiteral("Fichier"), QStringLiteral("Menu"));
+            chooseMenu(s.window, QStringLiteral("Fichier"), QStringLiteral("Menu"));
         else
             click(s.menuButton);
         EXPECT_EQ(visibleForms(), Screens{FormId::MainMenu});
-        click(form<MainMenu>(FormId::MainMenu).serialButton);
+        click(button(FormId::MainMenu, "Registre série/série"));
         EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
         // A second load would show "0" in the count and forget the change.
         EXPECT_EQ(look(), left);
-        EXPECT_EQ(s.word->typedCount, 1);
+        EXPECT_EQ(s.word->typedCount(), 1);
     }
 }
 
 TEST_F(SerialScreen, AideAndAProposLeadAwayAndTheirOkBack)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("10"));
     const std::string left = look();
 
-    chooseMenu(s, QStringLiteral("Aide"));
+    chooseMenu(s.window, QStringLiteral("Aide"));
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialHelp});
-    click(form<SerialHelp>(FormId::SerialHelp).okButton);
+    click(button(FormId::SerialHelp, "OK"));
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
     EXPECT_EQ(look(), left);
 
-    chooseMenu(s, QStringLiteral("à propos..."));
+    chooseMenu(s.window, QStringLiteral("à propos..."));
     EXPECT_EQ(visibleForms(), Screens{FormId::AboutBox});
-    click(form<AboutBox>(FormId::AboutBox).okButton);
+    click(button(FormId::AboutBox, "OK"));
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
     EXPECT_EQ(look(), left);
-    EXPECT_EQ(s.word->typedCount, 2);
+    EXPECT_EQ(s.word->typedCount(), 2);
 }
 
 TEST_F(SerialScreen, BothQuittersAndTheCloseBoxEndTheProgramEvenDuringAnAnimation)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     click(s.clockUnlit);
     click(s.resetUnlit);
     click(s.quitButton);
     EXPECT_EQ(programEnd.ended, 1);
-    chooseMenu(s, QStringLiteral("Fichier"), QStringLiteral("Quitter"));
+    chooseMenu(s.window, QStringLiteral("Fichier"), QStringLiteral("Quitter"));
     EXPECT_EQ(programEnd.ended, 2);
-    s.close();
+    s.window.close();
     EXPECT_EQ(programEnd.ended, 3);
 }
 
 TEST_F(SerialScreen, PicturesAndLabelsWithoutActionIgnoreClicks)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("1011"));
     const std::string before = look();
     for (QWidget* target :
          std::initializer_list<QWidget*>{s.inputUnlit, s.outputUnlit, s.cell0Zero, s.cell3Zero,
                                          s.enterWordLabel, s.errorLabel, s.statusLabel, s.pulseCountLabel})
         click(target);
-    clickClient(s, s.diagram->geometry().topLeft() + QPoint(8, 8));
+    clickClient(s.window, s.diagram->geometry().topLeft() + QPoint(8, 8));
     advance(1000);
     EXPECT_EQ(look(), before);
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
@@ -285,10 +285,10 @@ TEST_F(SerialScreen, TheMainMenusAboutOkOpensTheTrainerFreshAndLoaded)
 {
     start();
     chooseMenu(form<MainMenu>(FormId::MainMenu), QStringLiteral("à propos"));
-    click(form<AboutBox>(FormId::AboutBox).okButton);
+    click(button(FormId::AboutBox, "OK"));
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
     EXPECT_EQ(look(), kFirstLook);
-    EXPECT_EQ(trainer().focusWidget(), trainer().wordBox);
+    EXPECT_EQ(trainer().window.focusWidget(), trainer().wordBox);
 }
 
 } // namespace

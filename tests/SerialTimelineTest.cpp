@@ -167,7 +167,7 @@ class SerialTimeline : public SerialFixture, public ::testing::WithParamInterfac
 TEST_P(SerialTimeline, ShowsTheExpectedScreenAtEachMoment)
 {
     const Timeline& timeline = GetParam();
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QString::fromUtf8(timeline.word));
     for (const Step& step : timeline.steps) {
         at(step.at);
@@ -190,14 +190,14 @@ TEST_P(SerialTimeline, ShowsTheExpectedScreenAtEachMoment)
             ASSERT_EQ(visibleForms(), std::vector<FormId>{FormId::MainMenu});
             break;
         case Act::Return:
-            click(form<MainMenu>(FormId::MainMenu).serialButton);
+            click(button(FormId::MainMenu, "Registre série/série"));
             ASSERT_EQ(visibleForms(), std::vector<FormId>{FormId::SerialTrainer});
             break;
         case Act::Look:
             EXPECT_EQ(look(), step.text);
             break;
         case Act::Focus:
-            EXPECT_EQ(s.focusWidget(), s.wordBox);
+            EXPECT_EQ(s.window.focusWidget(), s.wordBox);
             EXPECT_FALSE(s.wordBox->locked());
             break;
         }
@@ -228,21 +228,21 @@ TEST_F(SerialWorked, NinePulsesShiftTheWordInAndOut)
         "0000 e0 s0 h0 r0 n=8 st= box= locked",
         "0000 e0 s0 h0 r0 n=0 st=RAZ box=",
     };
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("1011"));
     EXPECT_EQ(look(), afterPulse[0]);
     for (int pulse = 1; pulse <= 9; ++pulse) {
         click(s.clockUnlit);
         advance(200);
-        EXPECT_EQ(seen(*s.clockLamp), '1') << "pulse " << pulse;
+        EXPECT_EQ(seen(s.clockUnlit, s.clockLit), '1') << "pulse " << pulse;
         advance(200);
         EXPECT_EQ(look(), afterPulse[pulse]) << "after pulse " << pulse;
-        EXPECT_EQ(s.word->typedCount, 4 * (pulse < 9)) << "the engine's writes are not counted";
+        EXPECT_EQ(s.word->typedCount(), 4 * (pulse < 9)) << "the engine's writes are not counted";
     }
-    EXPECT_EQ(s.focusWidget(), s.wordBox);
-    EXPECT_EQ(s.word->ignoreNextChange, 0);
-    EXPECT_EQ(s.pulseCount, 0);
-    EXPECT_TRUE(s.word->bit4.isEmpty());
+    EXPECT_EQ(s.window.focusWidget(), s.wordBox);
+    EXPECT_FALSE(s.word->ignoresNextChange());
+    EXPECT_EQ(s.window.pulseCount(), 0);
+    EXPECT_TRUE(s.word->bit(4).isEmpty());
 
     // A tenth click only blinks: no word is stored any more.
     click(s.clockUnlit);
@@ -261,7 +261,7 @@ TEST_F(SerialWorked, NinePulsesShiftTheWordInAndOut)
 // message (typed in front of others) do not enter: cell 3 keeps its bit.
 TEST_F(SerialWorked, AStoredCharacterThatIsNoBitDoesNotEnter)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("011"));
     pressKey(s.wordBox, Qt::Key_Home);
     type(QStringLiteral("x"));
@@ -271,12 +271,12 @@ TEST_F(SerialWorked, AStoredCharacterThatIsNoBitDoesNotEnter)
     EXPECT_EQ(look(), "0011 e0 s1 h0 r0 n=4 st= box=x locked");
     // The flag left by the pulse that did not write is still up: the
     // reset's own write does nothing more and the reset clears everything.
-    EXPECT_EQ(s.word->ignoreNextChange, 1);
+    EXPECT_TRUE(s.word->ignoresNextChange());
     click(s.resetUnlit);
     advance(400);
     EXPECT_EQ(look(), kCleared);
-    EXPECT_EQ(s.word->typedCount, 0);
-    EXPECT_EQ(s.word->ignoreNextChange, 0);
+    EXPECT_EQ(s.word->typedCount(), 0);
+    EXPECT_FALSE(s.word->ignoresNextChange());
 }
 
 // A word pasted longer than four characters at the fourth counted change:
@@ -284,10 +284,10 @@ TEST_F(SerialWorked, AStoredCharacterThatIsNoBitDoesNotEnter)
 // take the first four.
 TEST_F(SerialWorked, ALongerStoredWordIsCutByTheFirstPulse)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("101"));
     paste(s.wordBox, QStringLiteral("01"));
-    ASSERT_EQ(s.word->typedCount, 4);
+    ASSERT_EQ(s.word->typedCount(), 4);
     click(s.clockUnlit);
     advance(400);
     EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n=1 st= box=101 locked");

@@ -3,7 +3,7 @@
 
 #include "SerialFixture.h"
 
-#include "trainer/ValidationMessage.h"
+#include "trainer/WordEntry.h"
 
 #include <QTest>
 
@@ -120,17 +120,17 @@ protected:
 TEST_P(SerialWord, CountsLocksAndStoresAsTheLearnerEdits)
 {
     const WordCase& c = GetParam();
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     for (const Edit& edit : c.edits)
         apply(edit);
     EXPECT_EQ(s.wordBox->text(), QString::fromUtf8(c.box));
     EXPECT_EQ(s.wordBox->locked(), c.locked);
-    EXPECT_EQ(s.word->typedCount, c.counted);
-    EXPECT_EQ(s.word->typedWord, s.wordBox->text());
-    const QStringList bits{s.word->bit1, s.word->bit2, s.word->bit3, s.word->bit4};
+    EXPECT_EQ(s.word->typedCount(), c.counted);
+    EXPECT_EQ(s.word->typedWord(), s.wordBox->text());
+    const QStringList bits{s.word->bit(1), s.word->bit(2), s.word->bit(3), s.word->bit(4)};
     EXPECT_EQ(bits.join(QLatin1Char('|')), QString::fromUtf8(c.bits));
     EXPECT_TRUE(messageBox.shown.isEmpty());
-    EXPECT_FALSE(s.resetTimer.ticking()) << "no reset was started";
+    EXPECT_FALSE(s.window.resetRunning()) << "no reset was started";
 }
 
 INSTANTIATE_TEST_SUITE_P(SerialTrainer, SerialWord, ::testing::ValuesIn(kCases),
@@ -145,34 +145,34 @@ class SerialWordEntry : public SerialFixture {};
 // reset's end clears it, and the next four changes store a new word.
 TEST_F(SerialWordEntry, AWrongLastCharacterBringsTheMessageThenTheReset)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("101"));
     bool checkedWhileOpen = false;
     messageBox.whileOpen = [&] {
         checkedWhileOpen = true;
         EXPECT_TRUE(s.wordBox->locked());
-        EXPECT_FALSE(s.resetTimer.ticking()) << "the reset starts after the message";
-        EXPECT_TRUE(s.word->bit4.isEmpty()) << "the word is stored after the message";
+        EXPECT_FALSE(s.window.resetRunning()) << "the reset starts after the message";
+        EXPECT_TRUE(s.word->bit(4).isEmpty()) << "the word is stored after the message";
     };
     type(QStringLiteral("x"));
     messageBox.whileOpen = nullptr;
     EXPECT_TRUE(checkedWhileOpen);
     EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
-    EXPECT_EQ(messageBox.raisedBy, std::vector<QWidget*>{&s}) << "over the trainer's window";
+    EXPECT_EQ(messageBox.raisedBy, std::vector<QWidget*>{&s.window}) << "over the trainer's window";
     EXPECT_EQ(kValidationText, QStringLiteral("Entrer uniquement des 1 ou des 0"));
-    EXPECT_EQ(s.word->bit4, QStringLiteral("x"));
+    EXPECT_EQ(s.word->bit(4), QStringLiteral("x"));
 
     advance(200);
     EXPECT_EQ(look(), "0000 e0 s0 h0 r1 n=0 st= box=101x locked");
     advance(200);
     EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ box=");
-    EXPECT_EQ(s.word->typedCount, 0);
-    EXPECT_TRUE(s.word->bit4.isEmpty());
-    EXPECT_EQ(s.focusWidget(), s.wordBox);
+    EXPECT_EQ(s.word->typedCount(), 0);
+    EXPECT_TRUE(s.word->bit(4).isEmpty());
+    EXPECT_EQ(s.window.focusWidget(), s.wordBox);
 
     type(QStringLiteral("0110"));
-    EXPECT_EQ(s.word->typedCount, 4);
-    EXPECT_EQ(QStringList({s.word->bit1, s.word->bit2, s.word->bit3, s.word->bit4}),
+    EXPECT_EQ(s.word->typedCount(), 4);
+    EXPECT_EQ(QStringList({s.word->bit(1), s.word->bit(2), s.word->bit(3), s.word->bit(4)}),
               QStringList({"0", "1", "1", "0"}));
     EXPECT_EQ(messageBox.shown.size(), 1);
 }
@@ -182,7 +182,7 @@ TEST_F(SerialWordEntry, AWrongLastCharacterBringsTheMessageThenTheReset)
 // clears the screen again. Nothing is left that the next word trips on.
 TEST_F(SerialWordEntry, AResetEndingWhileTheMessageIsOpenLeavesASoundScreen)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     type(QStringLiteral("1"));
     click(s.resetUnlit);
     advance(100);
@@ -193,10 +193,10 @@ TEST_F(SerialWordEntry, AResetEndingWhileTheMessageIsOpenLeavesASoundScreen)
     type(QStringLiteral("x"));
     messageBox.whileOpen = nullptr;
     EXPECT_EQ(messageBox.shown.size(), 1);
-    EXPECT_TRUE(s.resetTimer.ticking()) << "the message's own reset";
+    EXPECT_TRUE(s.window.resetRunning()) << "the message's own reset";
     advance(400);
     EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ box=");
-    EXPECT_FALSE(s.resetTimer.ticking());
+    EXPECT_FALSE(s.window.resetRunning());
     type(QStringLiteral("1101"));
     pulses(4);
     EXPECT_EQ(look(), "1101 e1 s1 h0 r0 n=4 st= box= locked");
@@ -212,17 +212,17 @@ protected:
     // manual reset left them.
     std::vector<std::pair<int, int>> resetAndWatch()
     {
-        SerialTrainer& s = trainer();
+        const SerialControls s = trainer();
         std::vector<std::pair<int, int>> atChanges;
         const auto watch = QObject::connect(s.wordBox, &QLineEdit::textChanged, [&] {
-            atChanges.emplace_back(s.word->typedCount, s.word->ignoreNextChange);
+            atChanges.emplace_back(s.word->typedCount(), int(s.word->ignoresNextChange()));
         });
         click(s.resetUnlit);
         advance(400);
         QObject::disconnect(watch);
         EXPECT_EQ(look(), "0000 e0 s0 h0 r0 n= st=RAZ box=");
-        EXPECT_EQ(s.word->typedCount, 0);
-        EXPECT_EQ(s.word->ignoreNextChange, 0);
+        EXPECT_EQ(s.word->typedCount(), 0);
+        EXPECT_FALSE(s.word->ignoresNextChange());
         EXPECT_TRUE(messageBox.shown.isEmpty());
         return atChanges;
     }
@@ -238,14 +238,14 @@ TEST_F(SerialResetWrite, CountedOverTheLearnersText)
 
 TEST_F(SerialResetWrite, OnlyLowersTheFlagAPulseLeftUp)
 {
-    SerialTrainer& s = open();
+    const SerialControls s = open();
     // "x011" is taken without a message; the fourth pulse cannot write the
     // "x" away, so the flag it raised stays up.
     type(QStringLiteral("011"));
     pressKey(s.wordBox, Qt::Key_Home);
     type(QStringLiteral("x"));
     pulses(4);
-    ASSERT_EQ(s.word->ignoreNextChange, 1);
+    ASSERT_TRUE(s.word->ignoresNextChange());
     ASSERT_EQ(s.wordBox->text(), QStringLiteral("x"));
     EXPECT_EQ(resetAndWatch(), (Changes{{4, 0}}));
 }

@@ -40,8 +40,9 @@
 #include "serial_parallel/SerialParallelHelp.h"
 #include "serial_parallel/SerialParallelTrainer.h"
 #include "support/ProgramFixture.h"
+#include "support/TrainerControls.h"
 #include "support/TrainerModel.h"
-#include "trainer/ValidationMessage.h"
+#include "trainer/WordEntry.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -302,6 +303,23 @@ private:
         return static_cast<T*>(registry.find(id));
     }
 
+    // Each trainer's controls, found once it exists: no window goes away
+    // before the run ends.
+    const SerialControls* serial()
+    {
+        if (!serial_)
+            if (auto* trainer = find<SerialTrainer>(FormId::SerialTrainer))
+                serial_.emplace(*trainer);
+        return serial_ ? &*serial_ : nullptr;
+    }
+    const SerialParallelControls* serialParallel()
+    {
+        if (!serialParallel_)
+            if (auto* trainer = find<SerialParallelTrainer>(FormId::SerialParallelTrainer))
+                serialParallel_.emplace(*trainer);
+        return serialParallel_ ? &*serialParallel_ : nullptr;
+    }
+
     std::set<FormId> actualShown() const
     {
         const std::vector<FormId> v = visibleForms();
@@ -326,32 +344,32 @@ private:
     {
         if (!hit)
             return {};
-        if (auto* r = find<MainMenu>(FormId::MainMenu)) {
-            if (hit == r->serialButton) return leaveFor(FormId::SerialTrainer);
-            if (hit == r->serialParallelButton) return leaveFor(FormId::SerialParallelTrainer);
-            if (hit == r->parallelButton || hit == r->blankButton) return leaveFor(FormId::ComingSoonCard);
-            if (hit == r->quitButton) return kEnds;
-        }
-        if (auto* s = find<SerialTrainer>(FormId::SerialTrainer)) {
-            if (hit == s->menuButton) return leaveFor(FormId::MainMenu);
-            if (hit == s->quitButton) return kEnds;
-        }
-        if (auto* s = find<SerialParallelTrainer>(FormId::SerialParallelTrainer)) {
-            if (hit == s->menuButton) return leaveFor(FormId::MainMenu);
-            if (hit == s->quitButton) return kEnds;
-        }
-        if (auto* i = find<AboutBox>(FormId::AboutBox); i && hit == i->okButton)
-            return leaveFor(FormId::SerialTrainer);
-        if (auto* i = find<ComingSoonCard>(FormId::ComingSoonCard); i && hit == i->okButton)
-            return leaveFor(FormId::MainMenu);
-        if (auto* a = find<SerialHelp>(FormId::SerialHelp); a && hit == a->okButton)
-            return leaveFor(FormId::SerialTrainer);
-        if (auto* a = find<SerialParallelHelp>(FormId::SerialParallelHelp); a && hit == a->okButton)
-            return leaveFor(FormId::SerialParallelTrainer);
-        if (auto* p = find<ParallelRegister>(FormId::ParallelRegister)) {
-            if (hit == p->quitButton) return kEnds;
-            if (hit == p->menuButton) return leaveFor(FormId::MainMenu);
-        }
+        // Each window's buttons by their captions, as the learner reads them.
+        struct ButtonEffect {
+            FormId window;
+            const char* caption;
+            Effect effect;
+        };
+        static const ButtonEffect effects[] = {
+            {FormId::MainMenu, "Registre série/série", leaveFor(FormId::SerialTrainer)},
+            {FormId::MainMenu, "Registre série/parallèle", leaveFor(FormId::SerialParallelTrainer)},
+            {FormId::MainMenu, "Registre parallèle/parallèle", leaveFor(FormId::ComingSoonCard)},
+            {FormId::MainMenu, "Bouton sans titre", leaveFor(FormId::ComingSoonCard)},
+            {FormId::MainMenu, "Quitter", kEnds},
+            {FormId::SerialTrainer, "Menu", leaveFor(FormId::MainMenu)},
+            {FormId::SerialTrainer, "Quitter", kEnds},
+            {FormId::SerialParallelTrainer, "Menu", leaveFor(FormId::MainMenu)},
+            {FormId::SerialParallelTrainer, "Quitter", kEnds},
+            {FormId::AboutBox, "OK", leaveFor(FormId::SerialTrainer)},
+            {FormId::ComingSoonCard, "OK", leaveFor(FormId::MainMenu)},
+            {FormId::SerialHelp, "OK", leaveFor(FormId::SerialTrainer)},
+            {FormId::SerialParallelHelp, "OK", leaveFor(FormId::SerialParallelTrainer)},
+            {FormId::ParallelRegister, "Quitter", kEnds},
+            {FormId::ParallelRegister, "Menu", leaveFor(FormId::MainMenu)},
+        };
+        for (const ButtonEffect& e : effects)
+            if (const forms::Form* window = registry.find(e.window); window && hit == button(*window, e.caption))
+                return e.effect;
         return Effect{};
     }
 
@@ -456,10 +474,9 @@ private:
             return;
         }
         if (id == FormId::SerialTrainer)
-            trainerAction(id, window, *find<SerialTrainer>(id)->wordBox, find<SerialTrainer>(id)->clockUnlit,
-                          find<SerialTrainer>(id)->resetUnlit, nullptr);
+            trainerAction(id, window, *serial()->wordBox, serial()->clockUnlit, serial()->resetUnlit, nullptr);
         else
-            trainerAction(id, window, *find<SerialParallelTrainer>(id)->wordBox, find<SerialParallelTrainer>(id)->clockUnlit, find<SerialParallelTrainer>(id)->resetUnlit, find<SerialParallelTrainer>(id)->readUnlit);
+            trainerAction(id, window, *serialParallel()->wordBox, serialParallel()->clockUnlit, serialParallel()->resetUnlit, serialParallel()->readUnlit);
     }
 
     // Every control of the window, lit lamp pictures and hidden ones
@@ -560,9 +577,9 @@ private:
     void tellModelOfPress(QWidget* hit)
     {
         syncModel();
-        if (auto* s = find<SerialTrainer>(FormId::SerialTrainer); s && hit && hit->window() == s)
+        if (const SerialControls* s = serial(); s && hit && hit->window() == &s->window)
             model_.press(Trainer::Serial, controlOf(*s, hit));
-        if (auto* s = find<SerialParallelTrainer>(FormId::SerialParallelTrainer); s && hit && hit->window() == s)
+        if (const SerialParallelControls* s = serialParallel(); s && hit && hit->window() == &s->window)
             model_.press(Trainer::SerialParallel, controlOf(*s, hit));
     }
 
@@ -593,13 +610,13 @@ private:
     void tellModelOfClick(QWidget* hit)
     {
         syncModel();
-        if (auto* s = find<SerialTrainer>(FormId::SerialTrainer)) {
+        if (const SerialControls* s = serial()) {
             if (hit == s->clockUnlit || hit == s->clockLit)
                 return model_.click(Trainer::Serial, LampPlace::Clock);
             if (hit == s->resetUnlit || hit == s->resetLit)
                 return model_.click(Trainer::Serial, LampPlace::Reset);
         }
-        if (auto* s = find<SerialParallelTrainer>(FormId::SerialParallelTrainer)) {
+        if (const SerialParallelControls* s = serialParallel()) {
             if (hit == s->clockUnlit || hit == s->clockLit)
                 return model_.click(Trainer::SerialParallel, LampPlace::Clock);
             if (hit == s->resetUnlit || hit == s->resetLit)
@@ -799,7 +816,7 @@ private:
 
     Trainer trainerOf(const forms::TextBox& box)
     {
-        const SerialTrainer* s = find<SerialTrainer>(FormId::SerialTrainer);
+        const SerialControls* s = serial();
         return s && s->wordBox == &box ? Trainer::Serial : Trainer::SerialParallel;
     }
 
@@ -906,9 +923,9 @@ private:
                 all += "\n    " + w;
             violation(all);
         }
-        if (auto* s = find<SerialTrainer>(FormId::SerialTrainer))
+        if (const SerialControls* s = serial())
             checkSerial(*s);
-        if (auto* s = find<SerialParallelTrainer>(FormId::SerialParallelTrainer))
+        if (const SerialParallelControls* s = serialParallel())
             checkSerialParallel(*s);
 
         if (clock.now() - lastActionAt_ >= 1000) {
@@ -918,9 +935,9 @@ private:
         if (resetJustRan_) {
             ++reached_.resetLooks;
             if (*resetJustRan_ == FormId::SerialTrainer)
-                checkSerialResetLook(*find<SerialTrainer>(FormId::SerialTrainer), QString(), "after RAZ");
+                checkSerialResetLook(*serial(), QString(), "after RAZ");
             else
-                checkSerialParallelResetLook(*find<SerialParallelTrainer>(FormId::SerialParallelTrainer));
+                checkSerialParallelResetLook(*serialParallel());
             resetJustRan_.reset();
         }
     }
@@ -943,12 +960,11 @@ private:
 
     // A pair as seen: 1 for its second (lit, "1") picture on top, 0 for its
     // first, -1 for neither.
-    static int seenPair(forms::Image& first, forms::Image& second)
+    static int seenPair(const forms::Image* first, const forms::Image* second)
     {
-        const QWidget* top = seenAt(&first);
-        return top == &first ? 0 : top == &second ? 1 : -1;
+        const QWidget* top = seenAt(first);
+        return top == first ? 0 : top == second ? 1 : -1;
     }
-    static int seenLamp(const Lamp& lamp) { return seenPair(lamp.unlit(), lamp.lit()); }
 
     // Every difference between what the program shows and holds and what
     // the model predicts.
@@ -962,42 +978,42 @@ private:
         check("the time", clock.now(), m.now());
         check("the number of timers ticking", clock.running(), m.runningTimers());
         check("the number of messages", static_cast<int>(messageBox.shown.size()), m.messages);
-        if (auto* s = find<SerialTrainer>(FormId::SerialTrainer); s && m.serial) {
+        if (const SerialControls* s = serial(); s && m.serial) {
             const TrainerModel::Serial& e = *m.serial;
             for (int k = 0; k < 4; ++k)
-                check("serial: cell " + std::to_string(k), seenPair(s->cells[k]->zero(), s->cells[k]->one()), e.cell(k));
-            check("serial: the input lamp", seenLamp(*s->inputLamp), int(e.inputLit));
-            check("serial: the output lamp", seenLamp(*s->outputLamp), int(e.outputLit));
-            check("serial: the clock lamp", seenLamp(*s->clockLamp), int(e.clockLit));
-            check("serial: the RAZ lamp", seenLamp(*s->resetLamp), int(e.resetLit));
+                check("serial: cell " + std::to_string(k), seenPair(s->zero(k), s->one(k)), e.cell(k));
+            check("serial: the input lamp", seenPair(s->inputUnlit, s->inputLit), int(e.inputLit));
+            check("serial: the output lamp", seenPair(s->outputUnlit, s->outputLit), int(e.outputLit));
+            check("serial: the clock lamp", seenPair(s->clockUnlit, s->clockLit), int(e.clockLit));
+            check("serial: the RAZ lamp", seenPair(s->resetUnlit, s->resetLit), int(e.resetLit));
             check("serial: the status line", s->statusLabel->caption(), e.statusCaption);
             check("serial: the pulse count", s->pulseCountLabel->caption(), e.pulseCountCaption);
-            check("serial: the clock timer ticking", s->clockTimer.ticking(), m.ticking(TrainerModel::SerialClock));
-            check("serial: the reset timer ticking", s->resetTimer.ticking(), m.ticking(TrainerModel::SerialReset));
-            check("serial: pulseCount", s->pulseCount, e.pulseCount);
-            check("serial: tickCount", s->tickCount, e.tickCount);
-            check("serial: the focus", describe(s->focusWidget()), describe(widgetOf(*s, e.focus)));
+            check("serial: the clock timer ticking", s->window.clockRunning(), m.ticking(TrainerModel::SerialClock));
+            check("serial: the reset timer ticking", s->window.resetRunning(), m.ticking(TrainerModel::SerialReset));
+            check("serial: pulseCount", s->window.pulseCount(), e.pulseCount);
+            check("serial: tickCount", s->window.tickCount(), e.tickCount);
+            check("serial: the focus", describe(s->window.focusWidget()), describe(widgetOf(*s, e.focus)));
             compareWord(out, "serial: ", *s->word, *s->wordBox, e.word);
         }
-        if (auto* s = find<SerialParallelTrainer>(FormId::SerialParallelTrainer); s && m.serialParallel) {
+        if (const SerialParallelControls* s = serialParallel(); s && m.serialParallel) {
             const TrainerModel::SerialParallel& e = *m.serialParallel;
-            check("serial-parallel: the input lamp", seenLamp(*s->inputLamp), int(e.inputLit));
-            check("serial-parallel: the clock lamp", seenLamp(*s->clockLamp), int(e.clockLit));
-            check("serial-parallel: the RAZ lamp", seenLamp(*s->resetLamp), int(e.resetLit));
-            check("serial-parallel: the read lamp", seenLamp(*s->readLamp), int(e.readLit));
+            check("serial-parallel: the input lamp", seenPair(s->inputUnlit, s->inputLit), int(e.inputLit));
+            check("serial-parallel: the clock lamp", seenPair(s->clockUnlit, s->clockLit), int(e.clockLit));
+            check("serial-parallel: the RAZ lamp", seenPair(s->resetUnlit, s->resetLit), int(e.resetLit));
+            check("serial-parallel: the read lamp", seenPair(s->readUnlit, s->readLit), int(e.readLit));
             // Both ways: lit exactly where the model has it lit.
             for (int n = 1; n <= 4; ++n)
-                check("serial-parallel: output S" + std::to_string(n), seenLamp(s->outputLamp(n)),
+                check("serial-parallel: output S" + std::to_string(n), seenPair(s->outputUnlit(n), s->outputLit(n)),
                       int(e.outputLit[static_cast<size_t>(n - 1)]));
             check("serial-parallel: the read result", s->readLabel->caption(), e.readCaption);
             check("serial-parallel: the pulse count", s->pulseCountLabel->caption(), e.pulseCountCaption);
-            check("serial-parallel: the clock timer ticking", s->clockTimer.ticking(), m.ticking(TrainerModel::SerialParallelClock));
-            check("serial-parallel: the reset timer ticking", s->resetTimer.ticking(), m.ticking(TrainerModel::SerialParallelReset));
-            check("serial-parallel: the read timer ticking", s->readTimer.ticking(), m.ticking(TrainerModel::SerialParallelRead));
-            check("serial-parallel: pulseCount", s->pulseCount, e.pulseCount);
-            check("serial-parallel: tickCount", s->tickCount, e.tickCount);
-            check("serial-parallel: resetTickCount", s->resetTickCount, e.resetTickCount);
-            check("serial-parallel: the focus", describe(s->focusWidget()), describe(widgetOf(*s, e.focus)));
+            check("serial-parallel: the clock timer ticking", s->window.clockRunning(), m.ticking(TrainerModel::SerialParallelClock));
+            check("serial-parallel: the reset timer ticking", s->window.resetRunning(), m.ticking(TrainerModel::SerialParallelReset));
+            check("serial-parallel: the read timer ticking", s->window.readRunning(), m.ticking(TrainerModel::SerialParallelRead));
+            check("serial-parallel: pulseCount", s->window.pulseCount(), e.pulseCount);
+            check("serial-parallel: tickCount", s->window.tickCount(), e.tickCount);
+            check("serial-parallel: resetTickCount", s->window.resetTickCount(), e.resetTickCount);
+            check("serial-parallel: the focus", describe(s->window.focusWidget()), describe(widgetOf(*s, e.focus)));
             compareWord(out, "serial-parallel: ", *s->word, *s->wordBox, e.word);
         }
         return out;
@@ -1012,52 +1028,51 @@ private:
         };
         check("the box", box.text(), e.text);
         check("the box locked", box.locked(), e.locked);
-        check("typedWord", w.typedWord, e.typedWord);
-        check("typedCount", w.typedCount, e.typedCount);
-        check("ignoreNextChange", w.ignoreNextChange, e.ignoreNextChange);
+        check("typedWord", w.typedWord(), e.typedWord);
+        check("typedCount", w.typedCount(), e.typedCount);
+        check("ignoreNextChange", int(w.ignoresNextChange()), e.ignoreNextChange);
         for (int k = 1; k <= 4; ++k)
             check("bit" + std::to_string(k), w.bit(k), e.bit(k));
     }
 
     // ---- what holds whatever the model says
 
-    void checkSerial(SerialTrainer& s)
+    void checkSerial(const SerialControls& s)
     {
         const char* n = "serial";
         for (int k = 0; k < 4; ++k)
-            keepsOnePicture(serialSettled_, "cell " + std::to_string(k), s.cells[k]->zero(), s.cells[k]->one(), n);
-        keepsOnePicture(serialSettled_, "input lamp", s.inputLamp->unlit(), s.inputLamp->lit(), n);
-        keepsOnePicture(serialSettled_, "output lamp", s.outputLamp->unlit(), s.outputLamp->lit(), n);
-        keepsOnePicture(serialSettled_, "clock lamp", s.clockLamp->unlit(), s.clockLamp->lit(), n);
-        keepsOnePicture(serialSettled_, "RAZ lamp", s.resetLamp->unlit(), s.resetLamp->lit(), n);
+            keepsOnePicture(serialSettled_, "cell " + std::to_string(k), *s.zero(k), *s.one(k), n);
+        keepsOnePicture(serialSettled_, "input lamp", *s.inputUnlit, *s.inputLit, n);
+        keepsOnePicture(serialSettled_, "output lamp", *s.outputUnlit, *s.outputLit, n);
+        keepsOnePicture(serialSettled_, "clock lamp", *s.clockUnlit, *s.clockLit, n);
+        keepsOnePicture(serialSettled_, "RAZ lamp", *s.resetUnlit, *s.resetLit, n);
 
-        if (s.pulseCount == 4 && serialLastPulse_ == 3)
+        if (s.window.pulseCount() == 4 && serialLastPulse_ == 3)
             ++reached_.wordsShiftedIn;
         // The ninth pulse: 8 pulses, then 0 shown as "0" (a manual reset
         // leaves the count blank). Unless the learner typed since, the
         // screen shows the reset look.
-        if (s.pulseCount == 0 && serialLastPulse_ == 8 && s.pulseCountLabel->caption() == QStringLiteral("0")) {
+        if (s.window.pulseCount() == 0 && serialLastPulse_ == 8 && s.pulseCountLabel->caption() == QStringLiteral("0")) {
             ++reached_.ninthPulses;
             if (!editingAction_)
                 checkSerialResetLook(s, QStringLiteral("0"), "after the ninth pulse");
         }
-        serialLastPulse_ = s.pulseCount;
+        serialLastPulse_ = s.window.pulseCount();
     }
 
-    void checkSerialParallel(SerialParallelTrainer& s)
+    void checkSerialParallel(const SerialParallelControls& s)
     {
         const char* n = "serial-parallel";
-        keepsOnePicture(serialParallelSettled_, "input lamp", s.inputLamp->unlit(), s.inputLamp->lit(), n);
-        keepsOnePicture(serialParallelSettled_, "clock lamp", s.clockLamp->unlit(), s.clockLamp->lit(), n);
-        keepsOnePicture(serialParallelSettled_, "RAZ lamp", s.resetLamp->unlit(), s.resetLamp->lit(), n);
-        keepsOnePicture(serialParallelSettled_, "read lamp", s.readLamp->unlit(), s.readLamp->lit(), n);
+        keepsOnePicture(serialParallelSettled_, "input lamp", *s.inputUnlit, *s.inputLit, n);
+        keepsOnePicture(serialParallelSettled_, "clock lamp", *s.clockUnlit, *s.clockLit, n);
+        keepsOnePicture(serialParallelSettled_, "RAZ lamp", *s.resetUnlit, *s.resetLit, n);
+        keepsOnePicture(serialParallelSettled_, "read lamp", *s.readUnlit, *s.readLit, n);
         // A store brings every unlit output picture to the front without
         // hiding the lit one, so an output may show both; never neither.
         bool anyLit = false;
         for (int k = 1; k <= 4; ++k) {
-            Lamp& out = s.outputLamp(k);
-            expect(out.unlit().shown() || out.lit().shown(), "serial-parallel: output S" + std::to_string(k) + " has no picture shown");
-            anyLit = anyLit || seenLamp(out) == 1;
+            expect(s.outputUnlit(k)->shown() || s.outputLit(k)->shown(), "serial-parallel: output S" + std::to_string(k) + " has no picture shown");
+            anyLit = anyLit || seenPair(s.outputUnlit(k), s.outputLit(k)) == 1;
         }
         if (anyLit && !spOutputsLit_)
             ++reached_.outputsLit;
@@ -1069,54 +1084,53 @@ private:
     {
         expect(clock.running() == 0, "1000 ms after the last action " + std::to_string(clock.running())
                                          + " timers still tick");
-        if (auto* s = find<SerialTrainer>(FormId::SerialTrainer)) {
-            expect(!s->clockTimer.ticking() && !s->resetTimer.ticking(), "serial: an animation still runs");
-            expect(s->tickCount == 0, "serial: tickCount is not 0 at rest");
-            expect(seenAt(&s->clockLamp->unlit()) == &s->clockLamp->unlit()
-                       && seenAt(&s->resetLamp->unlit()) == &s->resetLamp->unlit(),
+        if (const SerialControls* s = serial()) {
+            expect(!s->window.clockRunning() && !s->window.resetRunning(), "serial: an animation still runs");
+            expect(s->window.tickCount() == 0, "serial: tickCount is not 0 at rest");
+            expect(seenAt(s->clockUnlit) == s->clockUnlit && seenAt(s->resetUnlit) == s->resetUnlit,
                    "serial: a clickable lamp is lit at rest");
         }
-        if (auto* s = find<SerialParallelTrainer>(FormId::SerialParallelTrainer)) {
-            expect(!s->clockTimer.ticking() && !s->resetTimer.ticking() && !s->readTimer.ticking(), "serial-parallel: an animation still runs");
-            expect(s->tickCount == 0 && s->resetTickCount == 0, "serial-parallel: a tick counter is not 0 at rest");
-            for (Lamp* l : {&*s->clockLamp, &*s->resetLamp, &*s->readLamp})
-                expect(seenAt(&l->unlit()) == &l->unlit(), "serial-parallel: a clickable lamp is lit at rest");
+        if (const SerialParallelControls* s = serialParallel()) {
+            expect(!s->window.clockRunning() && !s->window.resetRunning() && !s->window.readRunning(), "serial-parallel: an animation still runs");
+            expect(s->window.tickCount() == 0 && s->window.resetTickCount() == 0, "serial-parallel: a tick counter is not 0 at rest");
+            for (const forms::Image* unlit : {s->clockUnlit, s->resetUnlit, s->readUnlit})
+                expect(seenAt(unlit) == unlit, "serial-parallel: a clickable lamp is lit at rest");
         }
     }
 
-    void checkSerialResetLook(SerialTrainer& s, const QString& count, const std::string& when)
+    void checkSerialResetLook(const SerialControls& s, const QString& count, const std::string& when)
     {
         for (int k = 0; k < 4; ++k)
-            expect(s.cells[k]->zeroShown() && !s.cells[k]->oneShown(),
+            expect(s.zero(k)->shown() && !s.one(k)->shown(),
                    "serial " + when + ": cell " + std::to_string(k) + " does not show 0 alone");
-        expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "serial " + when + ": input lamp lit");
-        expect(s.outputLamp->unlit().shown() && !s.outputLamp->lit().shown(), "serial " + when + ": output lamp lit");
+        expect(s.inputUnlit->shown() && !s.inputLit->shown(), "serial " + when + ": input lamp lit");
+        expect(s.outputUnlit->shown() && !s.outputLit->shown(), "serial " + when + ": output lamp lit");
         expect(s.wordBox->text().isEmpty() && !s.wordBox->locked(),
                "serial " + when + ": the box holds " + quoted(s.wordBox->text())
                    + (s.wordBox->locked() ? ", locked" : ""));
         expect(s.statusLabel->caption() == QStringLiteral("RAZ"), "serial " + when + ": the status line " + quoted(s.statusLabel->caption()));
         expect(s.pulseCountLabel->caption() == count, "serial " + when + ": the pulse count " + quoted(s.pulseCountLabel->caption()));
         const WordEntry& w = *s.word;
-        expect(s.pulseCount == 0 && w.typedCount == 0 && w.ignoreNextChange == 0 && w.typedWord.isEmpty(),
+        expect(s.window.pulseCount() == 0 && w.typedCount() == 0 && !w.ignoresNextChange() && w.typedWord().isEmpty(),
                "serial " + when + ": counters or word not cleared");
-        expect(w.bit1.isEmpty() && w.bit2.isEmpty() && w.bit3.isEmpty() && w.bit4.isEmpty(),
+        expect(w.bit(1).isEmpty() && w.bit(2).isEmpty() && w.bit(3).isEmpty() && w.bit(4).isEmpty(),
                "serial " + when + ": the bits are kept");
     }
 
-    void checkSerialParallelResetLook(SerialParallelTrainer& s)
+    void checkSerialParallelResetLook(const SerialParallelControls& s)
     {
         for (int k = 1; k <= 4; ++k)
-            expect(s.outputLamp(k).unlit().shown() && !s.outputLamp(k).lit().shown(),
+            expect(s.outputUnlit(k)->shown() && !s.outputLit(k)->shown(),
                    "serial-parallel after RAZ: output S" + std::to_string(k) + " not put out");
-        expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "serial-parallel after RAZ: input lamp lit");
+        expect(s.inputUnlit->shown() && !s.inputLit->shown(), "serial-parallel after RAZ: input lamp lit");
         expect(s.readLabel->caption().isEmpty(), "serial-parallel after RAZ: the read result " + quoted(s.readLabel->caption()));
         expect(s.pulseCountLabel->caption() == QStringLiteral("0"), "serial-parallel after RAZ: the pulse count " + quoted(s.pulseCountLabel->caption()));
         expect(s.wordBox->text().isEmpty() && !s.wordBox->locked(),
                "serial-parallel after RAZ: the box holds " + quoted(s.wordBox->text())
                    + (s.wordBox->locked() ? ", locked" : ""));
         const WordEntry& w = *s.word;
-        expect(s.pulseCount == 0 && w.typedCount == 0 && w.ignoreNextChange == 0 && w.typedWord.isEmpty()
-                   && s.resetTickCount == 0,
+        expect(s.window.pulseCount() == 0 && w.typedCount() == 0 && !w.ignoresNextChange() && w.typedWord().isEmpty()
+                   && s.window.resetTickCount() == 0,
                "serial-parallel after RAZ: counters or word not cleared");
     }
 
@@ -1144,6 +1158,8 @@ private:
     int serialLastPulse_ = 0;
     bool spOutputsLit_ = false;
     TrainerModel model_;
+    std::optional<SerialControls> serial_;
+    std::optional<SerialParallelControls> serialParallel_;
     DoubleClicks doubleClicks_;
     // The edit under way, the text it left when a message opened, and how
     // long each message of the step stayed open.

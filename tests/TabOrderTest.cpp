@@ -59,61 +59,38 @@ std::string nameOf(QWidget* control, const Stops& stops)
 
 TEST_F(TabOrder, EveryWindowStartsOnItsFirstStopAndTabGoesRoundItsOrder)
 {
+    const auto panel = [](forms::Form& w) { return Stop{named<forms::PictureBox>(w, "panel"), "panel"}; };
+    const auto ok = [](forms::Form& w) { return Stop{button(w, "OK"), "OK"}; };
+    const auto diagram = [](forms::Form& w) { return Stop{named<forms::PictureBox>(w, "diagram"), "diagram"}; };
+    const auto trainer = [diagram](forms::Form& w) {
+        const Stop wordBox{named<forms::TextBox>(w, "wordBox"), "wordBox"};
+        return Stops{wordBox, {button(w, "Menu"), "Menu"}, {button(w, "Quitter"), "Quitter"}, diagram(w), wordBox};
+    };
     const Chain chains[] = {
         {"main menu", FormId::MainMenu,
-         [](forms::Form& s) {
-             auto& w = static_cast<MainMenu&>(s);
-             return Stops{{w.panel, "panel"},
-                          {w.titleStrip, "titleStrip"},
-                          {w.parallelButton, "parallelButton"},
-                          {w.quitButton, "quitButton"},
-                          {w.blankButton, "blankButton"},
-                          {w.serialParallelButton, "serialParallelButton"},
-                          {w.serialButton, "serialButton"},
-                          {w.panel, "panel"}};
+         [panel](forms::Form& w) {
+             return Stops{panel(w),
+                          {named<forms::PictureBox>(w, "titleStrip"), "titleStrip"},
+                          {button(w, "Registre parallèle/parallèle"), "Registre parallèle/parallèle"},
+                          {button(w, "Quitter"), "Quitter"},
+                          {button(w, "Bouton sans titre"), "Bouton sans titre"},
+                          {button(w, "Registre série/parallèle"), "Registre série/parallèle"},
+                          {button(w, "Registre série/série"), "Registre série/série"},
+                          panel(w)};
          }},
-        {"About box", FormId::AboutBox,
-         [](forms::Form& s) {
-             auto& w = static_cast<AboutBox&>(s);
-             return Stops{{w.panel, "panel"}, {w.okButton, "okButton"}, {w.panel, "panel"}};
-         }},
+        {"About box", FormId::AboutBox, [panel, ok](forms::Form& w) { return Stops{panel(w), ok(w), panel(w)}; }},
         {"coming-soon card", FormId::ComingSoonCard,
-         [](forms::Form& s) {
-             auto& w = static_cast<ComingSoonCard&>(s);
-             return Stops{{w.panel, "panel"}, {w.okButton, "okButton"}, {w.card, "card"}, {w.panel, "panel"}};
+         [panel, ok](forms::Form& w) {
+             return Stops{panel(w), ok(w), {named<forms::PictureBox>(w, "card"), "card"}, panel(w)};
          }},
-        {"serial trainer", FormId::SerialTrainer,
-         [](forms::Form& s) {
-             auto& w = static_cast<SerialTrainer&>(s);
-             return Stops{{w.wordBox, "wordBox"},
-                          {w.menuButton, "menuButton"},
-                          {w.quitButton, "quitButton"},
-                          {w.diagram, "diagram"},
-                          {w.wordBox, "wordBox"}};
-         }},
-        {"serial help", FormId::SerialHelp,
-         [](forms::Form& s) {
-             auto& w = static_cast<SerialHelp&>(s);
-             return Stops{{w.okButton, "okButton"}, {w.okButton, "okButton"}};
-         }},
-        {"serial-parallel trainer", FormId::SerialParallelTrainer,
-         [](forms::Form& s) {
-             auto& w = static_cast<SerialParallelTrainer&>(s);
-             return Stops{{w.wordBox, "wordBox"},
-                          {w.menuButton, "menuButton"},
-                          {w.quitButton, "quitButton"},
-                          {w.diagram, "diagram"},
-                          {w.wordBox, "wordBox"}};
-         }},
-        {"serial-parallel help", FormId::SerialParallelHelp,
-         [](forms::Form& s) {
-             auto& w = static_cast<SerialParallelHelp&>(s);
-             return Stops{{w.okButton, "okButton"}, {w.okButton, "okButton"}};
-         }},
+        {"serial trainer", FormId::SerialTrainer, trainer},
+        {"serial help", FormId::SerialHelp, [ok](forms::Form& w) { return Stops{ok(w), ok(w)}; }},
+        {"serial-parallel trainer", FormId::SerialParallelTrainer, trainer},
+        {"serial-parallel help", FormId::SerialParallelHelp, [ok](forms::Form& w) { return Stops{ok(w), ok(w)}; }},
         {"parallel register", FormId::ParallelRegister,
-         [](forms::Form& s) {
-             auto& w = static_cast<ParallelRegister&>(s);
-             return Stops{{w.quitButton, "quitButton"}, {w.menuButton, "menuButton"}, {w.diagram, "diagram"}, {w.quitButton, "quitButton"}};
+         [diagram](forms::Form& w) {
+             const Stop quit{button(w, "Quitter"), "Quitter"};
+             return Stops{quit, {button(w, "Menu"), "Menu"}, diagram(w), quit};
          }},
     };
     for (const Chain& chain : chains) {

@@ -9,6 +9,12 @@ Lamp::Lamp(forms::Image& unlit, forms::Image& lit, const QString& name) : unlit_
     forms::Image::pair(unlit_, name + QStringLiteral(" : éteinte"), lit_, name + QStringLiteral(" : allumée"));
 }
 
+void Lamp::makeClickable(std::function<void()> handler)
+{
+    unlit_.setClickHandler(std::move(handler));
+    unlit_.setCursorShape(Qt::UpArrowCursor);
+}
+
 void Lamp::light()
 {
     lit_.setShown(true);

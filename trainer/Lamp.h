@@ -8,11 +8,17 @@
 
 #include "forms/Controls.h"
 
+#include <functional>
+
 class BitCell;
 
 class Lamp {
 public:
     Lamp(forms::Image& unlit, forms::Image& lit, const QString& name);
+
+    // The unlit picture answers a click with the handler, under the
+    // up-arrow pointer; the lit one takes the click and does nothing.
+    void makeClickable(std::function<void()> handler);
 
     // Lit picture shown, then unlit hidden.
     void light();

@@ -34,6 +34,7 @@ public:
     int typedCount() const { return typedCount_; }
     bool ignoresNextChange() const { return ignoreNextChange_; }
     const QString& bit(int k) const { return bits_.at(static_cast<size_t>(k - 1)); }
+    QString boxText() const { return box_.text(); }
 
     // The next change of the box is the program's own: it is copied and
     // clears the flag, and that is all.

@@ -30,6 +30,29 @@ std::vector<FormId> ProgramFixture::visibleForms() const
     return result;
 }
 
+forms::CommandButton* button(const QWidget& window, const QString& caption)
+{
+    for (auto* b : window.findChildren<forms::CommandButton*>())
+        if (b->text() == caption || (b->text().isEmpty() && b->accessibleName() == caption))
+            return b;
+    ADD_FAILURE() << "no button " << caption.toStdString() << " on " << window.windowTitle().toStdString();
+    return nullptr;
+}
+
+forms::CommandButton* ProgramFixture::button(FormId id, const char* caption)
+{
+    return ::button(registry.form(id), caption);
+}
+
+forms::Label* label(const QWidget& window, const QString& caption)
+{
+    for (auto* l : window.findChildren<forms::Label*>())
+        if (l->caption() == caption)
+            return l;
+    ADD_FAILURE() << "no label " << caption.toStdString() << " on " << window.windowTitle().toStdString();
+    return nullptr;
+}
+
 void ProgramFixture::start() { registry.show(FormId::MainMenu); }
 
 void ProgramFixture::click(QWidget* widget)
@@ -46,10 +69,10 @@ void ProgramFixture::doubleClick(QWidget* widget)
     QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at);
 }
 
-void ProgramFixture::clickClient(forms::Form& screen, QPoint point)
+void ProgramFixture::clickClient(forms::Form& window, QPoint point)
 {
-    const QPoint at = screen.client()->mapTo(&screen, point);
-    QTest::mouseClick(screen.windowHandle(), Qt::LeftButton, {}, at);
+    const QPoint at = window.client()->mapTo(&window, point);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, at);
 }
 
 void ProgramFixture::pressAt(QWidget* window, QPoint at)
@@ -89,14 +112,14 @@ void ProgramFixture::sendMouse(QWidget* window, QPoint at, Qt::MouseButtons held
     QApplication::processEvents();
 }
 
-void ProgramFixture::chooseMenu(forms::Form& screen, const QString& entry, const QString& item)
+void ProgramFixture::chooseMenu(forms::Form& window, const QString& entry, const QString& item)
 {
-    QMenuBar* bar = screen.menuBar();
+    QMenuBar* bar = window.menuBar();
     for (QAction* action : bar->actions()) {
         if (action->text() != entry)
             continue;
-        const QPoint at = bar->mapTo(&screen, bar->actionGeometry(action).center());
-        QTest::mouseClick(screen.windowHandle(), Qt::LeftButton, {}, at);
+        const QPoint at = bar->mapTo(&window, bar->actionGeometry(action).center());
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, at);
         if (item.isEmpty())
             return;
         QMenu* menu = action->menu();

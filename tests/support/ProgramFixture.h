@@ -6,6 +6,7 @@
 // their own, the mouse can be driven on the virtual clock's time.
 
 #include "app/FormTable.h"
+#include "forms/Controls.h"
 #include "forms/FormRegistry.h"
 #include "navigation/FormId.h"
 #include "support/Fakes.h"
@@ -20,6 +21,25 @@
 #include <cstdint>
 #include <vector>
 
+// A control of a window by its object name, as the tests name it.
+template <class T>
+T* named(const QWidget& window, const char* name)
+{
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        ADD_FAILURE() << "no control named " << name << " on " << window.windowTitle().toStdString();
+    return found;
+}
+// A button by its caption, or by what it is heard as when it has none, as
+// the learner finds it.
+forms::CommandButton* button(const QWidget& window, const QString& caption);
+inline forms::CommandButton* button(const QWidget& window, const char* caption)
+{
+    return button(window, QString::fromUtf8(caption));
+}
+// A label by its caption.
+forms::Label* label(const QWidget& window, const QString& caption);
+
 class ProgramFixture : public ::testing::Test {
 protected:
     ProgramFixture();
@@ -32,6 +52,12 @@ protected:
         return static_cast<T&>(registry.form(id));
     }
     bool exists(FormId id) const { return registry.find(id) != nullptr; }
+    // A button of the window by its caption.
+    forms::CommandButton* button(FormId id, const char* caption);
+    static forms::CommandButton* button(const QWidget& window, const char* caption)
+    {
+        return ::button(window, caption);
+    }
     bool visible(FormId id) const;
     std::vector<FormId> visibleForms() const;
 
@@ -44,7 +70,7 @@ protected:
     // Two clicks there in quick succession, which Qt makes a double click.
     void doubleClick(QWidget* widget);
     // A left click at a point of a window's client area.
-    void clickClient(forms::Form& screen, QPoint point);
+    void clickClient(forms::Form& window, QPoint point);
     // The left button pressed, the mouse moved with it held, the button
     // released, at points of a window, with event times that follow the
     // virtual clock: each comes as long after the previous one sent this way
@@ -60,7 +86,7 @@ protected:
     void clickAt(QWidget* window, QPoint at);
 
     // Chooses a menu-bar entry, or an item of a menu-bar menu, by caption.
-    void chooseMenu(forms::Form& screen, const QString& entry, const QString& item = {});
+    void chooseMenu(forms::Form& window, const QString& entry, const QString& item = {});
 
     void typeText(QWidget* widget, const QString& text);
     void pressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
