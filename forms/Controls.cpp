@@ -4,6 +4,7 @@
 
 #include "forms/AccessibleControls.h"
 #include "forms/Fonts.h"
+#include "forms/Palette.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -34,6 +35,8 @@ void setBackground(QWidget* widget, const QColor& colour)
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
+
+QColor defaultBoxColour() { return QApplication::palette().color(QPalette::Button); }
 
 void setForeground(QWidget* widget, const QColor& colour)
 {
@@ -272,7 +275,7 @@ constexpr int kEdge = 2;
 // to the left, in light below and to the right.
 const QColor kOuterShadow(0x80, 0x80, 0x80);
 const QColor kInnerShadow(0x40, 0x40, 0x40);
-const QColor kOuterLight(0xFF, 0xFF, 0xFF);
+const QColor& kOuterLight = palette::kWhite;
 const QColor kInnerLight(0xD4, 0xD0, 0xC8);
 } // namespace
 

@@ -28,6 +28,9 @@ namespace forms {
 void placeControl(QWidget* control, const QRect& place);
 
 void setBackground(QWidget* widget, const QColor& colour);
+// The desktop's face colour, which a picture box that names no colour of
+// its own takes.
+QColor defaultBoxColour();
 void setForeground(QWidget* widget, const QColor& colour);
 
 // A caption. CR LF in a caption starts a new line; a line longer than the

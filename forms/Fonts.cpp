@@ -9,18 +9,23 @@ namespace forms {
 namespace {
 
 struct Family {
+    Face face;
     const char* named;      // as the windows name it
     const char* standingIn; // the installed metric twin
 };
 
-Family familyOf(Face face)
+const Family kFamilies[] = {
+    {Face::MsSansSerif, "MS Sans Serif", "Liberation Sans"},
+    {Face::TimesNewRoman, "Times New Roman", "Liberation Serif"},
+    {Face::Arial, "Arial", "Liberation Sans"},
+};
+
+const Family& familyOf(Face face)
 {
-    switch (face) {
-    case Face::MsSansSerif: return {"MS Sans Serif", "Liberation Sans"};
-    case Face::TimesNewRoman: return {"Times New Roman", "Liberation Serif"};
-    case Face::Arial: return {"Arial", "Liberation Sans"};
-    }
-    return {"MS Sans Serif", "Liberation Sans"};
+    for (const Family& family : kFamilies)
+        if (family.face == face)
+            return family;
+    return kFamilies[0];
 }
 
 } // namespace
@@ -43,10 +48,8 @@ QFont defaultFont() { return formFont(Face::MsSansSerif, 8); }
 
 void installFontSubstitutes()
 {
-    for (Face face : {Face::MsSansSerif, Face::TimesNewRoman, Face::Arial}) {
-        const Family family = familyOf(face);
+    for (const Family& family : kFamilies)
         QFont::insertSubstitution(QString::fromLatin1(family.named), QString::fromLatin1(family.standingIn));
-    }
 }
 
 } // namespace forms

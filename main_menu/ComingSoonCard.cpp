@@ -8,8 +8,6 @@
 #include "forms/Twips.h"
 #include "navigation/FormId.h"
 
-#include <QApplication>
-
 using namespace forms;
 
 ComingSoonCard::ComingSoonCard(Services& services) : Form(services)
@@ -24,7 +22,7 @@ ComingSoonCard::ComingSoonCard(Services& services) : Form(services)
     panel->setObjectName(QStringLiteral("panel"));
     panel->setAccessibleName(QStringLiteral("à suivre"));
     auto* card = new PictureBox(panel->inside(), twipsRect(360, 480, 3495, 2415),
-                                QApplication::palette().color(QPalette::Button), Picture(QStringLiteral(":/assets/card.svg")));
+                                defaultBoxColour(), Picture(QStringLiteral(":/assets/card.svg")));
     card->setObjectName(QStringLiteral("card"));
     card->setAccessibleName(QStringLiteral("Bientôt le prochain épisode"));
     auto* ok = new CommandButton(panel->inside(), twipsRect(1800, 3000, 645, 495), QStringLiteral("OK"));

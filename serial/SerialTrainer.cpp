@@ -10,8 +10,6 @@
 #include "trainer/Spoken.h"
 #include "trainer/Text.h"
 
-#include <QApplication>
-
 using namespace forms;
 
 namespace {
@@ -22,22 +20,16 @@ const QPoint kCells[] = {{4560, 2040}, {3480, 2040}, {2520, 2040}, {1440, 2040}}
 
 // Where each lamp lies on the diagram and what it is called, in the order of
 // the window's LampId.
-struct LampPlace {
-    QPoint place;
-    const char* name;
-    const char* object;
-};
-const LampPlace kLamps[] = {
+const std::vector<LampPlace> kLamps = {
     {{480, 1920}, "Entrée série", "input"},
     {{5520, 1920}, "Sortie série", "output"},
     {{720, 2880}, "Horloge H", "clock"},
     {{720, 2400}, "RAZ", "reset"},
 };
 
-Image* picture(QWidget* parent, QPoint place, QSize size, const char* path, const QString& object)
+Image* digit(QWidget* diagram, QPoint place, const char* path, const QString& object)
 {
-    auto* image = new Image(parent, twipsRect(place.x(), place.y(), size.width(), size.height()),
-                            Picture(QString::fromLatin1(path)));
+    auto* image = new Image(diagram, twipsRect(place.x(), place.y(), 240, 255), Picture(QString::fromLatin1(path)));
     image->setObjectName(object);
     return image;
 }
@@ -54,7 +46,7 @@ SerialTrainer::SerialTrainer(Services& services)
     placeClientAt(1155, 1530);
 
     // Front to back.
-    PictureBox* diagram = addDiagram(twipsRect(2280, 960, 6015, 3495), QApplication::palette().color(QPalette::Button),
+    PictureBox* diagram = addDiagram(twipsRect(2280, 960, 6015, 3495), defaultBoxColour(),
                                      QStringLiteral(":/assets/serial-diagram.svg"),
                                      QStringLiteral("Registre 4 bits, entrées et sorties série"));
     addWordBox(twipsRect(1200, 2760, 855, 375));
@@ -73,15 +65,9 @@ SerialTrainer::SerialTrainer(Services& services)
         if (ticks == 2)
             applyClockPulse();
     });
-    reset_.emplace(services.clock, tickCount_, lamps_[Reset], [this](int ticks) {
-        lamps_[Input].putOut();
-        lamps_[Reset].light();
-        if (ticks == 2)
-            finishReset();
-    });
     lamps_[Clock].makeClickable([this] { clock_->start(); });
-    lamps_[Reset].makeClickable([this] { reset_->start(); });
-    connect(&word(), &WordEntry::rejected, this, [this] { reset_->start(); });
+    // The reset counts in the clock's counter.
+    addReset(tickCount_, lamps_[Input], lamps_[Reset], [this] { finishReset(); });
 }
 
 void SerialTrainer::buildDiagram(QWidget* inside)
@@ -95,21 +81,14 @@ void SerialTrainer::buildDiagram(QWidget* inside)
                                  formFont(Face::MsSansSerif, 12, Weight::Bold), QStringLiteral("État"));
     statusLabel_->setObjectName(QStringLiteral("statusLabel"));
 
-    const QSize cellSize(240, 255);
     cells_.reserve(std::size(kCells));
     for (int k = 0; k < int(std::size(kCells)); ++k) {
-        Image* zero = picture(inside, kCells[k], cellSize, ":/assets/digit-0.svg", QStringLiteral("cell%1Zero").arg(k));
-        Image* one = picture(inside, kCells[k], cellSize, ":/assets/digit-1.svg", QStringLiteral("cell%1One").arg(k));
+        Image* zero = digit(inside, kCells[k], ":/assets/digit-0.svg", QStringLiteral("cell%1Zero").arg(k));
+        Image* one = digit(inside, kCells[k], ":/assets/digit-1.svg", QStringLiteral("cell%1One").arg(k));
         cells_.emplace_back(*zero, *one, QStringLiteral("Cellule %1").arg(k));
     }
-    const QSize lampSize(180, 180);
-    lamps_.reserve(std::size(kLamps));
-    for (const LampPlace& lamp : kLamps) {
-        const QString object = QString::fromLatin1(lamp.object);
-        Image* unlit = picture(inside, lamp.place, lampSize, ":/assets/lamp-unlit.svg", object + QStringLiteral("Unlit"));
-        Image* lit = picture(inside, lamp.place, lampSize, ":/assets/lamp-lit.svg", object + QStringLiteral("Lit"));
-        lamps_.emplace_back(*unlit, *lit, QString::fromUtf8(lamp.name));
-    }
+    lamps_ = layOutLamps(inside, kLamps, QSize(180, 180), QStringLiteral(":/assets/lamp-unlit.svg"),
+                         QStringLiteral(":/assets/lamp-lit.svg"), InFront::Unlit);
 }
 
 void SerialTrainer::onLoad()

@@ -26,7 +26,6 @@ public:
     int pulseCount() const { return pulseCount_; }
     int tickCount() const { return tickCount_; }
     bool clockRunning() const { return clock_->running(); }
-    bool resetRunning() const { return reset_->running(); }
 
 protected:
     void onLoad() override;
@@ -48,7 +47,6 @@ private:
     std::vector<BitCell> cells_;
     std::vector<Lamp> lamps_;
     std::optional<TwoTickAnimation> clock_;
-    std::optional<TwoTickAnimation> reset_;
     int pulseCount_ = 0;
     int tickCount_ = 0; // shared by the clock and reset animations
 };

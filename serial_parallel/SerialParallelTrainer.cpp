@@ -15,14 +15,8 @@ using namespace forms;
 namespace {
 
 // Where each lamp lies on the diagram and what it is called, in the order of
-// the window's LampId. All the unlit pictures lie in front of all the lit
-// ones; only a lamp's two overlap.
-struct LampPlace {
-    QPoint place;
-    const char* name;
-    const char* object;
-};
-const LampPlace kLamps[] = {
+// the window's LampId.
+const std::vector<LampPlace> kLamps = {
     {{360, 4200}, "Horloge H", "clock"},
     {{630, 3780}, "RAZ", "reset"},
     {{30, 3240}, "Entrée", "input"},
@@ -75,16 +69,9 @@ SerialParallelTrainer::SerialParallelTrainer(Services& services)
             readOutputs();
         }
     });
-    reset_.emplace(services.clock, resetTickCount_, lamps_[Reset], [this](int ticks) {
-        lamps_[Input].putOut();
-        lamps_[Reset].light();
-        if (ticks == 2)
-            clearScreen();
-    });
     lamps_[Clock].makeClickable([this] { onClockClicked(); });
     lamps_[Read].makeClickable([this] { read_->start(); });
-    lamps_[Reset].makeClickable([this] { reset_->start(); });
-    connect(&word(), &WordEntry::rejected, this, [this] { reset_->start(); });
+    addReset(resetTickCount_, lamps_[Input], lamps_[Reset], [this] { clearScreen(); });
     // A new word shows every output unlit: each unlit picture comes in front
     // of its lit one, which a read may have shown.
     connect(&word(), &WordEntry::stored, this, [this] {
@@ -108,19 +95,8 @@ void SerialParallelTrainer::buildDiagram(QWidget* inside)
     readCommand->setObjectName(QStringLiteral("readCommandPicture"));
     readCommand->setAccessibleName(QStringLiteral("Commande lecture"));
 
-    const auto lamp = [inside](const LampPlace& at, const char* picture, const char* state) {
-        auto* image = new Image(inside, twipsRect(at.place.x(), at.place.y(), 180, 180),
-                                Picture(QString::fromLatin1(picture)));
-        image->setObjectName(QString::fromLatin1(at.object) + QString::fromLatin1(state));
-        return image;
-    };
-    std::vector<Image*> unlit;
-    for (const LampPlace& at : kLamps)
-        unlit.push_back(lamp(at, ":/assets/lamp-unlit.svg", "Unlit"));
-    lamps_.reserve(std::size(kLamps));
-    for (size_t i = 0; i < std::size(kLamps); ++i)
-        lamps_.emplace_back(*unlit[i], *lamp(kLamps[i], ":/assets/lamp-lit.svg", "Lit"),
-                            QString::fromUtf8(kLamps[i].name));
+    lamps_ = layOutLamps(inside, kLamps, QSize(180, 180), QStringLiteral(":/assets/lamp-unlit.svg"),
+                         QStringLiteral(":/assets/lamp-lit.svg"), InFront::Unlit);
 }
 
 void SerialParallelTrainer::onLoad() { showPulseCount(); }

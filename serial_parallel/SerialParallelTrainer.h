@@ -25,7 +25,6 @@ public:
     int tickCount() const { return tickCount_; }
     int resetTickCount() const { return resetTickCount_; }
     bool clockRunning() const { return clock_->running(); }
-    bool resetRunning() const { return reset_->running(); }
     bool readRunning() const { return read_->running(); }
 
 protected:
@@ -50,7 +49,6 @@ private:
     std::vector<Lamp> lamps_;
     std::optional<TwoTickAnimation> clock_;
     std::optional<TwoTickAnimation> read_;
-    std::optional<TwoTickAnimation> reset_;
     int pulseCount_ = 0;
     int tickCount_ = 0;      // shared by the clock and read animations
     int resetTickCount_ = 0; // the reset's own

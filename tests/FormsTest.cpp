@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -657,6 +658,57 @@ TEST(QtMessageBox, ShowsTheTextWithAPlainOkOnlyNoIconAndTheTitleCentredOverItsWi
         << centre.x() << "," << centre.y();
 }
 
+namespace {
+
+// A picture of a class of its own, as a window might make one.
+class OwnImage final : public forms::Image {
+    Q_OBJECT
+public:
+    using Image::Image;
+};
+
+} // namespace
+
+// A screen reader is told what each control is from its class, by name: a
+// class of the controls' own, or one derived from it, whether or not it
+// declares Q_OBJECT, keeps its role; a plain widget keeps Qt's.
+TEST(AccessibleControls, AreKnownByTheirClassesAndThoseDerivedFromThem)
+{
+    QWidget window;
+    forms::PictureBox box(&window, twipsRect(0, 0, 3000, 3000), Qt::white);
+    QWidget* inside = box.inside();
+    auto* alone = new forms::Image(inside, twipsRect(0, 0, 180, 180), filled(Qt::white));
+    auto* own = new OwnImage(inside, twipsRect(300, 0, 180, 180), filled(Qt::white));
+    auto* unlit = new forms::Image(inside, twipsRect(600, 0, 180, 180), filled(Qt::white));
+    auto* lit = new OwnImage(inside, twipsRect(600, 0, 180, 180), filled(Qt::red));
+    forms::Image::pair(*unlit, QStringLiteral("éteinte"), *lit, QStringLiteral("allumée"));
+    unlit->setClickHandler([] {});
+    forms::Announcer announcer(&window);
+    QWidget plain(&window);
+    const struct {
+        const char* what;
+        QObject* object;
+        QAccessible::Role role;
+    } cases[] = {
+        {"picture box", &box, QAccessible::Pane},
+        {"picture alone", alone, QAccessible::Graphic},
+        {"picture of a derived class", own, QAccessible::Graphic},
+        {"pair that takes a click", unlit, QAccessible::Button},
+        {"announcer", &announcer, QAccessible::Notification},
+        {"plain widget", &plain, QAccessible::Client},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(c.object);
+        ASSERT_NE(heard, nullptr);
+        EXPECT_EQ(heard->role(), c.role);
+    }
+    // The inside lists the pair once, by the picture that speaks for it.
+    QAccessibleInterface* heardInside = QAccessible::queryAccessibleInterface(inside);
+    EXPECT_EQ(heardInside->childCount(), 3);
+    EXPECT_EQ(heardInside->indexOfChild(QAccessible::queryAccessibleInterface(lit)), -1);
+}
+
 TEST(Startup, QtsOwnTextsAreInFrench)
 {
     QLineEdit box;
@@ -667,3 +719,5 @@ TEST(Startup, QtsOwnTextsAreInFrench)
     for (const char* french : {"Annuler", "Couper", "Copier", "Coller", "Tout sélectionner"})
         EXPECT_TRUE(captions.contains(QString::fromUtf8(french))) << french;
 }
+
+#include "FormsTest.moc"

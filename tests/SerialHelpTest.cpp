@@ -48,11 +48,8 @@ TEST_F(SerialHelpScreen, ShowsTheTitleAndTheWholeTextOnThirteenLines)
     EXPECT_EQ(named<forms::Label>(help, "titleLabel")->caption(), QStringLiteral("REGISTRE A DECALAGE SERIE"));
 
     const QString text = named<forms::Label>(help, "helpText")->caption();
-    EXPECT_EQ(text, kHelpText);
-    EXPECT_EQ(text.size(), 915);
-    EXPECT_EQ(text.count(QStringLiteral("\r\n")), 12);
+    ASSERT_EQ(text, kHelpText);
     const QStringList lines = text.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 13);
     EXPECT_TRUE(lines[9].startsWith(QStringLiteral("   Si on continue"))) << "three blanks";
     EXPECT_TRUE(lines[11].endsWith(QStringLiteral("automatiquement. ")));
     EXPECT_EQ(lines[12].right(11), QStringLiteral("recommencer"));

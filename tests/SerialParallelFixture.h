@@ -1,14 +1,9 @@
 #pragma once
 // The serial-in parallel-out trainer opened from the main menu, with what
-// the learner sees of it written as one line, and timelines of clicks and
-// keys at given milliseconds checked against that line.
-//
-// The line: the lamps H, RAZ, input, read, S4, S3, S2, S1 as they are drawn
-// (a lit lamp by its letter, an unlit one by '.'), then the pulse count, the
-// read result, the word box in brackets and "locked" while it is locked:
-//   "H.E..... n=1 r= [101] locked"
+// the learner sees of it written as one line (view(), TrainerControls.h),
+// and timelines of clicks and keys at given milliseconds checked against
+// that line.
 
-#include "main_menu/MainMenu.h"
 #include "navigation/FormId.h"
 #include "serial_parallel/SerialParallelTrainer.h"
 #include "support/ProgramFixture.h"
@@ -45,24 +40,7 @@ protected:
         return SerialParallelControls(form<SerialParallelTrainer>(FormId::SerialParallelTrainer));
     }
 
-    std::string view()
-    {
-        const SerialParallelControls s = trainer();
-        const QImage drawn = grabImage(s.diagram->inside());
-        std::string lamps;
-        const std::pair<forms::Image*, char> pairs[] = {
-            {s.clockUnlit, 'H'}, {s.resetUnlit, 'R'}, {s.inputUnlit, 'E'}, {s.readUnlit, 'L'},
-            {s.output4Unlit, '4'}, {s.output3Unlit, '3'}, {s.output2Unlit, '2'}, {s.output1Unlit, '1'}};
-        for (const auto& [unlit, letter] : pairs) {
-            const QColor c = drawn.pixelColor(unlit->geometry().topLeft() + QPoint(6, 6));
-            lamps += c == QColor(0xFF, 0x0F, 0x50) ? letter : c == QColor(Qt::white) ? '.' : '?';
-        }
-        std::string line = lamps + " n=" + s.pulseCountLabel->caption().toStdString()
-            + " r=" + s.readLabel->caption().toStdString() + " [" + s.wordBox->text().toStdString() + "]";
-        if (s.wordBox->locked())
-            line += " locked";
-        return line;
-    }
+    std::string view() { return ::view(trainer()); }
 
     void act(Do action, const QString& text = {})
     {

@@ -33,13 +33,8 @@ TEST_F(SerialParallelHelpScreen, ShowsTheWholeTextInTenLines)
 {
     SerialParallelHelp& help = openHelp();
     const QString text = named<forms::Label>(help, "helpText")->caption();
-    EXPECT_EQ(text, kHelpText);
-    EXPECT_EQ(text.size(), 714);
-    EXPECT_EQ(text.count(QStringLiteral("\r\n")), 9);
-    EXPECT_EQ(text.count(QLatin1Char('\r')), 9);
-    EXPECT_EQ(text.count(QLatin1Char('\n')), 9);
+    ASSERT_EQ(text, kHelpText);
     const QStringList lines = text.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 10);
     EXPECT_EQ(lines[8], QStringLiteral(" "));
     EXPECT_TRUE(lines[9].startsWith(QStringLiteral("   Effectuer"))) << lines[9].toStdString();
     EXPECT_TRUE(lines[9].contains(QStringLiteral("sorties.  Faire")));

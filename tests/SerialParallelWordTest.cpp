@@ -119,74 +119,7 @@ TEST_F(SerialParallelWord, TheAcknowledgedChangeKeepsTheReadResultAndTheNextCoun
     EXPECT_EQ(s.readLabel->caption(), QString());
 }
 
-// ---- Anything the learner may enter
-
-enum class Entry { Typed, Pasted };
-
-struct BadInput {
-    const char* name;
-    Entry entry;
-    QString text;
-    bool message; // else accepted silently
-};
-
-void PrintTo(const BadInput& c, std::ostream* os) { *os << c.name; }
-
-class SerialParallelWordInput : public SerialParallelFixture, public ::testing::WithParamInterface<BadInput> {};
-
-TEST_P(SerialParallelWordInput, BringsTheMessageAndTheResetOrIsTakenSilently)
-{
-    const BadInput& c = GetParam();
-    const SerialParallelControls s = open();
-    if (c.entry == Entry::Typed)
-        typeText(s.wordBox, c.text);
-    else
-        paste(s.wordBox, c.text);
-    EXPECT_EQ(messageBox.shown, c.message ? QStringList{kValidationText} : QStringList{});
-    const QString entered = s.wordBox->text();
-    advance(400);
-    if (c.message) {
-        EXPECT_EQ(view(), "........ n=0 r= []");
-    } else {
-        EXPECT_EQ(s.wordBox->text(), entered);
-        EXPECT_FALSE(entered.isEmpty());
-    }
-    // The screen still works: a reset and a word after it.
-    click(s.resetUnlit);
-    advance(400);
-    shiftIn(QStringLiteral("0011"));
-    readOut();
-    EXPECT_EQ(view(), "......21 n=4 r=0011 [] locked");
-}
-
 const QString kEmoji = QString::fromUtf8("\xF0\x9F\x98\x80");
-
-INSTANTIATE_TEST_SUITE_P(
-    Entries, SerialParallelWordInput,
-    ::testing::Values(
-        BadInput{"letter", Entry::Typed, QStringLiteral("a"), true},
-        BadInput{"capital", Entry::Typed, QStringLiteral("1O"), true},
-        BadInput{"blank", Entry::Typed, QStringLiteral(" "), true},
-        BadInput{"punctuation", Entry::Typed, QStringLiteral("10."), true},
-        BadInput{"digit2", Entry::Typed, QStringLiteral("2"), true},
-        BadInput{"digit3", Entry::Typed, QStringLiteral("3"), true},
-        BadInput{"digit4", Entry::Typed, QStringLiteral("4"), true},
-        BadInput{"digit5", Entry::Typed, QStringLiteral("5"), true},
-        BadInput{"digit6", Entry::Typed, QStringLiteral("6"), true},
-        BadInput{"digit7", Entry::Typed, QStringLiteral("7"), true},
-        BadInput{"digit8", Entry::Typed, QStringLiteral("8"), true},
-        BadInput{"digit9", Entry::Typed, QStringLiteral("9"), true},
-        BadInput{"accented", Entry::Typed, QStringLiteral("1é"), true},
-        BadInput{"cyrillic", Entry::Typed, QStringLiteral("Ж"), true},
-        BadInput{"chinese", Entry::Typed, QStringLiteral("寄"), true},
-        BadInput{"pastedChinese", Entry::Pasted, QStringLiteral("寄存器"), true},
-        BadInput{"emoji", Entry::Typed, kEmoji, true},
-        BadInput{"pastedEmoji", Entry::Pasted, kEmoji, true},
-        BadInput{"emojiBeforeABit", Entry::Pasted, kEmoji + QStringLiteral("1"), false},
-        BadInput{"bitAfterLetters", Entry::Pasted, QStringLiteral("ab0"), false},
-        BadInput{"longEndingInABit", Entry::Pasted, QString(5000, QLatin1Char('z')) + QLatin1Char('1'), false},
-        BadInput{"longEndingInALetter", Entry::Pasted, QString(5000, QLatin1Char('1')) + QLatin1Char('z'), true},
-        BadInput{"tab", Entry::Pasted, QStringLiteral("1\t"), true}));
 
 TEST_F(SerialParallelWord, LongPastedTextEntersWholeAndThePulsesCutIt)
 {

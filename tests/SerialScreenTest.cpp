@@ -284,7 +284,7 @@ TEST_F(SerialScreen, PicturesAndLabelsWithoutActionIgnoreClicks)
 TEST_F(SerialScreen, TheMainMenusAboutOkOpensTheTrainerFreshAndLoaded)
 {
     start();
-    chooseMenu(form<MainMenu>(FormId::MainMenu), QStringLiteral("à propos"));
+    chooseMenu(form<forms::Form>(FormId::MainMenu), QStringLiteral("à propos"));
     click(button(FormId::AboutBox, "OK"));
     EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
     EXPECT_EQ(look(), kFirstLook);

@@ -202,6 +202,28 @@ TEST_F(SerialWordEntry, AResetEndingWhileTheMessageIsOpenLeavesASoundScreen)
     EXPECT_EQ(look(), "1101 e1 s1 h0 r0 n=4 st= box= locked");
 }
 
+// The emoji is one character, however it is stored: three bits and an emoji
+// are four characters, so the box locks, and the first pulse of a word whose
+// first character is an emoji never leaves half of it in the box.
+TEST_F(SerialWordEntry, AnEmojiCountsAsOneCharacter)
+{
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    const SerialControls s = open();
+    type(QStringLiteral("10"));
+    commit(emoji);
+    EXPECT_FALSE(s.wordBox->locked()) << "three characters do not lock the box";
+    advance(400);
+
+    type(QStringLiteral("011"));
+    pressKey(s.wordBox, Qt::Key_Home);
+    commit(emoji);
+    ASSERT_EQ(messageBox.shown.size(), 1) << "a character in front is not validated";
+    EXPECT_TRUE(s.wordBox->locked());
+    EXPECT_EQ(s.word->bit(1), emoji);
+    pulses(3);
+    EXPECT_EQ(s.wordBox->text(), emoji);
+}
+
 // The reset empties a box that still holds text without flagging its write:
 // that change is counted like the learner's own, unless a pulse has left the
 // flag up, when it only lowers the flag. Either way the reset's end clears

@@ -612,17 +612,17 @@ private:
         syncModel();
         if (const SerialControls* s = serial()) {
             if (hit == s->clockUnlit || hit == s->clockLit)
-                return model_.click(Trainer::Serial, LampPlace::Clock);
+                return model_.click(Trainer::Serial, ClickableLamp::Clock);
             if (hit == s->resetUnlit || hit == s->resetLit)
-                return model_.click(Trainer::Serial, LampPlace::Reset);
+                return model_.click(Trainer::Serial, ClickableLamp::Reset);
         }
         if (const SerialParallelControls* s = serialParallel()) {
             if (hit == s->clockUnlit || hit == s->clockLit)
-                return model_.click(Trainer::SerialParallel, LampPlace::Clock);
+                return model_.click(Trainer::SerialParallel, ClickableLamp::Clock);
             if (hit == s->resetUnlit || hit == s->resetLit)
-                return model_.click(Trainer::SerialParallel, LampPlace::Reset);
+                return model_.click(Trainer::SerialParallel, ClickableLamp::Reset);
             if (hit == s->readUnlit || hit == s->readLit)
-                return model_.click(Trainer::SerialParallel, LampPlace::Read);
+                return model_.click(Trainer::SerialParallel, ClickableLamp::Read);
         }
     }
 

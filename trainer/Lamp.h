@@ -8,7 +8,11 @@
 
 #include "forms/Controls.h"
 
+#include <QPoint>
+#include <QSize>
+
 #include <functional>
+#include <vector>
 
 class BitCell;
 
@@ -39,3 +43,21 @@ private:
     forms::Image& unlit_;
     forms::Image& lit_;
 };
+
+// Where a lamp lies on its diagram, in twips, what a screen reader calls
+// it, and the object name that its pictures are known by, "<object>Unlit"
+// and "<object>Lit".
+struct LampPlace {
+    QPoint place;
+    const char* name;
+    const char* object;
+};
+
+// Which picture of each lamp lies in front, and so is seen while both are
+// shown.
+enum class InFront { Unlit, Lit };
+
+// The lamps of a diagram, laid out from a table in its order, each a pair of
+// pictures of `size` twips at its place.
+std::vector<Lamp> layOutLamps(QWidget* diagram, const std::vector<LampPlace>& places, QSize size,
+                              const QString& unlitPicture, const QString& litPicture, InFront inFront);

@@ -89,6 +89,18 @@ void TrainerForm::finish(Label& result)
     announcer_ = new Announcer(client());
 }
 
+void TrainerForm::addReset(int& counter, Lamp& input, Lamp& reset, std::function<void()> clear)
+{
+    reset_.emplace(services().clock, counter, reset, [&input, &reset, clear = std::move(clear)](int ticks) {
+        input.putOut();
+        reset.light();
+        if (ticks == 2)
+            clear();
+    });
+    reset.makeClickable([this] { reset_->start(); });
+    connect(&*word_, &WordEntry::rejected, this, [this] { reset_->start(); });
+}
+
 void TrainerForm::leaveForMainMenu() { leaveFor(FormId::MainMenu); }
 
 void TrainerForm::open(FormId companion)

@@ -8,19 +8,24 @@
 // and the About box open in the trainer's place or beside it.
 //
 // Each trainer lays its window out front to back through the steps below,
-// then finishes it with the line that a counted change of the word empties;
-// its diagram's lamps, counters and animations are its own.
+// then finishes it with the line that a counted change of the word empties,
+// and gives its reset's clearing; its diagram's lamps, its counters and its
+// other animations are its own.
 
 #include "forms/Controls.h"
 #include "forms/Form.h"
+#include "trainer/Lamp.h"
+#include "trainer/TwoTickAnimation.h"
 #include "trainer/WordEntry.h"
 
+#include <functional>
 #include <optional>
 
 class TrainerForm : public forms::Form {
 public:
     // What the word entry holds, for reading.
     const WordEntry& word() const { return *word_; }
+    bool resetRunning() const { return reset_->running(); }
 
 protected:
     // Where the help page and the About box open: in the trainer's place,
@@ -44,6 +49,11 @@ protected:
     // empties; the Tab order, from the word box round to the diagram; the
     // announcer. Once, when every control exists.
     void finish(forms::Label& result);
+    // The animated reset, counting in `counter`: at each tick the input lamp
+    // goes out and the RAZ lamp lights; at the second, `clear` clears the
+    // screen. A click on the RAZ lamp starts it, and so does the validation
+    // message once it is closed.
+    void addReset(int& counter, Lamp& input, Lamp& reset, std::function<void()> clear);
 
     WordEntry& word() { return *word_; }
     void announce(const QString& message) { announcer_->announce(message); }
@@ -61,4 +71,5 @@ private:
     forms::TextBox* wordBox_ = nullptr;
     forms::Announcer* announcer_ = nullptr;
     std::optional<WordEntry> word_;
+    std::optional<TwoTickAnimation> reset_;
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -157,6 +158,13 @@ void ProgramFixture::paste(QWidget* widget, const QString& text)
 {
     QApplication::clipboard()->setText(text);
     QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+}
+
+void ProgramFixture::commit(QWidget* widget, const QString& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(widget, &event);
 }
 
 QImage grabImage(QWidget* widget) { return widget->grab().toImage(); }

@@ -91,6 +91,9 @@ protected:
     void typeText(QWidget* widget, const QString& text);
     void pressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void paste(QWidget* widget, const QString& text);
+    // Text committed by an input method (an emoji picker, a compose key):
+    // one change, whatever its length in UTF-16 units.
+    static void commit(QWidget* widget, const QString& text);
 
     VirtualClock clock;
     RecordingMessageBox messageBox;

@@ -8,6 +8,7 @@
 #include "support/ProgramFixture.h"
 
 #include <array>
+#include <string>
 #include <utility>
 
 // What the learner sees and touches of the serial trainer, found by the
@@ -156,3 +157,16 @@ struct SerialParallelControls {
     forms::Image* output4Unlit;
     forms::Image* output4Lit;
 };
+
+// The serial trainer as the learner sees it, as one line:
+//   "cells e? s? h? r? n=<pulse count> st=<status line> box=<text>[ locked]"
+// cells from cell 3 (input end) to cell 0 (output end), each the digit in
+// front; e, s, h, r the input, output, clock and reset lamps, 1 when lit.
+std::string look(const SerialControls& s);
+
+// The serial-in parallel-out trainer as the learner sees it, as one line:
+// the lamps H, RAZ, input, read, S4, S3, S2, S1 as they are drawn (a lit
+// lamp by its letter, an unlit one by '.'), then the pulse count, the read
+// result, the word box in brackets and "locked" while it is locked:
+//   "H.E..... n=1 r= [101] locked"
+std::string view(const SerialParallelControls& s);

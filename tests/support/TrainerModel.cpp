@@ -201,22 +201,22 @@ void TrainerModel::showMessage()
     advance(open);
 }
 
-void TrainerModel::click(Trainer trainer, LampPlace place)
+void TrainerModel::click(Trainer trainer, ClickableLamp place)
 {
     if (trainer == Trainer::Serial) {
         Serial& s = *serial;
-        if (place == LampPlace::Clock && !s.clockLit)
+        if (place == ClickableLamp::Clock && !s.clockLit)
             startAnimation(SerialClock);
-        if (place == LampPlace::Reset && !s.resetLit)
+        if (place == ClickableLamp::Reset && !s.resetLit)
             startAnimation(SerialReset);
         return;
     }
     SerialParallel& s = *serialParallel;
-    if (place == LampPlace::Clock && !s.clockLit)
+    if (place == ClickableLamp::Clock && !s.clockLit)
         serialParallelClick();
-    if (place == LampPlace::Reset && !s.resetLit)
+    if (place == ClickableLamp::Reset && !s.resetLit)
         startAnimation(SerialParallelReset);
-    if (place == LampPlace::Read && !s.readLit)
+    if (place == ClickableLamp::Read && !s.readLit)
         startAnimation(SerialParallelRead);
 }
 

@@ -44,7 +44,7 @@
 
 enum class Trainer { Serial, SerialParallel };
 // The clickable lamps' places.
-enum class LampPlace { Clock, Reset, Read };
+enum class ClickableLamp { Clock, Reset, Read };
 // What a press in a trainer's window lands on: one of the controls that take
 // the keyboard focus, or anything else (a picture, a lamp, a label).
 enum class Control { WordBox, MenuButton, QuitButton, Other };
@@ -106,7 +106,7 @@ public:
     // The learner's edit left `text` in the box and raised one change.
     void learnerChange(Trainer trainer, const QString& text);
     // A click at a lamp's place: it reaches the lamp only while it is unlit.
-    void click(Trainer trainer, LampPlace place);
+    void click(Trainer trainer, ClickableLamp place);
     // The left button pressed on a control of the trainer's window.
     void press(Trainer trainer, Control control);
     Control focus(Trainer trainer) const { return trainer == Trainer::Serial ? serial->focus : serialParallel->focus; }
