@@ -15,15 +15,15 @@
 
 namespace {
 
-template <class T>
+template<class T>
 forms::FormRegistry::Factory factory()
 {
-    return [](forms::Services& services) { return std::make_unique<T>(services); };
+    return [](forms::Services &services) { return std::make_unique<T>(services); };
 }
 
 } // namespace
 
-void defineForms(forms::FormRegistry& registry)
+void defineForms(forms::FormRegistry &registry)
 {
     registry.define(FormId::MainMenu, factory<MainMenu>());
     registry.define(FormId::AboutBox, factory<AboutBox>());

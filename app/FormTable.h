@@ -5,4 +5,4 @@ namespace forms {
 class FormRegistry;
 }
 
-void defineForms(forms::FormRegistry& registry);
+void defineForms(forms::FormRegistry &registry);

@@ -2,15 +2,15 @@
 
 #include "app/FormTable.h"
 #include "app/Startup.h"
+#include "forms/FormRegistry.h"
 #include "forms/ProgramEnd.h"
 #include "forms/QtClock.h"
 #include "forms/QtMessageBox.h"
-#include "forms/FormRegistry.h"
 #include "navigation/FormId.h"
 
 #include <QApplication>
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     prepareApplication(application);

@@ -8,21 +8,22 @@ namespace forms {
 
 namespace {
 
-struct Family {
+struct Family
+{
     Face face;
-    const char* named;      // as the windows name it
-    const char* standingIn; // the installed metric twin
+    const char *named; // as the windows name it
+    const char *standingIn; // the installed metric twin
 };
 
 const Family kFamilies[] = {
-    {Face::MsSansSerif, "MS Sans Serif", "Liberation Sans"},
-    {Face::TimesNewRoman, "Times New Roman", "Liberation Serif"},
-    {Face::Arial, "Arial", "Liberation Sans"},
+    { Face::MsSansSerif, "MS Sans Serif", "Liberation Sans" },
+    { Face::TimesNewRoman, "Times New Roman", "Liberation Serif" },
+    { Face::Arial, "Arial", "Liberation Sans" },
 };
 
-const Family& familyOf(Face face)
+const Family &familyOf(Face face)
 {
-    for (const Family& family : kFamilies)
+    for (const Family &family : kFamilies)
         if (family.face == face)
             return family;
     return kFamilies[0];
@@ -44,11 +45,14 @@ QFont formFont(Face face, double points, Weight weight, Slant slant)
     return font;
 }
 
-QFont defaultFont() { return formFont(Face::MsSansSerif, 8); }
+QFont defaultFont()
+{
+    return formFont(Face::MsSansSerif, 8);
+}
 
 void installFontSubstitutes()
 {
-    for (const Family& family : kFamilies)
+    for (const Family &family : kFamilies)
         QFont::insertSubstitution(QString::fromLatin1(family.named), QString::fromLatin1(family.standingIn));
 }
 

@@ -13,17 +13,20 @@
 
 namespace forms {
 
-Form::Form(Services& services) : services_(services), client_(new QWidget(this))
+Form::Form(Services &services) : services_(services), client_(new QWidget(this))
 {
     setCentralWidget(client_);
     setFont(defaultFont());
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
-                          [this](QWidget*, QWidget* now) { keepFocusWhileHidden(now); });
+                          [this](QWidget *, QWidget *now) { keepFocusWhileHidden(now); });
 }
 
 // Qt moves the focus while QWidget takes the window down, when this part of
 // it is gone already: the watch ends first.
-Form::~Form() { disconnect(focusWatch_); }
+Form::~Form()
+{
+    disconnect(focusWatch_);
+}
 
 void Form::showForm()
 {
@@ -38,7 +41,10 @@ void Form::showForm()
     activateWindow();
 }
 
-void Form::hideForm() { hide(); }
+void Form::hideForm()
+{
+    hide();
+}
 
 void Form::leaveFor(FormId target)
 {
@@ -46,7 +52,10 @@ void Form::leaveFor(FormId target)
     services_.forms.show(target);
 }
 
-void Form::endProgram() { services_.programEnd.end(); }
+void Form::endProgram()
+{
+    services_.programEnd.end();
+}
 
 void Form::setClientArea(int widthTwips, int heightTwips, Border border)
 {
@@ -60,7 +69,7 @@ void Form::placeClientAt(int leftTwips, int topTwips)
     clientPlace_ = twipsPoint(leftTwips, topTwips);
 }
 
-void Form::closeEvent(QCloseEvent* event)
+void Form::closeEvent(QCloseEvent *event)
 {
     // The window never closes itself: its close box does what the window
     // says, which shows or hides windows or ends the program.
@@ -68,7 +77,7 @@ void Form::closeEvent(QCloseEvent* event)
     Q_EMIT closeBoxClicked();
 }
 
-bool Form::event(QEvent* event)
+bool Form::event(QEvent *event)
 {
     // A window hidden by a pop-up menu's item is activated again by the
     // window system once the pop-up has closed, after the item's handler
@@ -78,12 +87,13 @@ bool Form::event(QEvent* event)
     // it back; a focus that the program gives later stays where it is given.
     if (event->type() == QEvent::WindowActivate && !isVisible()) {
         focusToKeep_ = focusWidget();
-        QMetaObject::invokeMethod(this, [this] { focusToKeep_ = nullptr; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+                this, [this] { focusToKeep_ = nullptr; }, Qt::QueuedConnection);
     }
     return QMainWindow::event(event);
 }
 
-void Form::keepFocusWhileHidden(QWidget* now)
+void Form::keepFocusWhileHidden(QWidget *now)
 {
     if (!focusToKeep_ || isVisible() || !now || now->window() != this || now == focusToKeep_)
         return;
@@ -98,8 +108,8 @@ void Form::fitWindow()
     const int menuHeight = menuWidget() ? menuBar()->sizeHint().height() : 0;
     const QSize size(clientSize_.width(), clientSize_.height() + menuHeight);
     if (border_ == Border::Fixed) {
-        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                       | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                       | Qt::WindowCloseButtonHint);
         setFixedSize(size);
     } else {
         // Resizing moves and scales nothing: the controls keep their places.

@@ -22,10 +22,11 @@ namespace forms {
 
 enum class Border { Fixed, Sizable };
 
-class Form : public QMainWindow {
+class Form : public QMainWindow
+{
     Q_OBJECT
 public:
-    explicit Form(Services& services);
+    explicit Form(Services &services);
     ~Form() override;
 
     void showForm();
@@ -33,7 +34,7 @@ public:
     bool loaded() const { return loaded_; }
 
     // The client area: the window less its menu bar.
-    QWidget* client() const { return client_; }
+    QWidget *client() const { return client_; }
 
 Q_SIGNALS:
     // The title-bar close box was clicked. The window stays as it is: what
@@ -41,9 +42,9 @@ Q_SIGNALS:
     void closeBoxClicked();
 
 protected:
-    virtual void onLoad() {}
+    virtual void onLoad() { }
 
-    Services& services() const { return services_; }
+    Services &services() const { return services_; }
 
     // Hides this window, then shows the target, as every "Menu", "OK" and
     // main-menu button does.
@@ -56,15 +57,15 @@ protected:
     // without it the desktop places the window.
     void placeClientAt(int leftTwips, int topTwips);
 
-    void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void fitWindow();
-    void keepFocusWhileHidden(QWidget* now);
+    void keepFocusWhileHidden(QWidget *now);
 
-    Services& services_;
-    QWidget* client_;
+    Services &services_;
+    QWidget *client_;
     QSize clientSize_;
     Border border_ = Border::Sizable;
     std::optional<QPoint> clientPlace_;

@@ -6,8 +6,8 @@
 
 namespace forms {
 
-FormRegistry::FormRegistry(Clock& clock, MessageBox& messageBox, ProgramEnd& programEnd)
-    : services_{clock, messageBox, programEnd, *this}
+FormRegistry::FormRegistry(Clock &clock, MessageBox &messageBox, ProgramEnd &programEnd)
+    : services_{ clock, messageBox, programEnd, *this }
 {
 }
 
@@ -18,22 +18,25 @@ FormRegistry::~FormRegistry()
         created_.pop_back();
 }
 
-void FormRegistry::define(FormId id, Factory factory) { factories_[id] = std::move(factory); }
-
-Form& FormRegistry::form(FormId id)
+void FormRegistry::define(FormId id, Factory factory)
 {
-    if (Form* existing = find(id))
+    factories_[id] = std::move(factory);
+}
+
+Form &FormRegistry::form(FormId id)
+{
+    if (Form *existing = find(id))
         return *existing;
     const auto factory = factories_.find(id);
     if (factory == factories_.end())
         throw std::logic_error("no window is defined for this id");
     created_.push_back(factory->second(services_));
-    Form* made = created_.back().get();
+    Form *made = created_.back().get();
     forms_[id] = made;
     return *made;
 }
 
-Form* FormRegistry::find(FormId id) const
+Form *FormRegistry::find(FormId id) const
 {
     const auto it = forms_.find(id);
     return it == forms_.end() ? nullptr : it->second;
@@ -41,7 +44,7 @@ Form* FormRegistry::find(FormId id) const
 
 void FormRegistry::hide(FormId id)
 {
-    if (Form* existing = find(id))
+    if (Form *existing = find(id))
         existing->hideForm();
 }
 

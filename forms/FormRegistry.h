@@ -14,33 +14,34 @@
 
 namespace forms {
 
-class FormRegistry {
+class FormRegistry
+{
 public:
-    using Factory = std::function<std::unique_ptr<Form>(Services&)>;
+    using Factory = std::function<std::unique_ptr<Form>(Services &)>;
 
-    FormRegistry(Clock& clock, MessageBox& messageBox, ProgramEnd& programEnd);
+    FormRegistry(Clock &clock, MessageBox &messageBox, ProgramEnd &programEnd);
     ~FormRegistry();
-    FormRegistry(const FormRegistry&) = delete;
-    FormRegistry& operator=(const FormRegistry&) = delete;
+    FormRegistry(const FormRegistry &) = delete;
+    FormRegistry &operator=(const FormRegistry &) = delete;
 
     void define(FormId id, Factory factory);
 
     // The window, created now if it does not exist yet.
-    Form& form(FormId id);
+    Form &form(FormId id);
     // The window if it exists, else nullptr.
-    Form* find(FormId id) const;
+    Form *find(FormId id) const;
 
     // Creates and loads the window if need be, then shows it in front.
     void show(FormId id) { form(id).showForm(); }
     // Hides the window; one never created stays uncreated.
     void hide(FormId id);
 
-    Services& services() { return services_; }
+    Services &services() { return services_; }
 
 private:
     Services services_;
     std::map<FormId, Factory> factories_;
-    std::map<FormId, Form*> forms_;
+    std::map<FormId, Form *> forms_;
     std::vector<std::unique_ptr<Form>> created_;
 };
 

@@ -9,11 +9,12 @@ class MessageBox;
 class ProgramEnd;
 class FormRegistry;
 
-struct Services {
-    Clock& clock;
-    MessageBox& messageBox;
-    ProgramEnd& programEnd;
-    FormRegistry& forms;
+struct Services
+{
+    Clock &clock;
+    MessageBox &messageBox;
+    ProgramEnd &programEnd;
+    FormRegistry &forms;
 };
 
 } // namespace forms

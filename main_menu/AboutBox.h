@@ -5,9 +5,10 @@
 
 #include "forms/Form.h"
 
-class AboutBox final : public forms::Form {
+class AboutBox final : public forms::Form
+{
 public:
-    explicit AboutBox(forms::Services& services);
+    explicit AboutBox(forms::Services &services);
 
 private:
     void leaveForSerialTrainer();

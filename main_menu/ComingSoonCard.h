@@ -4,9 +4,10 @@
 
 #include "forms/Form.h"
 
-class ComingSoonCard final : public forms::Form {
+class ComingSoonCard final : public forms::Form
+{
 public:
-    explicit ComingSoonCard(forms::Services& services);
+    explicit ComingSoonCard(forms::Services &services);
 
 private:
     void leaveForMainMenu();

@@ -5,7 +5,8 @@
 
 #include "forms/Form.h"
 
-class MainMenu final : public forms::Form {
+class MainMenu final : public forms::Form
+{
 public:
-    explicit MainMenu(forms::Services& services);
+    explicit MainMenu(forms::Services &services);
 };

@@ -8,10 +8,10 @@
 enum class FormId : int {
     MainMenu,
     AboutBox,
-    ComingSoonCard,        // "à suivre", for the registers not built yet
-    SerialTrainer,         // serial in, serial out
+    ComingSoonCard, // "à suivre", for the registers not built yet
+    SerialTrainer, // serial in, serial out
     SerialHelp,
     SerialParallelTrainer, // serial in, parallel out
     SerialParallelHelp,
-    ParallelRegister,      // parallel in, parallel out; no window opens it
+    ParallelRegister, // parallel in, parallel out; no window opens it
 };

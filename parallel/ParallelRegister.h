@@ -14,9 +14,10 @@
 #include <array>
 #include <vector>
 
-class ParallelRegister final : public forms::Form {
+class ParallelRegister final : public forms::Form
+{
 public:
-    explicit ParallelRegister(forms::Services& services);
+    explicit ParallelRegister(forms::Services &services);
 
 private:
     // Three timers with no interval: none of them ever ticks.

@@ -18,18 +18,18 @@ QString pulsesAfterTheFourth()
     return QStringLiteral("  Si on continue à appliquer une impulsion de transfert, le décalage à "
                           "droite se poursuit, le premier bit à droite du registre sera remplacé "
                           "par le précédent et la première cellule de gauche sera vidée (0).")
-        + help::kLineBreak + help::kLineBreak
-        + QStringLiteral("Aprés la huitième impulsion, une remise à zéro est effectuée "
-                         "automatiquement. ")
-        + help::kLineBreak;
+            + help::kLineBreak + help::kLineBreak
+            + QStringLiteral("Aprés la huitième impulsion, une remise à zéro est effectuée "
+                             "automatiquement. ")
+            + help::kLineBreak;
 }
 
 } // namespace
 
-SerialHelp::SerialHelp(Services& services) : HelpPage(services, FormId::SerialTrainer, pulsesAfterTheFourth())
+SerialHelp::SerialHelp(Services &services) : HelpPage(services, FormId::SerialTrainer, pulsesAfterTheFourth())
 {
     setWindowTitle(QStringLiteral("Aide"));
-    setWindowIcon(icon({QStringLiteral(":/assets/france-map-32.svg"), QStringLiteral(":/assets/france-map-16.svg")}));
+    setWindowIcon(icon({ QStringLiteral(":/assets/france-map-32.svg"), QStringLiteral(":/assets/france-map-16.svg") }));
     setBackground(this, palette::kLightYellow);
     setBackground(client(), palette::kLightYellow);
     setClientArea(6960, 6390, Border::Sizable);

@@ -4,7 +4,8 @@
 
 #include "trainer/HelpPage.h"
 
-class SerialHelp final : public HelpPage {
+class SerialHelp final : public HelpPage
+{
 public:
-    explicit SerialHelp(forms::Services& services);
+    explicit SerialHelp(forms::Services &services);
 };

@@ -16,28 +16,27 @@ namespace {
 
 // Where each cell's display lies on the diagram, from cell 0 at the output
 // end to cell 3 at the input end, in twips.
-const QPoint kCells[] = {{4560, 2040}, {3480, 2040}, {2520, 2040}, {1440, 2040}};
+const QPoint kCells[] = { { 4560, 2040 }, { 3480, 2040 }, { 2520, 2040 }, { 1440, 2040 } };
 
 // Where each lamp lies on the diagram and what it is called, in the order of
 // the window's LampId.
 const std::vector<LampPlace> kLamps = {
-    {{480, 1920}, "Entrée série", "input"},
-    {{5520, 1920}, "Sortie série", "output"},
-    {{720, 2880}, "Horloge H", "clock"},
-    {{720, 2400}, "RAZ", "reset"},
+    { { 480, 1920 }, "Entrée série", "input" },
+    { { 5520, 1920 }, "Sortie série", "output" },
+    { { 720, 2880 }, "Horloge H", "clock" },
+    { { 720, 2400 }, "RAZ", "reset" },
 };
 
-Image* digit(QWidget* diagram, QPoint place, const char* path, const QString& object)
+Image *digit(QWidget *diagram, QPoint place, const char *path, const QString &object)
 {
-    auto* image = new Image(diagram, twipsRect(place.x(), place.y(), 240, 255), Picture(QString::fromLatin1(path)));
+    auto *image = new Image(diagram, twipsRect(place.x(), place.y(), 240, 255), Picture(QString::fromLatin1(path)));
     image->setObjectName(object);
     return image;
 }
 
 } // namespace
 
-SerialTrainer::SerialTrainer(Services& services)
-    : TrainerForm(services, FormId::SerialHelp, Companions::InPlace)
+SerialTrainer::SerialTrainer(Services &services) : TrainerForm(services, FormId::SerialHelp, Companions::InPlace)
 {
     setWindowTitle(QStringLiteral("Registre série"));
     // The client area only: the menu bar keeps the desktop's menu colour.
@@ -46,7 +45,7 @@ SerialTrainer::SerialTrainer(Services& services)
     placeClientAt(1155, 1530);
 
     // Front to back.
-    PictureBox* diagram = addDiagram(twipsRect(2280, 960, 6015, 3495), defaultBoxColour(),
+    PictureBox *diagram = addDiagram(twipsRect(2280, 960, 6015, 3495), defaultBoxColour(),
                                      QStringLiteral(":/assets/serial-diagram.svg"),
                                      QStringLiteral("Registre 4 bits, entrées et sorties série"));
     addWordBox(twipsRect(1200, 2760, 855, 375));
@@ -70,7 +69,7 @@ SerialTrainer::SerialTrainer(Services& services)
     addReset(tickCount_, lamps_[Input], lamps_[Reset], [this] { finishReset(); });
 }
 
-void SerialTrainer::buildDiagram(QWidget* inside)
+void SerialTrainer::buildDiagram(QWidget *inside)
 {
     // The labels lie in front of every picture. Of the pictures only a
     // cell's two, or a lamp's, overlap: the "0" or the unlit one in front.
@@ -83,8 +82,8 @@ void SerialTrainer::buildDiagram(QWidget* inside)
 
     cells_.reserve(std::size(kCells));
     for (int k = 0; k < int(std::size(kCells)); ++k) {
-        Image* zero = digit(inside, kCells[k], ":/assets/digit-0.svg", QStringLiteral("cell%1Zero").arg(k));
-        Image* one = digit(inside, kCells[k], ":/assets/digit-1.svg", QStringLiteral("cell%1One").arg(k));
+        Image *zero = digit(inside, kCells[k], ":/assets/digit-0.svg", QStringLiteral("cell%1Zero").arg(k));
+        Image *one = digit(inside, kCells[k], ":/assets/digit-1.svg", QStringLiteral("cell%1One").arg(k));
         cells_.emplace_back(*zero, *one, QStringLiteral("Cellule %1").arg(k));
     }
     lamps_ = layOutLamps(inside, kLamps, QSize(180, 180), QStringLiteral(":/assets/lamp-unlit.svg"),
@@ -123,7 +122,7 @@ void SerialTrainer::applyClockPulse()
 // acknowledged.
 void SerialTrainer::shift(int pulse)
 {
-    const WordEntry& w = word();
+    const WordEntry &w = word();
     switch (pulse) {
     case 1:
         cells_[3].take(w.bit(4));
@@ -184,8 +183,9 @@ void SerialTrainer::announcePulse()
     QStringList digits;
     for (int k = 3; k >= 0; --k)
         digits << cells_[k].seenDigit();
-    announce(spoken::pulse(pulseCount_, digits.join(QLatin1Char(' ')) + QStringLiteral(", ")
-                                             + spoken::lamp(QStringLiteral("sortie"), lamps_[Output].seenLit())));
+    announce(spoken::pulse(pulseCount_,
+                           digits.join(QLatin1Char(' ')) + QStringLiteral(", ")
+                                   + spoken::lamp(QStringLiteral("sortie"), lamps_[Output].seenLit())));
 }
 
 // At the reset animation's second tick.
@@ -202,7 +202,7 @@ void SerialTrainer::finishReset()
 
 void SerialTrainer::clearRegister()
 {
-    for (BitCell& cell : cells_)
+    for (BitCell &cell : cells_)
         cell.set0();
     lamps_[Output].putOut();
     lamps_[Input].putOut();

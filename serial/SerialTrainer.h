@@ -18,9 +18,10 @@
 #include <optional>
 #include <vector>
 
-class SerialTrainer final : public TrainerForm {
+class SerialTrainer final : public TrainerForm
+{
 public:
-    explicit SerialTrainer(forms::Services& services);
+    explicit SerialTrainer(forms::Services &services);
 
     // What the rules hold, for reading.
     int pulseCount() const { return pulseCount_; }
@@ -34,15 +35,15 @@ private:
     // The lamps, in the order of lamps_.
     enum LampId { Input, Output, Clock, Reset };
 
-    void buildDiagram(QWidget* inside);
+    void buildDiagram(QWidget *inside);
     void applyClockPulse();
     void shift(int pulse);
     void finishReset();
     void clearRegister();
     void announcePulse();
 
-    forms::Label* pulseCountLabel_ = nullptr;
-    forms::Label* statusLabel_ = nullptr; // "RAZ" once the register is reset
+    forms::Label *pulseCountLabel_ = nullptr;
+    forms::Label *statusLabel_ = nullptr; // "RAZ" once the register is reset
     // cells_[k] is cell k: cell 3 at the input end, cell 0 at the output end.
     std::vector<BitCell> cells_;
     std::vector<Lamp> lamps_;

@@ -11,12 +11,12 @@ namespace {
 
 // What this page says between the shared paragraphs: the read onto the
 // outputs.
-const QString kReadAdvice = QStringLiteral(
-    "  Effectuer une commande de lecture pour appliquer le résultat parallèle sur les sorties.");
+const QString kReadAdvice =
+        QStringLiteral("  Effectuer une commande de lecture pour appliquer le résultat parallèle sur les sorties.");
 
 } // namespace
 
-SerialParallelHelp::SerialParallelHelp(Services& services)
+SerialParallelHelp::SerialParallelHelp(Services &services)
     : HelpPage(services, FormId::SerialParallelTrainer, kReadAdvice)
 {
     setWindowTitle(QStringLiteral("Série parallèle"));

@@ -5,7 +5,8 @@
 
 #include "trainer/HelpPage.h"
 
-class SerialParallelHelp final : public HelpPage {
+class SerialParallelHelp final : public HelpPage
+{
 public:
-    explicit SerialParallelHelp(forms::Services& services);
+    explicit SerialParallelHelp(forms::Services &services);
 };

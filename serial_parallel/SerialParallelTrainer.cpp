@@ -17,19 +17,15 @@ namespace {
 // Where each lamp lies on the diagram and what it is called, in the order of
 // the window's LampId.
 const std::vector<LampPlace> kLamps = {
-    {{360, 4200}, "Horloge H", "clock"},
-    {{630, 3780}, "RAZ", "reset"},
-    {{30, 3240}, "Entrée", "input"},
-    {{360, 3000}, "Commande de lecture", "read"},
-    {{1710, 2040}, "S4", "output4"},
-    {{2790, 2040}, "S3", "output3"},
-    {{3810, 2040}, "S2", "output2"},
-    {{4830, 2040}, "S1", "output1"},
+    { { 360, 4200 }, "Horloge H", "clock" }, { { 630, 3780 }, "RAZ", "reset" },
+    { { 30, 3240 }, "Entrée", "input" },     { { 360, 3000 }, "Commande de lecture", "read" },
+    { { 1710, 2040 }, "S4", "output4" },     { { 2790, 2040 }, "S3", "output3" },
+    { { 3810, 2040 }, "S2", "output2" },     { { 4830, 2040 }, "S1", "output1" },
 };
 
 } // namespace
 
-SerialParallelTrainer::SerialParallelTrainer(Services& services)
+SerialParallelTrainer::SerialParallelTrainer(Services &services)
     : TrainerForm(services, FormId::SerialParallelHelp, Companions::Beside)
 {
     setWindowTitle(QStringLiteral("Registre entrée série et sortie parallèle."));
@@ -37,12 +33,12 @@ SerialParallelTrainer::SerialParallelTrainer(Services& services)
     placeClientAt(2265, 1725);
 
     // Front to back; the timers are not drawn.
-    PictureBox* diagram = addDiagram(twipsRect(1590, 240, 5865, 5115), palette::kLightGrey,
+    PictureBox *diagram = addDiagram(twipsRect(1590, 240, 5865, 5115), palette::kLightGrey,
                                      QStringLiteral(":/assets/serial-parallel-diagram.svg"),
                                      QStringLiteral("Registre 4 bits, entrée série et sortie parallèle"));
     addButtons(twipsRect(90, 1740, 1245, 285), twipsRect(90, 1410, 1245, 285));
     addWordBox(twipsRect(720, 3420, 855, 375));
-    auto* inputLabel = new Label(client(), twipsRect(150, 3450, 615, 345), QStringLiteral("Entrée"));
+    auto *inputLabel = new Label(client(), twipsRect(150, 3450, 615, 345), QStringLiteral("Entrée"));
     inputLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     addInstruction(twipsRect(120, 4650, 1455, 705),
                    QStringLiteral("En cas d'erreur faire une remise à  zéro               (RAZ)"), palette::kDarkBlue);
@@ -81,17 +77,17 @@ SerialParallelTrainer::SerialParallelTrainer(Services& services)
     });
 }
 
-void SerialParallelTrainer::buildDiagram(QWidget* inside)
+void SerialParallelTrainer::buildDiagram(QWidget *inside)
 {
     pulseCountLabel_ = addValueLabel(inside, twipsRect(120, 4050, 255, 285), palette::kWhite, palette::kDarkRed,
                                      formFont(Face::MsSansSerif, 9.75, Weight::Bold), QStringLiteral("Impulsions"));
     pulseCountLabel_->setObjectName(QStringLiteral("pulseCountLabel"));
-    readLabel_ = addValueLabel(inside, twipsRect(720, 1800, 765, 345), palette::kLightYellow, palette::kRed,
-                               formFont(Face::MsSansSerif, 13.5, Weight::Bold, Slant::Italic),
-                               QStringLiteral("Lecture"));
+    readLabel_ =
+            addValueLabel(inside, twipsRect(720, 1800, 765, 345), palette::kLightYellow, palette::kRed,
+                          formFont(Face::MsSansSerif, 13.5, Weight::Bold, Slant::Italic), QStringLiteral("Lecture"));
     readLabel_->setObjectName(QStringLiteral("readLabel"));
-    auto* readCommand
-        = new Image(inside, twipsRect(30, 2550, 990, 420), Picture(QStringLiteral(":/assets/read-command.svg")));
+    auto *readCommand =
+            new Image(inside, twipsRect(30, 2550, 990, 420), Picture(QStringLiteral(":/assets/read-command.svg")));
     readCommand->setObjectName(QStringLiteral("readCommandPicture"));
     readCommand->setAccessibleName(QStringLiteral("Commande lecture"));
 
@@ -99,7 +95,10 @@ void SerialParallelTrainer::buildDiagram(QWidget* inside)
                          QStringLiteral(":/assets/lamp-lit.svg"), InFront::Unlit);
 }
 
-void SerialParallelTrainer::onLoad() { showPulseCount(); }
+void SerialParallelTrainer::onLoad()
+{
+    showPulseCount();
+}
 
 void SerialParallelTrainer::onClockClicked()
 {
@@ -123,7 +122,7 @@ void SerialParallelTrainer::shift()
     if (pulseCount_ < 1 || pulseCount_ > 4)
         return;
     const int k = pulseCount_;
-    const QString& entering = word().bit(5 - k);
+    const QString &entering = word().bit(5 - k);
     if (entering == QLatin1String("1"))
         lamps_[Input].light();
     if (entering == QLatin1String("0"))
@@ -167,4 +166,7 @@ void SerialParallelTrainer::clearScreen()
     announce(spoken::kReset);
 }
 
-void SerialParallelTrainer::showPulseCount() { pulseCountLabel_->setCaption(QString::number(pulseCount_)); }
+void SerialParallelTrainer::showPulseCount()
+{
+    pulseCountLabel_->setCaption(QString::number(pulseCount_));
+}

@@ -16,9 +16,10 @@
 #include <optional>
 #include <vector>
 
-class SerialParallelTrainer final : public TrainerForm {
+class SerialParallelTrainer final : public TrainerForm
+{
 public:
-    explicit SerialParallelTrainer(forms::Services& services);
+    explicit SerialParallelTrainer(forms::Services &services);
 
     // What the rules hold, for reading.
     int pulseCount() const { return pulseCount_; }
@@ -35,21 +36,21 @@ private:
     // S1 at Output4 + 3.
     enum LampId { Clock, Reset, Input, Read, Output4 };
 
-    void buildDiagram(QWidget* inside);
+    void buildDiagram(QWidget *inside);
     void onClockClicked();
     void shift();
     void readOutputs();
     void clearScreen();
     void showPulseCount();
     // Output S<n>, n from 1 to 4.
-    Lamp& output(int n) { return lamps_[Output4 + 4 - n]; }
+    Lamp &output(int n) { return lamps_[Output4 + 4 - n]; }
 
-    forms::Label* pulseCountLabel_ = nullptr;
-    forms::Label* readLabel_ = nullptr; // the word read onto the outputs
+    forms::Label *pulseCountLabel_ = nullptr;
+    forms::Label *readLabel_ = nullptr; // the word read onto the outputs
     std::vector<Lamp> lamps_;
     std::optional<TwoTickAnimation> clock_;
     std::optional<TwoTickAnimation> read_;
     int pulseCount_ = 0;
-    int tickCount_ = 0;      // shared by the clock and read animations
+    int tickCount_ = 0; // shared by the clock and read animations
     int resetTickCount_ = 0; // the reset's own
 };

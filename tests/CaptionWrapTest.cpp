@@ -12,7 +12,7 @@
 namespace {
 
 // The lines a label shows, as its word wrap breaks its caption.
-QStringList shownLines(const forms::Label* label)
+QStringList shownLines(const forms::Label *label)
 {
     const QString text = label->text();
     QTextLayout layout(text, label->font());
@@ -31,22 +31,27 @@ QStringList shownLines(const forms::Label* label)
 
 } // namespace
 
-class CaptionWrap : public ProgramFixture {};
+class CaptionWrap : public ProgramFixture
+{
+};
 
 TEST_F(CaptionWrap, InstructionsBreakAsDesigned)
 {
     const SerialControls serial(form<SerialTrainer>(FormId::SerialTrainer));
     const SerialParallelControls serialParallel(form<SerialParallelTrainer>(FormId::SerialParallelTrainer));
-    const struct {
-        const char* name;
-        forms::Label* label;
+    const struct
+    {
+        const char *name;
+        forms::Label *label;
         QStringList lines;
     } cases[] = {
-        {"serial pulsesLabel", serial.pulsesLabel, {"Puis validez avec", "Transfert - H - 4 fois."}},
-        {"serial errorLabel", serial.errorLabel, {"En cas d'erreur, faire", "une RAZ"}},
-        {"serial-parallel errorLabel", serialParallel.errorLabel, {"En cas d'erreur faire", "une remise à  zéro", "(RAZ)"}},
+        { "serial pulsesLabel", serial.pulsesLabel, { "Puis validez avec", "Transfert - H - 4 fois." } },
+        { "serial errorLabel", serial.errorLabel, { "En cas d'erreur, faire", "une RAZ" } },
+        { "serial-parallel errorLabel",
+          serialParallel.errorLabel,
+          { "En cas d'erreur faire", "une remise à  zéro", "(RAZ)" } },
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(shownLines(c.label), c.lines);
     }
@@ -56,10 +61,9 @@ TEST_F(CaptionWrap, EveryLineOfTheInstructionsFitsItsLabel)
 {
     const SerialControls serial(form<SerialTrainer>(FormId::SerialTrainer));
     const SerialParallelControls serialParallel(form<SerialParallelTrainer>(FormId::SerialParallelTrainer));
-    for (forms::Label* label :
-         {serial.enterWordLabel, serial.pulsesLabel, serial.errorLabel, serial.fourBitsLabel,
-          serialParallel.enterWordLabel, serialParallel.pulsesLabel, serialParallel.errorLabel,
-          serialParallel.fourBitsLabel}) {
+    for (forms::Label *label : { serial.enterWordLabel, serial.pulsesLabel, serial.errorLabel, serial.fourBitsLabel,
+                                 serialParallel.enterWordLabel, serialParallel.pulsesLabel, serialParallel.errorLabel,
+                                 serialParallel.fourBitsLabel }) {
         SCOPED_TRACE(label->caption().toStdString());
         const int lines = static_cast<int>(shownLines(label).size());
         EXPECT_LE(lines * QFontMetrics(label->font()).lineSpacing(), label->height());

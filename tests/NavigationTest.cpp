@@ -18,12 +18,14 @@
 
 using Screens = std::vector<FormId>;
 
-class Navigation : public ProgramFixture {};
+class Navigation : public ProgramFixture
+{
+};
 
 TEST_F(Navigation, StartsOnTheMainMenuAlone)
 {
     start();
-    EXPECT_EQ(visibleForms(), Screens{FormId::MainMenu});
+    EXPECT_EQ(visibleForms(), Screens{ FormId::MainMenu });
     EXPECT_FALSE(exists(FormId::SerialTrainer));
     EXPECT_FALSE(exists(FormId::SerialParallelTrainer));
 }
@@ -31,12 +33,12 @@ TEST_F(Navigation, StartsOnTheMainMenuAlone)
 TEST_F(Navigation, BothUnbuiltKindsOpenTheSameCardWhoseOkLeadsBack)
 {
     start();
-    auto& menu = form<MainMenu>(FormId::MainMenu);
-    for (const char* caption : {"Registre parallèle/parallèle", "Bouton sans titre"}) {
+    auto &menu = form<MainMenu>(FormId::MainMenu);
+    for (const char *caption : { "Registre parallèle/parallèle", "Bouton sans titre" }) {
         click(button(menu, caption));
-        EXPECT_EQ(visibleForms(), Screens{FormId::ComingSoonCard});
+        EXPECT_EQ(visibleForms(), Screens{ FormId::ComingSoonCard });
         click(button(FormId::ComingSoonCard, "OK"));
-        EXPECT_EQ(visibleForms(), Screens{FormId::MainMenu});
+        EXPECT_EQ(visibleForms(), Screens{ FormId::MainMenu });
     }
 }
 
@@ -58,43 +60,63 @@ TEST_F(Navigation, AboutFromTheMainMenuLeadsToTheSerialTrainer)
 {
     start();
     chooseMenu(form<MainMenu>(FormId::MainMenu), QStringLiteral("à propos"));
-    EXPECT_EQ(visibleForms(), Screens{FormId::AboutBox});
+    EXPECT_EQ(visibleForms(), Screens{ FormId::AboutBox });
     click(button(FormId::AboutBox, "OK"));
-    EXPECT_EQ(visibleForms(), Screens{FormId::SerialTrainer});
+    EXPECT_EQ(visibleForms(), Screens{ FormId::SerialTrainer });
 }
 
 TEST_F(Navigation, EachCloseBoxShowsTheWindowsItLeadsToOrEndsTheProgram)
 {
     start();
-    auto& menu = form<MainMenu>(FormId::MainMenu);
-    auto& serial = form<SerialTrainer>(FormId::SerialTrainer);
-    auto& trainer = form<SerialParallelTrainer>(FormId::SerialParallelTrainer);
-    struct Row {
-        const char* name;
+    auto &menu = form<MainMenu>(FormId::MainMenu);
+    auto &serial = form<SerialTrainer>(FormId::SerialTrainer);
+    auto &trainer = form<SerialParallelTrainer>(FormId::SerialParallelTrainer);
+    struct Row
+    {
+        const char *name;
         FormId window;
         std::function<void()> reach; // from the main menu alone
-        Screens shownAfter;           // the windows shown, where the program goes on
+        Screens shownAfter; // the windows shown, where the program goes on
         bool ends;
     };
     const Row rows[] = {
-        {"main menu", FormId::MainMenu, [] {}, {}, true},
-        {"About box", FormId::AboutBox, [&] { chooseMenu(menu, QStringLiteral("à propos")); },
-         {FormId::SerialTrainer}, false},
-        {"à suivre card", FormId::ComingSoonCard, [&] { click(button(menu, "Registre parallèle/parallèle")); }, {FormId::MainMenu}, false},
-        {"serial trainer", FormId::SerialTrainer, [&] { click(button(menu, "Registre série/série")); }, {}, true},
-        {"serial help", FormId::SerialHelp,
-         [&] { click(button(menu, "Registre série/série")); chooseMenu(serial, QStringLiteral("Aide")); },
-         {FormId::SerialTrainer}, false},
-        {"serial-parallel trainer", FormId::SerialParallelTrainer, [&] { click(button(menu, "Registre série/parallèle")); },
-         {}, true},
-        {"serial-parallel help", FormId::SerialParallelHelp,
-         [&] { click(button(menu, "Registre série/parallèle")); chooseMenu(trainer, QStringLiteral("Aide")); },
-         {FormId::SerialParallelTrainer}, false},
+        { "main menu", FormId::MainMenu, [] {}, {}, true },
+        { "About box",
+          FormId::AboutBox,
+          [&] { chooseMenu(menu, QStringLiteral("à propos")); },
+          { FormId::SerialTrainer },
+          false },
+        { "à suivre card",
+          FormId::ComingSoonCard,
+          [&] { click(button(menu, "Registre parallèle/parallèle")); },
+          { FormId::MainMenu },
+          false },
+        { "serial trainer", FormId::SerialTrainer, [&] { click(button(menu, "Registre série/série")); }, {}, true },
+        { "serial help",
+          FormId::SerialHelp,
+          [&] {
+              click(button(menu, "Registre série/série"));
+              chooseMenu(serial, QStringLiteral("Aide"));
+          },
+          { FormId::SerialTrainer },
+          false },
+        { "serial-parallel trainer",
+          FormId::SerialParallelTrainer,
+          [&] { click(button(menu, "Registre série/parallèle")); },
+          {},
+          true },
+        { "serial-parallel help",
+          FormId::SerialParallelHelp,
+          [&] {
+              click(button(menu, "Registre série/parallèle"));
+              chooseMenu(trainer, QStringLiteral("Aide"));
+          },
+          { FormId::SerialParallelTrainer },
+          false },
         // No window opens it.
-        {"parallel register", FormId::ParallelRegister, [&] { registry.show(FormId::ParallelRegister); }, {},
-         true},
+        { "parallel register", FormId::ParallelRegister, [&] { registry.show(FormId::ParallelRegister); }, {}, true },
     };
-    for (const Row& row : rows) {
+    for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         for (FormId id : visibleForms())
             registry.hide(id);
@@ -113,38 +135,40 @@ TEST_F(Navigation, EachCloseBoxShowsTheWindowsItLeadsToOrEndsTheProgram)
 TEST_F(Navigation, ATrainerComesBackWithTheFocusItHadHoweverItWasLeft)
 {
     start();
-    auto& menu = form<MainMenu>(FormId::MainMenu);
-    auto& serial = form<SerialTrainer>(FormId::SerialTrainer);
-    auto& trainer = form<SerialParallelTrainer>(FormId::SerialParallelTrainer);
-    struct Trip {
-        const char* name;
-        forms::Form* window;
+    auto &menu = form<MainMenu>(FormId::MainMenu);
+    auto &serial = form<SerialTrainer>(FormId::SerialTrainer);
+    auto &trainer = form<SerialParallelTrainer>(FormId::SerialParallelTrainer);
+    struct Trip
+    {
+        const char *name;
+        forms::Form *window;
         std::function<void()> open, leave, back;
-        QWidget* focus;      // where the focus is left, and found again
-        QWidget* toMainMenu; // the trainer's "Menu", for the next trip
+        QWidget *focus; // where the focus is left, and found again
+        QWidget *toMainMenu; // the trainer's "Menu", for the next trip
     };
     const Trip trips[] = {
-        {"serial trainer, Fichier > Menu", &serial, [&] { click(button(menu, "Registre série/série")); },
-         [&] { chooseMenu(serial, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
-         [&] { click(button(menu, "Registre série/série")); }, named<forms::TextBox>(serial, "wordBox"), button(serial, "Menu")},
-        {"serial trainer, Aide and OK", &serial, [&] { click(button(menu, "Registre série/série")); },
-         [&] { chooseMenu(serial, QStringLiteral("Aide")); },
-         [&] { click(button(FormId::SerialHelp, "OK")); }, named<forms::TextBox>(serial, "wordBox"),
-         button(serial, "Menu")},
-        {"serial trainer, à propos... and OK", &serial, [&] { click(button(menu, "Registre série/série")); },
-         [&] { chooseMenu(serial, QStringLiteral("à propos...")); },
-         [&] { click(button(FormId::AboutBox, "OK")); }, named<forms::TextBox>(serial, "wordBox"), button(serial, "Menu")},
-        {"serial trainer, the Menu button", &serial, [&] { click(button(menu, "Registre série/série")); },
-         [&] { click(button(serial, "Menu")); }, [&] { click(button(menu, "Registre série/série")); }, button(serial, "Menu"),
-         button(serial, "Menu")},
-        {"serial-parallel trainer, Fichier > Menu", &trainer, [&] { click(button(menu, "Registre série/parallèle")); },
-         [&] { chooseMenu(trainer, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
-         [&] { click(button(menu, "Registre série/parallèle")); }, named<forms::TextBox>(trainer, "wordBox"), button(trainer, "Menu")},
-        {"serial-parallel trainer, the Menu button", &trainer, [&] { click(button(menu, "Registre série/parallèle")); },
-         [&] { click(button(trainer, "Menu")); }, [&] { click(button(menu, "Registre série/parallèle")); }, button(trainer, "Menu"),
-         button(trainer, "Menu")},
+        { "serial trainer, Fichier > Menu", &serial, [&] { click(button(menu, "Registre série/série")); },
+          [&] { chooseMenu(serial, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
+          [&] { click(button(menu, "Registre série/série")); }, named<forms::TextBox>(serial, "wordBox"),
+          button(serial, "Menu") },
+        { "serial trainer, Aide and OK", &serial, [&] { click(button(menu, "Registre série/série")); },
+          [&] { chooseMenu(serial, QStringLiteral("Aide")); }, [&] { click(button(FormId::SerialHelp, "OK")); },
+          named<forms::TextBox>(serial, "wordBox"), button(serial, "Menu") },
+        { "serial trainer, à propos... and OK", &serial, [&] { click(button(menu, "Registre série/série")); },
+          [&] { chooseMenu(serial, QStringLiteral("à propos...")); }, [&] { click(button(FormId::AboutBox, "OK")); },
+          named<forms::TextBox>(serial, "wordBox"), button(serial, "Menu") },
+        { "serial trainer, the Menu button", &serial, [&] { click(button(menu, "Registre série/série")); },
+          [&] { click(button(serial, "Menu")); }, [&] { click(button(menu, "Registre série/série")); },
+          button(serial, "Menu"), button(serial, "Menu") },
+        { "serial-parallel trainer, Fichier > Menu", &trainer, [&] { click(button(menu, "Registre série/parallèle")); },
+          [&] { chooseMenu(trainer, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
+          [&] { click(button(menu, "Registre série/parallèle")); }, named<forms::TextBox>(trainer, "wordBox"),
+          button(trainer, "Menu") },
+        { "serial-parallel trainer, the Menu button", &trainer,
+          [&] { click(button(menu, "Registre série/parallèle")); }, [&] { click(button(trainer, "Menu")); },
+          [&] { click(button(menu, "Registre série/parallèle")); }, button(trainer, "Menu"), button(trainer, "Menu") },
     };
-    for (const Trip& trip : trips) {
+    for (const Trip &trip : trips) {
         SCOPED_TRACE(trip.name);
         trip.open();
         ASSERT_TRUE(trip.window->isVisible());

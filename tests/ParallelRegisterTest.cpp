@@ -2,10 +2,10 @@
 // window opens it. Every lamp looks lit, nothing on it answers a click but
 // its two buttons, and its timers never tick.
 
+#include "parallel/ParallelRegister.h"
 #include "forms/Controls.h"
 #include "main_menu/MainMenu.h"
 #include "navigation/FormId.h"
-#include "parallel/ParallelRegister.h"
 #include "support/ProgramFixture.h"
 
 #include <QMenuBar>
@@ -18,24 +18,27 @@ namespace {
 
 // The lamps by the names of their pictures, "<lamp>Lit" and "<lamp>Unlit",
 // with their places inside the diagram, in pixels.
-const struct {
-    const char* lamp;
+const struct
+{
+    const char *lamp;
     QPoint place;
 } kLamps[] = {
-    {"e4", {60, 176}},  {"e3", {128, 176}}, {"e2", {200, 176}}, {"e1", {268, 176}}, {"s4", {122, 284}},
-    {"s3", {190, 284}}, {"s2", {260, 284}}, {"s1", {330, 284}}, {"reset", {40, 250}}, {"command", {40, 266}},
+    { "e4", { 60, 176 } },    { "e3", { 128, 176 } },     { "e2", { 200, 176 } }, { "e1", { 268, 176 } },
+    { "s4", { 122, 284 } },   { "s3", { 190, 284 } },     { "s2", { 260, 284 } }, { "s1", { 330, 284 } },
+    { "reset", { 40, 250 } }, { "command", { 40, 266 } },
 };
 
-forms::Image* picture(const QWidget& window, const char* lamp, const char* state)
+forms::Image *picture(const QWidget &window, const char *lamp, const char *state)
 {
     return named<forms::Image>(window, (std::string(lamp) + state).c_str());
 }
 
 } // namespace
 
-class ParallelRegisterWindow : public ProgramFixture {
+class ParallelRegisterWindow : public ProgramFixture
+{
 protected:
-    ParallelRegister& window()
+    ParallelRegister &window()
     {
         registry.show(FormId::ParallelRegister);
         return form<ParallelRegister>(FormId::ParallelRegister);
@@ -44,8 +47,8 @@ protected:
 
 TEST_F(ParallelRegisterWindow, OpensWithItsCaptionAndClientAreaAndNoMenuBar)
 {
-    ParallelRegister& w = window();
-    EXPECT_EQ(visibleForms(), Screens{FormId::ParallelRegister});
+    ParallelRegister &w = window();
+    EXPECT_EQ(visibleForms(), Screens{ FormId::ParallelRegister });
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Entrée série et sortie parallèle"));
     EXPECT_EQ(w.client()->size(), QSize(601, 416));
     EXPECT_EQ(w.menuWidget(), nullptr);
@@ -54,12 +57,12 @@ TEST_F(ParallelRegisterWindow, OpensWithItsCaptionAndClientAreaAndNoMenuBar)
 
 TEST_F(ParallelRegisterWindow, EveryLampShowsItsLitPictureInFrontOfItsUnlitOne)
 {
-    ParallelRegister& w = window();
-    QWidget* diagram = named<forms::PictureBox>(w, "diagram")->inside();
-    for (const auto& lamp : kLamps) {
+    ParallelRegister &w = window();
+    QWidget *diagram = named<forms::PictureBox>(w, "diagram")->inside();
+    for (const auto &lamp : kLamps) {
         SCOPED_TRACE(lamp.lamp);
-        forms::Image* lit = picture(w, lamp.lamp, "Lit");
-        forms::Image* unlit = picture(w, lamp.lamp, "Unlit");
+        forms::Image *lit = picture(w, lamp.lamp, "Lit");
+        forms::Image *unlit = picture(w, lamp.lamp, "Unlit");
         const QRect place(lamp.place, QSize(16, 16));
         EXPECT_EQ(lit->parentWidget(), diagram);
         EXPECT_EQ(lit->geometry(), place);
@@ -72,10 +75,10 @@ TEST_F(ParallelRegisterWindow, EveryLampShowsItsLitPictureInFrontOfItsUnlitOne)
 
 TEST_F(ParallelRegisterWindow, EveryLampIsDrawnLit)
 {
-    ParallelRegister& w = window();
-    QWidget* diagram = named<forms::PictureBox>(w, "diagram")->inside();
+    ParallelRegister &w = window();
+    QWidget *diagram = named<forms::PictureBox>(w, "diagram")->inside();
     const QColor litInside(0xFF, 0x48, 0x30);
-    for (const auto& lamp : kLamps) {
+    for (const auto &lamp : kLamps) {
         SCOPED_TRACE(lamp.lamp);
         const QPoint centre = picture(w, lamp.lamp, "Lit")->mapTo(diagram, QPoint(8, 8));
         EXPECT_EQ(pixelAt(diagram, centre), litInside);
@@ -84,19 +87,19 @@ TEST_F(ParallelRegisterWindow, EveryLampIsDrawnLit)
 
 TEST_F(ParallelRegisterWindow, ClicksOnTheLampsThePulseAndTheDiagramDoNothing)
 {
-    ParallelRegister& w = window();
+    ParallelRegister &w = window();
     // The diagram with its lamps; the buttons below it may draw their focus.
-    auto* diagram = named<forms::PictureBox>(w, "diagram");
+    auto *diagram = named<forms::PictureBox>(w, "diagram");
     const QImage before = grabImage(diagram);
-    for (const auto& lamp : kLamps)
+    for (const auto &lamp : kLamps)
         click(picture(w, lamp.lamp, "Lit"));
     click(named<forms::Image>(w, "pulseSymbol"));
     clickClient(w, diagram->geometry().topLeft() + QPoint(200, 20));
 
-    EXPECT_EQ(visibleForms(), Screens{FormId::ParallelRegister});
+    EXPECT_EQ(visibleForms(), Screens{ FormId::ParallelRegister });
     EXPECT_EQ(programEnd.ended, 0);
     EXPECT_TRUE(messageBox.shown.isEmpty());
-    for (const auto& lamp : kLamps) {
+    for (const auto &lamp : kLamps) {
         EXPECT_TRUE(picture(w, lamp.lamp, "Lit")->shown());
         EXPECT_TRUE(picture(w, lamp.lamp, "Unlit")->shown());
     }
@@ -113,7 +116,7 @@ TEST_F(ParallelRegisterWindow, NoTimerEverTicks)
 TEST_F(ParallelRegisterWindow, QuitterAndTheCloseBoxEndTheProgramWithOtherWindowsOpen)
 {
     start();
-    ParallelRegister& w = window();
+    ParallelRegister &w = window();
     click(button(w, "Quitter"));
     EXPECT_EQ(programEnd.ended, 1);
     w.close();
@@ -122,29 +125,30 @@ TEST_F(ParallelRegisterWindow, QuitterAndTheCloseBoxEndTheProgramWithOtherWindow
 
 TEST_F(ParallelRegisterWindow, MenuHidesTheWindowAndShowsTheMainMenu)
 {
-    ParallelRegister& w = window();
+    ParallelRegister &w = window();
     click(button(w, "Menu"));
-    EXPECT_EQ(visibleForms(), Screens{FormId::MainMenu});
+    EXPECT_EQ(visibleForms(), Screens{ FormId::MainMenu });
     EXPECT_EQ(programEnd.ended, 0);
 }
 
 TEST_F(ParallelRegisterWindow, NothingOnTheMainMenuCreatesIt)
 {
-    struct Action {
-        const char* name;
-        std::function<void(MainMenu&)> act;
+    struct Action
+    {
+        const char *name;
+        std::function<void(MainMenu &)> act;
     };
     const Action actions[] = {
-        {"Registre série/série", [this](MainMenu& m) { click(button(m, "Registre série/série")); }},
-        {"Registre parallèle/parallèle", [this](MainMenu& m) { click(button(m, "Registre parallèle/parallèle")); }},
-        {"Registre série/parallèle", [this](MainMenu& m) { click(button(m, "Registre série/parallèle")); }},
-        {"bouton sans titre", [this](MainMenu& m) { click(button(m, "Bouton sans titre")); }},
-        {"Quitter", [this](MainMenu& m) { click(button(m, "Quitter")); }},
-        {"Fichier > Quitter",
-         [this](MainMenu& m) { chooseMenu(m, QStringLiteral("Fichier"), QStringLiteral("Quitter")); }},
-        {"à propos", [this](MainMenu& m) { chooseMenu(m, QStringLiteral("à propos")); }},
+        { "Registre série/série", [this](MainMenu &m) { click(button(m, "Registre série/série")); } },
+        { "Registre parallèle/parallèle", [this](MainMenu &m) { click(button(m, "Registre parallèle/parallèle")); } },
+        { "Registre série/parallèle", [this](MainMenu &m) { click(button(m, "Registre série/parallèle")); } },
+        { "bouton sans titre", [this](MainMenu &m) { click(button(m, "Bouton sans titre")); } },
+        { "Quitter", [this](MainMenu &m) { click(button(m, "Quitter")); } },
+        { "Fichier > Quitter",
+          [this](MainMenu &m) { chooseMenu(m, QStringLiteral("Fichier"), QStringLiteral("Quitter")); } },
+        { "à propos", [this](MainMenu &m) { chooseMenu(m, QStringLiteral("à propos")); } },
     };
-    for (const Action& action : actions) {
+    for (const Action &action : actions) {
         SCOPED_TRACE(action.name);
         start();
         const Screens before = visibleForms();

@@ -11,7 +11,8 @@
 #include <initializer_list>
 #include <string>
 
-class SerialFixture : public ProgramFixture {
+class SerialFixture : public ProgramFixture
+{
 protected:
     // Starts the program and opens the trainer as a learner does.
     SerialControls open()
@@ -25,10 +26,10 @@ protected:
     std::string look() { return ::look(trainer()); }
 
     // The word typed as a learner types it, one key per character.
-    void type(const QString& text) { typeText(trainer().wordBox, text); }
+    void type(const QString &text) { typeText(trainer().wordBox, text); }
     // A character committed by an input method (an emoji picker, a compose
     // key): one change, whatever its length in UTF-16 units.
-    void commit(const QString& text) { ProgramFixture::commit(trainer().wordBox, text); }
+    void commit(const QString &text) { ProgramFixture::commit(trainer().wordBox, text); }
 
     // Clicks the clock lamp `count` times, each time waiting for the pulse.
     void pulses(int count)

@@ -15,18 +15,23 @@
 #include <vector>
 
 // Texts in failure messages as text, not bytes.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 enum class Do { Nothing, ClickH, DoubleClickH, ClickRead, ClickRaz, Type, Paste, Backspace };
 
-struct Step {
+struct Step
+{
     int at; // ms since the timeline began
     Do action;
     std::string expect;
     QString text = {}; // what Type and Paste enter
 };
 
-class SerialParallelFixture : public ProgramFixture {
+class SerialParallelFixture : public ProgramFixture
+{
 protected:
     // Starts the program and opens the trainer by its main-menu button.
     SerialParallelControls open()
@@ -42,26 +47,41 @@ protected:
 
     std::string view() { return ::view(trainer()); }
 
-    void act(Do action, const QString& text = {})
+    void act(Do action, const QString &text = {})
     {
         const SerialParallelControls s = trainer();
         switch (action) {
-        case Do::Nothing: break;
-        case Do::ClickH: click(s.clockUnlit); break;
-        case Do::DoubleClickH: doubleClick(s.clockUnlit); break;
-        case Do::ClickRead: click(s.readUnlit); break;
-        case Do::ClickRaz: click(s.resetUnlit); break;
-        case Do::Type: typeText(s.wordBox, text); break;
-        case Do::Paste: paste(s.wordBox, text); break;
-        case Do::Backspace: pressKey(s.wordBox, Qt::Key_Backspace); break;
+        case Do::Nothing:
+            break;
+        case Do::ClickH:
+            click(s.clockUnlit);
+            break;
+        case Do::DoubleClickH:
+            doubleClick(s.clockUnlit);
+            break;
+        case Do::ClickRead:
+            click(s.readUnlit);
+            break;
+        case Do::ClickRaz:
+            click(s.resetUnlit);
+            break;
+        case Do::Type:
+            typeText(s.wordBox, text);
+            break;
+        case Do::Paste:
+            paste(s.wordBox, text);
+            break;
+        case Do::Backspace:
+            pressKey(s.wordBox, Qt::Key_Backspace);
+            break;
         }
     }
 
     // Each step: the clock moved on to its time, its action, then the line.
-    void runTimeline(const std::vector<Step>& steps)
+    void runTimeline(const std::vector<Step> &steps)
     {
         const std::int64_t begin = clock.now();
-        for (const Step& step : steps) {
+        for (const Step &step : steps) {
             advance(static_cast<int>(begin + step.at - clock.now()));
             act(step.action, step.text);
             EXPECT_EQ(view(), step.expect) << "at " << step.at << " ms";
@@ -69,7 +89,7 @@ protected:
     }
 
     // Types the word and gives four complete clock pulses.
-    void shiftIn(const QString& word, int pulses = 4)
+    void shiftIn(const QString &word, int pulses = 4)
     {
         typeText(trainer().wordBox, word);
         pulse(pulses);
@@ -84,7 +104,7 @@ protected:
     // bit1 to bit4 joined, as the read would show them.
     QString storedBits()
     {
-        const WordEntry& w = *trainer().word;
+        const WordEntry &w = *trainer().word;
         return w.bit(1) + w.bit(2) + w.bit(3) + w.bit(4);
     }
     // A read, run to its end.

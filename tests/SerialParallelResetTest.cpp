@@ -2,30 +2,32 @@
 // screen cleared at 400 ms on a counter of its own, the box emptied without
 // counting and unlocked, and the stored characters kept.
 
-#include "navigation/FormId.h"
 #include "SerialParallelFixture.h"
+#include "navigation/FormId.h"
 #include "trainer/WordEntry.h"
 
-class SerialParallelReset : public SerialParallelFixture {};
+class SerialParallelReset : public SerialParallelFixture
+{
+};
 
 TEST_F(SerialParallelReset, EmptyBoxIsLeftReadyAndTheNextCharacterIsValidated)
 {
     const SerialParallelControls s = open();
     runTimeline({
-        {0, Do::ClickRaz, "........ n=0 r= []"},
-        {199, Do::Nothing, "........ n=0 r= []"},
-        {200, Do::Nothing, ".R...... n=0 r= []"},
-        // The lit lamp takes no click.
-        {300, Do::ClickRaz, ".R...... n=0 r= []"},
-        {400, Do::Nothing, "........ n=0 r= []"},
-        // No word: the clock does nothing.
-        {400, Do::ClickH, "........ n=0 r= []"},
-        {800, Do::Nothing, "........ n=0 r= []"},
+            { 0, Do::ClickRaz, "........ n=0 r= []" },
+            { 199, Do::Nothing, "........ n=0 r= []" },
+            { 200, Do::Nothing, ".R...... n=0 r= []" },
+            // The lit lamp takes no click.
+            { 300, Do::ClickRaz, ".R...... n=0 r= []" },
+            { 400, Do::Nothing, "........ n=0 r= []" },
+            // No word: the clock does nothing.
+            { 400, Do::ClickH, "........ n=0 r= []" },
+            { 800, Do::Nothing, "........ n=0 r= []" },
     });
     EXPECT_FALSE(s.window.resetRunning());
     EXPECT_EQ(s.window.resetTickCount(), 0);
     typeText(s.wordBox, QStringLiteral("2"));
-    EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
+    EXPECT_EQ(messageBox.shown, QStringList{ kValidationText });
 }
 
 TEST_F(SerialParallelReset, AfterARunClearsOutputsCountAndLockedBoxButKeepsTheBits)
@@ -34,9 +36,9 @@ TEST_F(SerialParallelReset, AfterARunClearsOutputsCountAndLockedBoxButKeepsTheBi
     shiftIn(QStringLiteral("1011"));
     readOut();
     runTimeline({
-        {0, Do::ClickRaz, "..E.4.21 n=4 r=1011 [] locked"},
-        {200, Do::Nothing, ".R..4.21 n=4 r=1011 [] locked"},
-        {400, Do::Nothing, "........ n=0 r= []"},
+            { 0, Do::ClickRaz, "..E.4.21 n=4 r=1011 [] locked" },
+            { 200, Do::Nothing, ".R..4.21 n=4 r=1011 [] locked" },
+            { 400, Do::Nothing, "........ n=0 r= []" },
     });
     EXPECT_EQ(storedBits(), QStringLiteral("1011"));
     EXPECT_FALSE(s.output4Lit->shown());
@@ -69,10 +71,10 @@ TEST_F(SerialParallelReset, SecondClickBeforeTheFirstTickGivesOneReset)
     const SerialParallelControls s = open();
     typeText(s.wordBox, QStringLiteral("10"));
     runTimeline({
-        {0, Do::ClickRaz, "........ n=0 r= [10]"},
-        {100, Do::ClickRaz, "........ n=0 r= [10]"},
-        {300, Do::Nothing, ".R...... n=0 r= [10]"},
-        {500, Do::Nothing, "........ n=0 r= []"},
+            { 0, Do::ClickRaz, "........ n=0 r= [10]" },
+            { 100, Do::ClickRaz, "........ n=0 r= [10]" },
+            { 300, Do::Nothing, ".R...... n=0 r= [10]" },
+            { 500, Do::Nothing, "........ n=0 r= []" },
     });
     EXPECT_FALSE(s.window.resetRunning());
     typeText(s.wordBox, QStringLiteral("1"));
@@ -84,12 +86,12 @@ TEST_F(SerialParallelReset, RunsOnItsOwnCounterBesideAClockPulse)
     open();
     typeText(trainer().wordBox, QStringLiteral("1011"));
     runTimeline({
-        {0, Do::ClickH, "........ n=1 r= [1011] locked"},
-        {100, Do::ClickRaz, "........ n=1 r= [1011] locked"},
-        {200, Do::Nothing, "H.E..... n=1 r= [101] locked"},
-        {300, Do::Nothing, "HR...... n=1 r= [101] locked"},
-        {400, Do::Nothing, ".RE..... n=1 r= [101] locked"},
-        {500, Do::Nothing, "........ n=0 r= []"},
+            { 0, Do::ClickH, "........ n=1 r= [1011] locked" },
+            { 100, Do::ClickRaz, "........ n=1 r= [1011] locked" },
+            { 200, Do::Nothing, "H.E..... n=1 r= [101] locked" },
+            { 300, Do::Nothing, "HR...... n=1 r= [101] locked" },
+            { 400, Do::Nothing, ".RE..... n=1 r= [101] locked" },
+            { 500, Do::Nothing, "........ n=0 r= []" },
     });
 }
 
@@ -100,12 +102,12 @@ TEST_F(SerialParallelReset, ClearedScreenTakesNoLaterStepOfARunningPulse)
     // The reset ends between the pulse's two ticks; the second finds the
     // count at 0 and only puts its lamp out.
     runTimeline({
-        {0, Do::ClickRaz, "........ n=0 r= [1011] locked"},
-        {100, Do::ClickH, "........ n=1 r= [1011] locked"},
-        {200, Do::Nothing, ".R...... n=1 r= [1011] locked"},
-        {300, Do::Nothing, "HRE..... n=1 r= [101] locked"},
-        {400, Do::Nothing, "H....... n=0 r= []"},
-        {500, Do::Nothing, "........ n=0 r= []"},
+            { 0, Do::ClickRaz, "........ n=0 r= [1011] locked" },
+            { 100, Do::ClickH, "........ n=1 r= [1011] locked" },
+            { 200, Do::Nothing, ".R...... n=1 r= [1011] locked" },
+            { 300, Do::Nothing, "HRE..... n=1 r= [101] locked" },
+            { 400, Do::Nothing, "H....... n=0 r= []" },
+            { 500, Do::Nothing, "........ n=0 r= []" },
     });
 }
 
@@ -145,7 +147,7 @@ TEST_F(SerialParallelReset, ResetEndingWhileTheMessageIsOpenLeavesTheBoxSoundAnd
     advance(100);
     // The running reset clears the box under the learner's key.
     typeText(s.wordBox, QStringLiteral("2"));
-    EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
+    EXPECT_EQ(messageBox.shown, QStringList{ kValidationText });
     EXPECT_EQ(view(), "........ n=0 r= []");
     EXPECT_EQ(s.word->typedCount(), 0);
     // The reset that the message starts runs once more.

@@ -5,12 +5,14 @@
 #include "SerialParallelFixture.h"
 #include "trainer/WordEntry.h"
 
-class SerialParallelWord : public SerialParallelFixture {};
+class SerialParallelWord : public SerialParallelFixture
+{
+};
 
 TEST_F(SerialParallelWord, FourTypedCharactersLockTheBoxAndStoreTheWord)
 {
     const SerialParallelControls s = open();
-    const char* boxes[] = {"1", "10", "101", "1011"};
+    const char *boxes[] = { "1", "10", "101", "1011" };
     for (int n = 0; n < 4; ++n) {
         typeText(s.wordBox, QString(QLatin1Char("1011"[n])));
         EXPECT_EQ(s.wordBox->text(), QString::fromLatin1(boxes[n]));
@@ -53,8 +55,8 @@ TEST_F(SerialParallelWord, DeletingCountsAndTheFourthChangeStoresWhateverTheBoxH
     typeText(s.wordBox, QStringLiteral("1"));
     EXPECT_EQ(s.wordBox->text(), QStringLiteral("11"));
     EXPECT_FALSE(s.wordBox->locked());
-    EXPECT_EQ((QStringList{s.word->bit(1), s.word->bit(2), s.word->bit(3), s.word->bit(4)}),
-              (QStringList{QStringLiteral("1"), QStringLiteral("1"), QString(), QString()}));
+    EXPECT_EQ((QStringList{ s.word->bit(1), s.word->bit(2), s.word->bit(3), s.word->bit(4) }),
+              (QStringList{ QStringLiteral("1"), QStringLiteral("1"), QString(), QString() }));
     // Later changes are counted but store nothing.
     typeText(s.wordBox, QStringLiteral("00"));
     EXPECT_EQ(s.word->typedCount(), 6);
@@ -85,8 +87,8 @@ TEST_F(SerialParallelWord, WrongFourthCharacterBringsTheMessageTheResetAndAStore
 {
     const SerialParallelControls s = open();
     typeText(s.wordBox, QStringLiteral("101x"));
-    EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
-    EXPECT_EQ(messageBox.raisedBy, std::vector<QWidget*>{&s.window}) << "over the trainer's window";
+    EXPECT_EQ(messageBox.shown, QStringList{ kValidationText });
+    EXPECT_EQ(messageBox.raisedBy, std::vector<QWidget *>{ &s.window }) << "over the trainer's window";
     EXPECT_EQ(storedBits(), QStringLiteral("101x"));
     EXPECT_TRUE(s.window.resetRunning());
     advance(400);
@@ -128,8 +130,8 @@ TEST_F(SerialParallelWord, LongPastedTextEntersWholeAndThePulsesCutIt)
     paste(s.wordBox, pasted);
     EXPECT_EQ(s.wordBox->text(), pasted);
     EXPECT_TRUE(s.wordBox->locked());
-    const char* boxes[] = {"111", "11", "1", ""};
-    for (const char* box : boxes) {
+    const char *boxes[] = { "111", "11", "1", "" };
+    for (const char *box : boxes) {
         pulse(1);
         EXPECT_EQ(s.wordBox->text(), QString::fromLatin1(box));
     }
@@ -144,7 +146,7 @@ TEST_F(SerialParallelWord, PasteBeyondTheDefaultLineLengthEntersWholeAndItsLastC
     const QString pasted = QString(40000, QLatin1Char('1')) + QLatin1Char('x');
     paste(s.wordBox, pasted);
     EXPECT_EQ(s.wordBox->text().size(), pasted.size());
-    EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
+    EXPECT_EQ(messageBox.shown, QStringList{ kValidationText });
     advance(400);
     EXPECT_EQ(view(), "........ n=0 r= []");
 }

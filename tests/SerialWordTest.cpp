@@ -13,78 +13,85 @@ namespace {
 
 enum class Key { Text, Paste, Backspace, Delete, Home, End, SelectAll, Cut, AltF };
 
-struct Edit {
+struct Edit
+{
     Key key;
-    const char* text = "";
+    const char *text = "";
 };
 
-struct WordCase {
-    const char* name;
+struct WordCase
+{
+    const char *name;
     std::vector<Edit> edits;
-    const char* box;
+    const char *box;
     bool locked;
     int counted;
-    const char* bits; // bit1|bit2|bit3|bit4
+    const char *bits; // bit1|bit2|bit3|bit4
 };
 
-void PrintTo(const WordCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const WordCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 const std::vector<WordCase> kCases = {
-    {"FourBitsAreStoredAndLock", {{Key::Text, "1011"}}, "1011", true, 4, "1|0|1|1"},
-    {"ThreeBitsNeitherLockNorStore", {{Key::Text, "101"}}, "101", false, 3, "|||"},
-    {"AltLetterTypesNothing", {{Key::Text, "101"}, {Key::AltF}}, "101", false, 3, "|||"},
-    {"FifthKeyIsRefused", {{Key::Text, "1011"}, {Key::Text, "0"}}, "1011", true, 4, "1|0|1|1"},
-    {"BackspaceOnTheLockedBoxIsRefused", {{Key::Text, "1011"}, {Key::Backspace}}, "1011", true, 4,
-     "1|0|1|1"},
-    {"PasteOnTheLockedBoxIsRefused", {{Key::Text, "1011"}, {Key::Paste, "0"}}, "1011", true, 4,
-     "1|0|1|1"},
-    {"BackspaceIsTheFourthChange", {{Key::Text, "101"}, {Key::Backspace}}, "10", false, 4, "1|0||"},
-    {"ChangesAfterTheFourthStoreNothing",
-     {{Key::Text, "101"}, {Key::Backspace}, {Key::Text, "11"}},
-     "1011",
-     true,
-     6,
-     "1|0||"},
-    {"DeletingTheOnlyCharacterIsCounted", {{Key::Text, "1"}, {Key::Backspace}}, "", false, 2, "|||"},
-    {"DeleteKeyIsCounted", {{Key::Text, "1"}, {Key::Home}, {Key::Delete}}, "", false, 2, "|||"},
-    {"BackspaceAtTheStartChangesNothing", {{Key::Text, "1"}, {Key::Home}, {Key::Backspace}}, "1",
-     false, 1, "|||"},
-    {"TypingOverASelectionIsOneChange",
-     {{Key::Text, "10"}, {Key::SelectAll}, {Key::Text, "0"}},
-     "0",
-     false,
-     3,
-     "|||"},
-    {"TypingTheSelectedCharacterOverItIsNoChange",
-     {{Key::Text, "1"}, {Key::SelectAll}, {Key::Text, "1"}, {Key::End}, {Key::Text, "011"}},
-     "1011",
-     true,
-     4,
-     "1|0|1|1"},
-    {"PastingTheSelectedTextOverItIsNoChange",
-     {{Key::Text, "10"}, {Key::SelectAll}, {Key::Paste, "10"}, {Key::End}, {Key::Text, "11"}},
-     "1011",
-     true,
-     4,
-     "1|0|1|1"},
-    {"CutIsOneChange", {{Key::Text, "01"}, {Key::SelectAll}, {Key::Cut}}, "", false, 3, "|||"},
-    {"PasteIsOneChangeAndLocks", {{Key::Paste, "1010"}}, "1010", true, 1, "|||"},
-    {"PasteCompletesTheFourthChange", {{Key::Text, "101"}, {Key::Paste, "0"}}, "1010", true, 4,
-     "1|0|1|0"},
-    {"PastedTextEndingInABitIsAccepted", {{Key::Paste, "x1"}}, "x1", false, 1, "|||"},
-    {"WrongCharacterInFrontIsAccepted",
-     {{Key::Text, "011"}, {Key::Home}, {Key::Text, "2"}},
-     "2011",
-     true,
-     4,
-     "2|0|1|1"},
+    { "FourBitsAreStoredAndLock", { { Key::Text, "1011" } }, "1011", true, 4, "1|0|1|1" },
+    { "ThreeBitsNeitherLockNorStore", { { Key::Text, "101" } }, "101", false, 3, "|||" },
+    { "AltLetterTypesNothing", { { Key::Text, "101" }, { Key::AltF } }, "101", false, 3, "|||" },
+    { "FifthKeyIsRefused", { { Key::Text, "1011" }, { Key::Text, "0" } }, "1011", true, 4, "1|0|1|1" },
+    { "BackspaceOnTheLockedBoxIsRefused", { { Key::Text, "1011" }, { Key::Backspace } }, "1011", true, 4, "1|0|1|1" },
+    { "PasteOnTheLockedBoxIsRefused", { { Key::Text, "1011" }, { Key::Paste, "0" } }, "1011", true, 4, "1|0|1|1" },
+    { "BackspaceIsTheFourthChange", { { Key::Text, "101" }, { Key::Backspace } }, "10", false, 4, "1|0||" },
+    { "ChangesAfterTheFourthStoreNothing",
+      { { Key::Text, "101" }, { Key::Backspace }, { Key::Text, "11" } },
+      "1011",
+      true,
+      6,
+      "1|0||" },
+    { "DeletingTheOnlyCharacterIsCounted", { { Key::Text, "1" }, { Key::Backspace } }, "", false, 2, "|||" },
+    { "DeleteKeyIsCounted", { { Key::Text, "1" }, { Key::Home }, { Key::Delete } }, "", false, 2, "|||" },
+    { "BackspaceAtTheStartChangesNothing",
+      { { Key::Text, "1" }, { Key::Home }, { Key::Backspace } },
+      "1",
+      false,
+      1,
+      "|||" },
+    { "TypingOverASelectionIsOneChange",
+      { { Key::Text, "10" }, { Key::SelectAll }, { Key::Text, "0" } },
+      "0",
+      false,
+      3,
+      "|||" },
+    { "TypingTheSelectedCharacterOverItIsNoChange",
+      { { Key::Text, "1" }, { Key::SelectAll }, { Key::Text, "1" }, { Key::End }, { Key::Text, "011" } },
+      "1011",
+      true,
+      4,
+      "1|0|1|1" },
+    { "PastingTheSelectedTextOverItIsNoChange",
+      { { Key::Text, "10" }, { Key::SelectAll }, { Key::Paste, "10" }, { Key::End }, { Key::Text, "11" } },
+      "1011",
+      true,
+      4,
+      "1|0|1|1" },
+    { "CutIsOneChange", { { Key::Text, "01" }, { Key::SelectAll }, { Key::Cut } }, "", false, 3, "|||" },
+    { "PasteIsOneChangeAndLocks", { { Key::Paste, "1010" } }, "1010", true, 1, "|||" },
+    { "PasteCompletesTheFourthChange", { { Key::Text, "101" }, { Key::Paste, "0" } }, "1010", true, 4, "1|0|1|0" },
+    { "PastedTextEndingInABitIsAccepted", { { Key::Paste, "x1" } }, "x1", false, 1, "|||" },
+    { "WrongCharacterInFrontIsAccepted",
+      { { Key::Text, "011" }, { Key::Home }, { Key::Text, "2" } },
+      "2011",
+      true,
+      4,
+      "2|0|1|1" },
 };
 
-class SerialWord : public SerialFixture, public ::testing::WithParamInterface<WordCase> {
+class SerialWord : public SerialFixture, public ::testing::WithParamInterface<WordCase>
+{
 protected:
-    void apply(const Edit& edit)
+    void apply(const Edit &edit)
     {
-        forms::TextBox* box = trainer().wordBox;
+        forms::TextBox *box = trainer().wordBox;
         switch (edit.key) {
         case Key::Text:
             type(QString::fromUtf8(edit.text));
@@ -119,26 +126,26 @@ protected:
 
 TEST_P(SerialWord, CountsLocksAndStoresAsTheLearnerEdits)
 {
-    const WordCase& c = GetParam();
+    const WordCase &c = GetParam();
     const SerialControls s = open();
-    for (const Edit& edit : c.edits)
+    for (const Edit &edit : c.edits)
         apply(edit);
     EXPECT_EQ(s.wordBox->text(), QString::fromUtf8(c.box));
     EXPECT_EQ(s.wordBox->locked(), c.locked);
     EXPECT_EQ(s.word->typedCount(), c.counted);
     EXPECT_EQ(s.word->typedWord(), s.wordBox->text());
-    const QStringList bits{s.word->bit(1), s.word->bit(2), s.word->bit(3), s.word->bit(4)};
+    const QStringList bits{ s.word->bit(1), s.word->bit(2), s.word->bit(3), s.word->bit(4) };
     EXPECT_EQ(bits.join(QLatin1Char('|')), QString::fromUtf8(c.bits));
     EXPECT_TRUE(messageBox.shown.isEmpty());
     EXPECT_FALSE(s.window.resetRunning()) << "no reset was started";
 }
 
 INSTANTIATE_TEST_SUITE_P(SerialTrainer, SerialWord, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<WordCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const ::testing::TestParamInfo<WordCase> &info) { return std::string(info.param.name); });
 
-class SerialWordEntry : public SerialFixture {};
+class SerialWordEntry : public SerialFixture
+{
+};
 
 // A wrong fourth character: the box locks, the message comes, the reset
 // starts once the message is closed, and only then is the word stored; the
@@ -157,8 +164,8 @@ TEST_F(SerialWordEntry, AWrongLastCharacterBringsTheMessageThenTheReset)
     type(QStringLiteral("x"));
     messageBox.whileOpen = nullptr;
     EXPECT_TRUE(checkedWhileOpen);
-    EXPECT_EQ(messageBox.shown, QStringList{kValidationText});
-    EXPECT_EQ(messageBox.raisedBy, std::vector<QWidget*>{&s.window}) << "over the trainer's window";
+    EXPECT_EQ(messageBox.shown, QStringList{ kValidationText });
+    EXPECT_EQ(messageBox.raisedBy, std::vector<QWidget *>{ &s.window }) << "over the trainer's window";
     EXPECT_EQ(kValidationText, QStringLiteral("Entrer uniquement des 1 ou des 0"));
     EXPECT_EQ(s.word->bit(4), QStringLiteral("x"));
 
@@ -172,8 +179,8 @@ TEST_F(SerialWordEntry, AWrongLastCharacterBringsTheMessageThenTheReset)
 
     type(QStringLiteral("0110"));
     EXPECT_EQ(s.word->typedCount(), 4);
-    EXPECT_EQ(QStringList({s.word->bit(1), s.word->bit(2), s.word->bit(3), s.word->bit(4)}),
-              QStringList({"0", "1", "1", "0"}));
+    EXPECT_EQ(QStringList({ s.word->bit(1), s.word->bit(2), s.word->bit(3), s.word->bit(4) }),
+              QStringList({ "0", "1", "1", "0" }));
     EXPECT_EQ(messageBox.shown.size(), 1);
 }
 
@@ -228,7 +235,8 @@ TEST_F(SerialWordEntry, AnEmojiCountsAsOneCharacter)
 // that change is counted like the learner's own, unless a pulse has left the
 // flag up, when it only lowers the flag. Either way the reset's end clears
 // the count and the flag.
-class SerialResetWrite : public SerialFixture {
+class SerialResetWrite : public SerialFixture
+{
 protected:
     // typedCount and ignoreNextChange as each change of the box during a
     // manual reset left them.
@@ -255,7 +263,7 @@ TEST_F(SerialResetWrite, CountedOverTheLearnersText)
 {
     open();
     type(QStringLiteral("10"));
-    EXPECT_EQ(resetAndWatch(), (Changes{{3, 0}}));
+    EXPECT_EQ(resetAndWatch(), (Changes{ { 3, 0 } }));
 }
 
 TEST_F(SerialResetWrite, OnlyLowersTheFlagAPulseLeftUp)
@@ -269,7 +277,7 @@ TEST_F(SerialResetWrite, OnlyLowersTheFlagAPulseLeftUp)
     pulses(4);
     ASSERT_TRUE(s.word->ignoresNextChange());
     ASSERT_EQ(s.wordBox->text(), QStringLiteral("x"));
-    EXPECT_EQ(resetAndWatch(), (Changes{{4, 0}}));
+    EXPECT_EQ(resetAndWatch(), (Changes{ { 4, 0 } }));
 }
 
 } // namespace

@@ -64,30 +64,38 @@ namespace {
 constexpr std::uint64_t kDefaultSeed = 20261210;
 constexpr long kDefaultSteps = 12000;
 
-std::uint64_t envNumber(const char* name, std::uint64_t fallback)
+std::uint64_t envNumber(const char *name, std::uint64_t fallback)
 {
-    const char* value = std::getenv(name);
+    const char *value = std::getenv(name);
     if (!value || !*value)
         return fallback;
     return std::strtoull(value, nullptr, 10);
 }
 
-const char* nameOf(FormId id)
+const char *nameOf(FormId id)
 {
     switch (id) {
-    case FormId::MainMenu: return "MainMenu";
-    case FormId::AboutBox: return "AboutBox";
-    case FormId::ComingSoonCard: return "ComingSoonCard";
-    case FormId::SerialTrainer: return "SerialTrainer";
-    case FormId::SerialHelp: return "SerialHelp";
-    case FormId::SerialParallelTrainer: return "SerialParallelTrainer";
-    case FormId::SerialParallelHelp: return "SerialParallelHelp";
-    case FormId::ParallelRegister: return "ParallelRegister";
+    case FormId::MainMenu:
+        return "MainMenu";
+    case FormId::AboutBox:
+        return "AboutBox";
+    case FormId::ComingSoonCard:
+        return "ComingSoonCard";
+    case FormId::SerialTrainer:
+        return "SerialTrainer";
+    case FormId::SerialHelp:
+        return "SerialHelp";
+    case FormId::SerialParallelTrainer:
+        return "SerialParallelTrainer";
+    case FormId::SerialParallelHelp:
+        return "SerialParallelHelp";
+    case FormId::ParallelRegister:
+        return "ParallelRegister";
     }
     return "?";
 }
 
-std::string names(const std::set<FormId>& ids)
+std::string names(const std::set<FormId> &ids)
 {
     std::string out = "{";
     for (FormId id : ids)
@@ -95,7 +103,7 @@ std::string names(const std::set<FormId>& ids)
     return out + "}";
 }
 
-std::string quoted(const QString& s)
+std::string quoted(const QString &s)
 {
     const QString shown = s.size() > 24 ? s.left(20) + QStringLiteral("…(%1)").arg(s.size()) : s;
     return '"' + shown.toStdString() + '"';
@@ -103,9 +111,10 @@ std::string quoted(const QString& s)
 
 // A small generator of our own, so a seed gives the same run whatever the
 // standard library.
-class Random {
+class Random
+{
 public:
-    explicit Random(std::uint64_t seed) : state_(seed ? seed : 1) {}
+    explicit Random(std::uint64_t seed) : state_(seed ? seed : 1) { }
     std::uint64_t next()
     {
         // xorshift64*
@@ -117,25 +126,36 @@ public:
     int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
     int between(int lo, int hi) { return lo + below(hi - lo + 1); }
     bool chance(int percent) { return below(100) < percent; }
-    template <class T>
-    const T& pick(const std::vector<T>& items) { return items[static_cast<size_t>(below(static_cast<int>(items.size())))]; }
+    template<class T>
+    const T &pick(const std::vector<T> &items)
+    {
+        return items[static_cast<size_t>(below(static_cast<int>(items.size())))];
+    }
 
 private:
     std::uint64_t state_;
 };
 
 // What a navigation action does to the set of windows shown.
-struct Effect {
+struct Effect
+{
     bool ends = false;
     bool hidesSelf = false;
     std::optional<FormId> shows;
 };
 
-const Effect kEnds{true, false, {}};
-Effect leaveFor(FormId target) { return {false, true, target}; }
-Effect alsoShow(FormId target) { return {false, false, target}; }
+const Effect kEnds{ true, false, {} };
+Effect leaveFor(FormId target)
+{
+    return { false, true, target };
+}
+Effect alsoShow(FormId target)
+{
+    return { false, false, target };
+}
 
-struct MenuChoice {
+struct MenuChoice
+{
     QString entry;
     QString item;
     Effect effect;
@@ -143,29 +163,29 @@ struct MenuChoice {
 
 // Characters a learner may type: digits 0/1 most often, then anything else.
 const std::vector<QString> kOtherCharacters = {
-    QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("9"), QStringLiteral("a"),
-    QStringLiteral("Z"), QStringLiteral(" "), QStringLiteral("-"), QStringLiteral("."),
-    QStringLiteral("é"), QStringLiteral("à"), QStringLiteral("ç"), QStringLiteral("ß"),
-    QStringLiteral("Ж"), QStringLiteral("中"), QStringLiteral("\u00a0"), QStringLiteral("\u0301"),
-    QStringLiteral("😀"), QStringLiteral("𝟙"),
+    QStringLiteral("2"),      QStringLiteral("5"), QStringLiteral("9"), QStringLiteral("a"),  QStringLiteral("Z"),
+    QStringLiteral(" "),      QStringLiteral("-"), QStringLiteral("."), QStringLiteral("é"),  QStringLiteral("à"),
+    QStringLiteral("ç"),      QStringLiteral("ß"), QStringLiteral("Ж"), QStringLiteral("中"), QStringLiteral("\u00a0"),
+    QStringLiteral("\u0301"), QStringLiteral("😀"), QStringLiteral("𝟙"),
 };
 
 // How deep the runs went, so a report shows the interesting states were
 // reached and not only the main menu.
-struct Reached {
-    long wordsShiftedIn = 0;  // serial trainer: pulse 4
-    long ninthPulses = 0;     // serial trainer: the automatic reset
-    long outputsLit = 0;      // serial-parallel output seen lit after a read
+struct Reached
+{
+    long wordsShiftedIn = 0; // serial trainer: pulse 4
+    long ninthPulses = 0; // serial trainer: the automatic reset
+    long outputsLit = 0; // serial-parallel output seen lit after a read
     long messages = 0;
     long lockedEdits = 0;
     long resetLooks = 0;
     long restChecks = 0;
-    long nestedAdvances = 0;  // time passing while the message is open
-    long doubleClicks = 0;    // presses that Qt makes double clicks
-    long pressesOff = 0;      // presses released off their control
-    long focusGivenBack = 0;  // serial trainer: by a reset, from a button
+    long nestedAdvances = 0; // time passing while the message is open
+    long doubleClicks = 0; // presses that Qt makes double clicks
+    long pressesOff = 0; // presses released off their control
+    long focusGivenBack = 0; // serial trainer: by a reset, from a button
 
-    void add(const Reached& o)
+    void add(const Reached &o)
     {
         wordsShiftedIn += o.wordsShiftedIn;
         ninthPulses += o.ninthPulses;
@@ -183,13 +203,14 @@ struct Reached {
 
 // Counts the double clicks that Qt makes of the learner's presses, as it
 // sends them to a window.
-class DoubleClicks final : public QObject {
+class DoubleClicks final : public QObject
+{
 public:
     DoubleClicks() { qApp->installEventFilter(this); }
     long count = 0;
 
 protected:
-    bool eventFilter(QObject* receiver, QEvent* event) override
+    bool eventFilter(QObject *receiver, QEvent *event) override
     {
         if (event->type() == QEvent::MouseButtonDblClick && receiver->isWindowType())
             ++count;
@@ -200,20 +221,20 @@ protected:
 // One program run, driven at random. Derived from the shared fixture so it
 // drives the very windows and fakes the other tests use; it is not a test of
 // its own.
-class SoakProgram final : public ProgramFixture {
+class SoakProgram final : public ProgramFixture
+{
 public:
-    SoakProgram(std::uint64_t seed, int sequence, bool withParallel)
-        : random_(seed), seed_(seed), sequence_(sequence)
+    SoakProgram(std::uint64_t seed, int sequence, bool withParallel) : random_(seed), seed_(seed), sequence_(sequence)
     {
         start();
-        shown_ = {FormId::MainMenu};
+        shown_ = { FormId::MainMenu };
         if (withParallel) {
             registry.show(FormId::ParallelRegister);
             shown_.insert(FormId::ParallelRegister);
         }
         mayOpenParallel_ = withParallel;
         hookAdvances_ = random_.chance(60);
-        offExercise_ = random_.pick(std::vector<int>{5, 20, 50, 100});
+        offExercise_ = random_.pick(std::vector<int>{ 5, 20, 50, 100 });
         // While the message is open time may pass; the model is told how
         // much, and the text that the learner's edit left, before any tick
         // of that time wrote the box.
@@ -232,7 +253,7 @@ public:
         checkAll();
     }
 
-    void TestBody() override {}
+    void TestBody() override { }
 
     // Runs up to `steps` steps; returns how many ran. Stops at the end of
     // the program or at the first broken invariant.
@@ -268,28 +289,27 @@ private:
 
     // ---- the record printed on failure ----
 
-    void log(const std::string& line)
+    void log(const std::string &line)
     {
         recent_.push_back("#" + std::to_string(step_) + " t=" + std::to_string(clock.now()) + " " + line);
         if (recent_.size() > 30)
             recent_.pop_front();
     }
 
-    void violation(const std::string& what)
+    void violation(const std::string &what)
     {
         if (failed_)
             return;
         failed_ = true;
         std::ostringstream out;
-        out << what << "\n  seed " << seed_ << ", sequence " << sequence_ << ", step " << step_
-            << ", t=" << clock.now() << " ms; windows shown " << names(actualShown())
-            << "\n  last actions:\n";
-        for (const std::string& line : recent_)
+        out << what << "\n  seed " << seed_ << ", sequence " << sequence_ << ", step " << step_ << ", t=" << clock.now()
+            << " ms; windows shown " << names(actualShown()) << "\n  last actions:\n";
+        for (const std::string &line : recent_)
             out << "    " << line << '\n';
         ADD_FAILURE() << out.str();
     }
 
-    void expect(bool holds, const std::string& what)
+    void expect(bool holds, const std::string &what)
     {
         if (!holds)
             violation(what);
@@ -297,25 +317,25 @@ private:
 
     // ---- the windows ----
 
-    template <class T>
-    T* find(FormId id)
+    template<class T>
+    T *find(FormId id)
     {
-        return static_cast<T*>(registry.find(id));
+        return static_cast<T *>(registry.find(id));
     }
 
     // Each trainer's controls, found once it exists: no window goes away
     // before the run ends.
-    const SerialControls* serial()
+    const SerialControls *serial()
     {
         if (!serial_)
-            if (auto* trainer = find<SerialTrainer>(FormId::SerialTrainer))
+            if (auto *trainer = find<SerialTrainer>(FormId::SerialTrainer))
                 serial_.emplace(*trainer);
         return serial_ ? &*serial_ : nullptr;
     }
-    const SerialParallelControls* serialParallel()
+    const SerialParallelControls *serialParallel()
     {
         if (!serialParallel_)
-            if (auto* trainer = find<SerialParallelTrainer>(FormId::SerialParallelTrainer))
+            if (auto *trainer = find<SerialParallelTrainer>(FormId::SerialParallelTrainer))
                 serialParallel_.emplace(*trainer);
         return serialParallel_ ? &*serialParallel_ : nullptr;
     }
@@ -323,7 +343,7 @@ private:
     std::set<FormId> actualShown() const
     {
         const std::vector<FormId> v = visibleForms();
-        return {v.begin(), v.end()};
+        return { v.begin(), v.end() };
     }
 
     // The one window of this run whose action we take, chosen among those
@@ -340,35 +360,36 @@ private:
     }
 
     // What a click on this widget does to the windows, when it is a button.
-    Effect buttonEffect(QWidget* hit)
+    Effect buttonEffect(QWidget *hit)
     {
         if (!hit)
             return {};
         // Each window's buttons by their captions, as the learner reads them.
-        struct ButtonEffect {
+        struct ButtonEffect
+        {
             FormId window;
-            const char* caption;
+            const char *caption;
             Effect effect;
         };
         static const ButtonEffect effects[] = {
-            {FormId::MainMenu, "Registre série/série", leaveFor(FormId::SerialTrainer)},
-            {FormId::MainMenu, "Registre série/parallèle", leaveFor(FormId::SerialParallelTrainer)},
-            {FormId::MainMenu, "Registre parallèle/parallèle", leaveFor(FormId::ComingSoonCard)},
-            {FormId::MainMenu, "Bouton sans titre", leaveFor(FormId::ComingSoonCard)},
-            {FormId::MainMenu, "Quitter", kEnds},
-            {FormId::SerialTrainer, "Menu", leaveFor(FormId::MainMenu)},
-            {FormId::SerialTrainer, "Quitter", kEnds},
-            {FormId::SerialParallelTrainer, "Menu", leaveFor(FormId::MainMenu)},
-            {FormId::SerialParallelTrainer, "Quitter", kEnds},
-            {FormId::AboutBox, "OK", leaveFor(FormId::SerialTrainer)},
-            {FormId::ComingSoonCard, "OK", leaveFor(FormId::MainMenu)},
-            {FormId::SerialHelp, "OK", leaveFor(FormId::SerialTrainer)},
-            {FormId::SerialParallelHelp, "OK", leaveFor(FormId::SerialParallelTrainer)},
-            {FormId::ParallelRegister, "Quitter", kEnds},
-            {FormId::ParallelRegister, "Menu", leaveFor(FormId::MainMenu)},
+            { FormId::MainMenu, "Registre série/série", leaveFor(FormId::SerialTrainer) },
+            { FormId::MainMenu, "Registre série/parallèle", leaveFor(FormId::SerialParallelTrainer) },
+            { FormId::MainMenu, "Registre parallèle/parallèle", leaveFor(FormId::ComingSoonCard) },
+            { FormId::MainMenu, "Bouton sans titre", leaveFor(FormId::ComingSoonCard) },
+            { FormId::MainMenu, "Quitter", kEnds },
+            { FormId::SerialTrainer, "Menu", leaveFor(FormId::MainMenu) },
+            { FormId::SerialTrainer, "Quitter", kEnds },
+            { FormId::SerialParallelTrainer, "Menu", leaveFor(FormId::MainMenu) },
+            { FormId::SerialParallelTrainer, "Quitter", kEnds },
+            { FormId::AboutBox, "OK", leaveFor(FormId::SerialTrainer) },
+            { FormId::ComingSoonCard, "OK", leaveFor(FormId::MainMenu) },
+            { FormId::SerialHelp, "OK", leaveFor(FormId::SerialTrainer) },
+            { FormId::SerialParallelHelp, "OK", leaveFor(FormId::SerialParallelTrainer) },
+            { FormId::ParallelRegister, "Quitter", kEnds },
+            { FormId::ParallelRegister, "Menu", leaveFor(FormId::MainMenu) },
         };
-        for (const ButtonEffect& e : effects)
-            if (const forms::Form* window = registry.find(e.window); window && hit == button(*window, e.caption))
+        for (const ButtonEffect &e : effects)
+            if (const forms::Form *window = registry.find(e.window); window && hit == button(*window, e.caption))
                 return e.effect;
         return Effect{};
     }
@@ -379,11 +400,15 @@ private:
         case FormId::MainMenu:
         case FormId::SerialTrainer:
         case FormId::SerialParallelTrainer:
-        case FormId::ParallelRegister: return kEnds;
+        case FormId::ParallelRegister:
+            return kEnds;
         case FormId::AboutBox:
-        case FormId::SerialHelp: return leaveFor(FormId::SerialTrainer);
-        case FormId::ComingSoonCard: return leaveFor(FormId::MainMenu);
-        case FormId::SerialParallelHelp: return leaveFor(FormId::SerialParallelTrainer);
+        case FormId::SerialHelp:
+            return leaveFor(FormId::SerialTrainer);
+        case FormId::ComingSoonCard:
+            return leaveFor(FormId::MainMenu);
+        case FormId::SerialParallelHelp:
+            return leaveFor(FormId::SerialParallelTrainer);
         }
         return {};
     }
@@ -395,18 +420,19 @@ private:
         switch (id) {
         case FormId::MainMenu:
             // Its Fichier > Quitter ends the program too.
-            return {{file, quit, kEnds}, {QStringLiteral("à propos"), {}, leaveFor(FormId::AboutBox)}};
+            return { { file, quit, kEnds }, { QStringLiteral("à propos"), {}, leaveFor(FormId::AboutBox) } };
         case FormId::SerialTrainer:
-            return {{file, QStringLiteral("Menu"), leaveFor(FormId::MainMenu)},
-                    {file, quit, kEnds},
-                    {QStringLiteral("Aide"), {}, leaveFor(FormId::SerialHelp)},
-                    {QStringLiteral("à propos..."), {}, leaveFor(FormId::AboutBox)}};
+            return { { file, QStringLiteral("Menu"), leaveFor(FormId::MainMenu) },
+                     { file, quit, kEnds },
+                     { QStringLiteral("Aide"), {}, leaveFor(FormId::SerialHelp) },
+                     { QStringLiteral("à propos..."), {}, leaveFor(FormId::AboutBox) } };
         case FormId::SerialParallelTrainer:
-            return {{file, QStringLiteral("Menu"), leaveFor(FormId::MainMenu)},
-                    {file, quit, kEnds},
-                    {QStringLiteral("Aide"), {}, alsoShow(FormId::SerialParallelHelp)},
-                    {QStringLiteral("à propos..."), {}, alsoShow(FormId::AboutBox)}};
-        default: return {};
+            return { { file, QStringLiteral("Menu"), leaveFor(FormId::MainMenu) },
+                     { file, quit, kEnds },
+                     { QStringLiteral("Aide"), {}, alsoShow(FormId::SerialParallelHelp) },
+                     { QStringLiteral("à propos..."), {}, alsoShow(FormId::AboutBox) } };
+        default:
+            return {};
         }
     }
 
@@ -445,7 +471,7 @@ private:
 
     void actOn(FormId id)
     {
-        forms::Form& window = *registry.find(id);
+        forms::Form &window = *registry.find(id);
         const bool trainer = id == FormId::SerialTrainer || id == FormId::SerialParallelTrainer;
         // A diligent learner mostly stays on the exercise.
         const int roll = trainer && !random_.chance(offExercise_) ? 99 : random_.below(100);
@@ -460,10 +486,11 @@ private:
         if (roll < 6) {
             const std::vector<MenuChoice> choices = menuChoices(id);
             if (!choices.empty()) {
-                const MenuChoice& c = random_.pick(choices);
+                const MenuChoice &c = random_.pick(choices);
                 if (c.effect.ends && random_.chance(95))
                     return actOn(id); // quitting ends the sequence; keep it rarer
-                log(std::string(nameOf(id)) + " menu " + quoted(c.entry) + (c.item.isEmpty() ? "" : " > " + quoted(c.item)));
+                log(std::string(nameOf(id)) + " menu " + quoted(c.entry)
+                    + (c.item.isEmpty() ? "" : " > " + quoted(c.item)));
                 take(c.effect, id);
                 chooseMenu(window, c.entry, c.item);
                 return;
@@ -476,34 +503,35 @@ private:
         if (id == FormId::SerialTrainer)
             trainerAction(id, window, *serial()->wordBox, serial()->clockUnlit, serial()->resetUnlit, nullptr);
         else
-            trainerAction(id, window, *serialParallel()->wordBox, serialParallel()->clockUnlit, serialParallel()->resetUnlit, serialParallel()->readUnlit);
+            trainerAction(id, window, *serialParallel()->wordBox, serialParallel()->clockUnlit,
+                          serialParallel()->resetUnlit, serialParallel()->readUnlit);
     }
 
     // Every control of the window, lit lamp pictures and hidden ones
     // included.
-    static std::vector<QWidget*> controlsOf(forms::Form& window)
+    static std::vector<QWidget *> controlsOf(forms::Form &window)
     {
-        std::vector<QWidget*> controls;
-        for (QWidget* w : window.client()->findChildren<QWidget*>())
-            if (dynamic_cast<forms::Label*>(w) || dynamic_cast<forms::TextBox*>(w)
-                || dynamic_cast<forms::CommandButton*>(w) || dynamic_cast<forms::Image*>(w)
-                || dynamic_cast<forms::PictureBox*>(w))
+        std::vector<QWidget *> controls;
+        for (QWidget *w : window.client()->findChildren<QWidget *>())
+            if (dynamic_cast<forms::Label *>(w) || dynamic_cast<forms::TextBox *>(w)
+                || dynamic_cast<forms::CommandButton *>(w) || dynamic_cast<forms::Image *>(w)
+                || dynamic_cast<forms::PictureBox *>(w))
                 controls.push_back(w);
         return controls;
     }
 
     // The mouse on any control of the window: it lands on whatever is
     // topmost at that place.
-    void clickAnywhere(forms::Form& window, FormId id)
+    void clickAnywhere(forms::Form &window, FormId id)
     {
-        const std::vector<QWidget*> controls = controlsOf(window);
+        const std::vector<QWidget *> controls = controlsOf(window);
         if (!controls.empty())
             mouseOn(window, id, random_.pick(controls));
     }
 
     // Mostly a click; sometimes two to four in a row, sometimes a press
     // moved off the control.
-    void mouseOn(forms::Form& window, FormId id, QWidget* target)
+    void mouseOn(forms::Form &window, FormId id, QWidget *target)
     {
         const int roll = random_.below(100);
         if (roll < 12)
@@ -515,7 +543,7 @@ private:
     // Clicks at the centre of a control, 0 to 450 ms from one release to the
     // next press. Each lands on whatever is topmost there at its moment; a
     // click that leaves the window or ends the program is the last.
-    void clickControl(forms::Form& window, FormId id, QWidget* target, int clicks = 1)
+    void clickControl(forms::Form &window, FormId id, QWidget *target, int clicks = 1)
     {
         const QPoint at = target->mapTo(&window, target->rect().center());
         for (int i = 0; i < clicks && !failed_; ++i) {
@@ -524,7 +552,7 @@ private:
                 log("  " + std::to_string(gap) + " ms, then again");
                 advance(gap);
             }
-            QWidget* hit = window.childAt(at);
+            QWidget *hit = window.childAt(at);
             const Effect effect = buttonEffect(hit);
             // Quitting ends the sequence: mostly the learner thinks better of
             // it and moves off the button before releasing it.
@@ -542,14 +570,14 @@ private:
 
     // A press on a control that the learner moves off and releases elsewhere
     // in the window, over another control or none: a click of neither.
-    void pressOff(forms::Form& window, FormId id, QWidget* target)
+    void pressOff(forms::Form &window, FormId id, QWidget *target)
     {
         const QPoint at = target->mapTo(&window, target->rect().center());
-        QWidget* hit = window.childAt(at);
-        QWidget* pressed = hit ? hit : target;
+        QWidget *hit = window.childAt(at);
+        QWidget *pressed = hit ? hit : target;
         const QRect on(pressed->mapTo(&window, QPoint()), pressed->size());
         std::vector<QPoint> elsewhere;
-        for (QWidget* w : controlsOf(window)) {
+        for (QWidget *w : controlsOf(window)) {
             const QPoint centre = w->mapTo(&window, w->rect().center());
             if (!on.contains(centre))
                 elsewhere.push_back(centre);
@@ -560,7 +588,8 @@ private:
         } else {
             const QRect client(window.client()->mapTo(&window, QPoint()), window.client()->size());
             do
-                to = QPoint(random_.between(client.left(), client.right()), random_.between(client.top(), client.bottom()));
+                to = QPoint(random_.between(client.left(), client.right()),
+                            random_.between(client.top(), client.bottom()));
             while (on.contains(to));
         }
         log(std::string(nameOf(id)) + " press " + describe(target) + " -> " + describe(hit) + ", released over "
@@ -574,17 +603,17 @@ private:
 
     // A press gives the focus to the trainer's control it lands on, if that
     // takes the focus; the model decides.
-    void tellModelOfPress(QWidget* hit)
+    void tellModelOfPress(QWidget *hit)
     {
         syncModel();
-        if (const SerialControls* s = serial(); s && hit && hit->window() == &s->window)
+        if (const SerialControls *s = serial(); s && hit && hit->window() == &s->window)
             model_.press(Trainer::Serial, controlOf(*s, hit));
-        if (const SerialParallelControls* s = serialParallel(); s && hit && hit->window() == &s->window)
+        if (const SerialParallelControls *s = serialParallel(); s && hit && hit->window() == &s->window)
             model_.press(Trainer::SerialParallel, controlOf(*s, hit));
     }
 
-    template <class T>
-    static Control controlOf(const T& trainer, const QWidget* w)
+    template<class T>
+    static Control controlOf(const T &trainer, const QWidget *w)
     {
         if (w == trainer.wordBox)
             return Control::WordBox;
@@ -593,30 +622,34 @@ private:
         return w == trainer.quitButton ? Control::QuitButton : Control::Other;
     }
 
-    template <class T>
-    static QWidget* widgetOf(const T& trainer, Control control)
+    template<class T>
+    static QWidget *widgetOf(const T &trainer, Control control)
     {
         switch (control) {
-        case Control::WordBox: return trainer.wordBox;
-        case Control::MenuButton: return trainer.menuButton;
-        case Control::QuitButton: return trainer.quitButton;
-        case Control::Other: break;
+        case Control::WordBox:
+            return trainer.wordBox;
+        case Control::MenuButton:
+            return trainer.menuButton;
+        case Control::QuitButton:
+            return trainer.quitButton;
+        case Control::Other:
+            break;
         }
         return nullptr;
     }
 
     // A click at a lamp's place. The model decides from its own lamps
     // whether it reaches the clickable, unlit picture.
-    void tellModelOfClick(QWidget* hit)
+    void tellModelOfClick(QWidget *hit)
     {
         syncModel();
-        if (const SerialControls* s = serial()) {
+        if (const SerialControls *s = serial()) {
             if (hit == s->clockUnlit || hit == s->clockLit)
                 return model_.click(Trainer::Serial, ClickableLamp::Clock);
             if (hit == s->resetUnlit || hit == s->resetLit)
                 return model_.click(Trainer::Serial, ClickableLamp::Reset);
         }
-        if (const SerialParallelControls* s = serialParallel()) {
+        if (const SerialParallelControls *s = serialParallel()) {
             if (hit == s->clockUnlit || hit == s->clockLit)
                 return model_.click(Trainer::SerialParallel, ClickableLamp::Clock);
             if (hit == s->resetUnlit || hit == s->resetLit)
@@ -626,23 +659,23 @@ private:
         }
     }
 
-    static std::string describe(QWidget* w)
+    static std::string describe(QWidget *w)
     {
         if (!w)
             return "nothing";
         QString name = w->objectName();
         if (name.isEmpty())
             name = w->accessibleName();
-        if (auto* b = dynamic_cast<QAbstractButton*>(w); b && name.isEmpty())
+        if (auto *b = dynamic_cast<QAbstractButton *>(w); b && name.isEmpty())
             name = b->text();
         if (name.isEmpty())
             name = QString::fromLatin1(w->metaObject()->className());
-        auto* image = dynamic_cast<forms::Image*>(w);
+        auto *image = dynamic_cast<forms::Image *>(w);
         return quoted(name) + (image && !image->shown() ? "(hidden)" : "");
     }
 
-    void trainerAction(FormId id, forms::Form& window, forms::TextBox& box, forms::Image* clockPicture,
-                       forms::Image* resetPicture, forms::Image* readPicture)
+    void trainerAction(FormId id, forms::Form &window, forms::TextBox &box, forms::Image *clockPicture,
+                       forms::Image *resetPicture, forms::Image *readPicture)
     {
         // The exercise itself (clock, reset, read, a typed word) lies in the
         // first 55; the rest is anything else a learner may do.
@@ -690,24 +723,25 @@ private:
                 }
             });
         } else if (roll < 82) {
-            struct Key {
+            struct Key
+            {
                 Qt::Key key;
                 Qt::KeyboardModifiers mods;
-                const char* name;
+                const char *name;
             };
             static const std::vector<Key> keys = {
-                {Qt::Key_Backspace, Qt::NoModifier, "Backspace"},
-                {Qt::Key_Backspace, Qt::NoModifier, "Backspace"},
-                {Qt::Key_Delete, Qt::NoModifier, "Delete"},
-                {Qt::Key_A, Qt::ControlModifier, "Ctrl+A"},
-                {Qt::Key_Home, Qt::NoModifier, "Home"},
-                {Qt::Key_End, Qt::NoModifier, "End"},
-                {Qt::Key_Left, Qt::NoModifier, "Left"},
-                {Qt::Key_X, Qt::ControlModifier, "Ctrl+X"},
-                {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"},
-                {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "Ctrl+Shift+Z"},
+                { Qt::Key_Backspace, Qt::NoModifier, "Backspace" },
+                { Qt::Key_Backspace, Qt::NoModifier, "Backspace" },
+                { Qt::Key_Delete, Qt::NoModifier, "Delete" },
+                { Qt::Key_A, Qt::ControlModifier, "Ctrl+A" },
+                { Qt::Key_Home, Qt::NoModifier, "Home" },
+                { Qt::Key_End, Qt::NoModifier, "End" },
+                { Qt::Key_Left, Qt::NoModifier, "Left" },
+                { Qt::Key_X, Qt::ControlModifier, "Ctrl+X" },
+                { Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z" },
+                { Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "Ctrl+Shift+Z" },
             };
-            const Key& k = random_.pick(keys);
+            const Key &k = random_.pick(keys);
             edit(box, [&] {
                 log(on + "key " + k.name);
                 pressKey(&box, k.key, k.mods);
@@ -737,8 +771,8 @@ private:
     // The whole exercise as a diligent learner does it, one step at a time:
     // a reset, a word typed key by key, the pulses, and on the serial-parallel trainer the read.
     // Other actions may still come between its steps.
-    void startLesson(FormId id, forms::Form& window, forms::TextBox& box, forms::Image* clockPicture,
-                     forms::Image* resetPicture, forms::Image* readPicture)
+    void startLesson(FormId id, forms::Form &window, forms::TextBox &box, forms::Image *clockPicture,
+                     forms::Image *resetPicture, forms::Image *readPicture)
     {
         const std::string on = std::string(nameOf(id)) + " lesson: ";
         log(on + "begins");
@@ -756,7 +790,7 @@ private:
         auto type = [this, &box, on](int bitPercent) {
             script_.push_back([this, &box, on, bitPercent] { typeOne(on, box, bitPercent); });
         };
-        auto key = [this, &box, on](Qt::Key k, const char* name) {
+        auto key = [this, &box, on](Qt::Key k, const char *name) {
             script_.push_back([this, &box, on, k, name] {
                 edit(box, [&] {
                     log(on + "key " + name);
@@ -791,7 +825,7 @@ private:
                 });
             });
         }
-        const int pulses = readPicture ? random_.between(4, 5) : random_.pick(std::vector<int>{4, 8, 9, 9, 10});
+        const int pulses = readPicture ? random_.between(4, 5) : random_.pick(std::vector<int>{ 4, 8, 9, 9, 10 });
         for (int i = 0; i < pulses; ++i) {
             script_.push_back([this, &window, id, clockPicture] { clickControl(window, id, clockPicture); });
             wait(380, 450);
@@ -804,7 +838,7 @@ private:
 
     // One key: a 0 or a 1 `bitPercent` times in a hundred, else any other
     // character.
-    void typeOne(const std::string& on, forms::TextBox& box, int bitPercent)
+    void typeOne(const std::string &on, forms::TextBox &box, int bitPercent)
     {
         edit(box, [&] {
             const QString c = random_.chance(bitPercent) ? QString(QLatin1Char(random_.chance(50) ? '0' : '1'))
@@ -814,16 +848,16 @@ private:
         });
     }
 
-    Trainer trainerOf(const forms::TextBox& box)
+    Trainer trainerOf(const forms::TextBox &box)
     {
-        const SerialControls* s = serial();
+        const SerialControls *s = serial();
         return s && s->wordBox == &box ? Trainer::Serial : Trainer::SerialParallel;
     }
 
     // An edit of the box; a locked box must refuse it. The model is told the
     // text that the edit left. The keys go to the box itself; a learner
     // clicks it first unless it holds the focus, which the model sees.
-    void edit(forms::TextBox& box, const std::function<void()>& doIt)
+    void edit(forms::TextBox &box, const std::function<void()> &doIt)
     {
         syncModel();
         const Trainer trainer = trainerOf(box);
@@ -846,7 +880,7 @@ private:
         tellModelOfEdit(trainer, locked, before, textAtMessage_.value_or(box.text()));
     }
 
-    void tellModelOfEdit(Trainer trainer, bool locked, const QString& before, const QString& after)
+    void tellModelOfEdit(Trainer trainer, bool locked, const QString &before, const QString &after)
     {
         model_.messageDelays.assign(messageOpenFor_.begin(), messageOpenFor_.end());
         if (locked)
@@ -857,7 +891,7 @@ private:
             model_.learnerChange(trainer, after);
     }
 
-    void take(const Effect& effect, FormId self)
+    void take(const Effect &effect, FormId self)
     {
         if (effect.ends) {
             expectEnd_ = true;
@@ -893,12 +927,12 @@ private:
 
     // The picture seen at a lamp's or cell's place: the front one among
     // those shown. A pair is one widget on screen, which draws that picture.
-    static const QWidget* seenAt(const forms::Image* front) { return front->seen(); }
+    static const QWidget *seenAt(const forms::Image *front) { return front->seen(); }
 
     // Once one picture of a pair is shown and the other hidden, every later
     // write keeps it so.
-    void keepsOnePicture(std::set<std::string>& settled, const std::string& name, const forms::Image& a,
-                         const forms::Image& b, const char* screen)
+    void keepsOnePicture(std::set<std::string> &settled, const std::string &name, const forms::Image &a,
+                         const forms::Image &b, const char *screen)
     {
         const bool one = a.shown() != b.shown();
         if (one)
@@ -919,13 +953,13 @@ private:
         const std::vector<std::string> wrong = differences(model_);
         if (!wrong.empty()) {
             std::string all = "the trainers differ from what the rules give:";
-            for (const std::string& w : wrong)
+            for (const std::string &w : wrong)
                 all += "\n    " + w;
             violation(all);
         }
-        if (const SerialControls* s = serial())
+        if (const SerialControls *s = serial())
             checkSerial(*s);
-        if (const SerialParallelControls* s = serialParallel())
+        if (const SerialParallelControls *s = serialParallel())
             checkSerialParallel(*s);
 
         if (clock.now() - lastActionAt_ >= 1000) {
@@ -955,31 +989,31 @@ private:
     static std::string shown(int v) { return std::to_string(v); }
     static std::string shown(std::int64_t v) { return std::to_string(v); }
     static std::string shown(bool v) { return v ? "true" : "false"; }
-    static std::string shown(const QString& v) { return quoted(v); }
-    static std::string shown(const std::string& v) { return v; }
+    static std::string shown(const QString &v) { return quoted(v); }
+    static std::string shown(const std::string &v) { return v; }
 
     // A pair as seen: 1 for its second (lit, "1") picture on top, 0 for its
     // first, -1 for neither.
-    static int seenPair(const forms::Image* first, const forms::Image* second)
+    static int seenPair(const forms::Image *first, const forms::Image *second)
     {
-        const QWidget* top = seenAt(first);
+        const QWidget *top = seenAt(first);
         return top == first ? 0 : top == second ? 1 : -1;
     }
 
     // Every difference between what the program shows and holds and what
     // the model predicts.
-    std::vector<std::string> differences(const TrainerModel& m)
+    std::vector<std::string> differences(const TrainerModel &m)
     {
         std::vector<std::string> out;
-        auto check = [&out](const std::string& what, const auto& actual, const auto& predicted) {
+        auto check = [&out](const std::string &what, const auto &actual, const auto &predicted) {
             if (!(actual == predicted))
                 out.push_back(what + " is " + shown(actual) + ", the rules give " + shown(predicted));
         };
         check("the time", clock.now(), m.now());
         check("the number of timers ticking", clock.running(), m.runningTimers());
         check("the number of messages", static_cast<int>(messageBox.shown.size()), m.messages);
-        if (const SerialControls* s = serial(); s && m.serial) {
-            const TrainerModel::Serial& e = *m.serial;
+        if (const SerialControls *s = serial(); s && m.serial) {
+            const TrainerModel::Serial &e = *m.serial;
             for (int k = 0; k < 4; ++k)
                 check("serial: cell " + std::to_string(k), seenPair(s->zero(k), s->one(k)), e.cell(k));
             check("serial: the input lamp", seenPair(s->inputUnlit, s->inputLit), int(e.inputLit));
@@ -995,8 +1029,8 @@ private:
             check("serial: the focus", describe(s->window.focusWidget()), describe(widgetOf(*s, e.focus)));
             compareWord(out, "serial: ", *s->word, *s->wordBox, e.word);
         }
-        if (const SerialParallelControls* s = serialParallel(); s && m.serialParallel) {
-            const TrainerModel::SerialParallel& e = *m.serialParallel;
+        if (const SerialParallelControls *s = serialParallel(); s && m.serialParallel) {
+            const TrainerModel::SerialParallel &e = *m.serialParallel;
             check("serial-parallel: the input lamp", seenPair(s->inputUnlit, s->inputLit), int(e.inputLit));
             check("serial-parallel: the clock lamp", seenPair(s->clockUnlit, s->clockLit), int(e.clockLit));
             check("serial-parallel: the RAZ lamp", seenPair(s->resetUnlit, s->resetLit), int(e.resetLit));
@@ -1007,9 +1041,12 @@ private:
                       int(e.outputLit[static_cast<size_t>(n - 1)]));
             check("serial-parallel: the read result", s->readLabel->caption(), e.readCaption);
             check("serial-parallel: the pulse count", s->pulseCountLabel->caption(), e.pulseCountCaption);
-            check("serial-parallel: the clock timer ticking", s->window.clockRunning(), m.ticking(TrainerModel::SerialParallelClock));
-            check("serial-parallel: the reset timer ticking", s->window.resetRunning(), m.ticking(TrainerModel::SerialParallelReset));
-            check("serial-parallel: the read timer ticking", s->window.readRunning(), m.ticking(TrainerModel::SerialParallelRead));
+            check("serial-parallel: the clock timer ticking", s->window.clockRunning(),
+                  m.ticking(TrainerModel::SerialParallelClock));
+            check("serial-parallel: the reset timer ticking", s->window.resetRunning(),
+                  m.ticking(TrainerModel::SerialParallelReset));
+            check("serial-parallel: the read timer ticking", s->window.readRunning(),
+                  m.ticking(TrainerModel::SerialParallelRead));
             check("serial-parallel: pulseCount", s->window.pulseCount(), e.pulseCount);
             check("serial-parallel: tickCount", s->window.tickCount(), e.tickCount);
             check("serial-parallel: resetTickCount", s->window.resetTickCount(), e.resetTickCount);
@@ -1019,10 +1056,10 @@ private:
         return out;
     }
 
-    static void compareWord(std::vector<std::string>& out, const std::string& on, const WordEntry& w,
-                            const forms::TextBox& box, const TrainerModel::Word& e)
+    static void compareWord(std::vector<std::string> &out, const std::string &on, const WordEntry &w,
+                            const forms::TextBox &box, const TrainerModel::Word &e)
     {
-        auto check = [&out, &on](const std::string& what, const auto& actual, const auto& predicted) {
+        auto check = [&out, &on](const std::string &what, const auto &actual, const auto &predicted) {
             if (!(actual == predicted))
                 out.push_back(on + what + " is " + shown(actual) + ", the rules give " + shown(predicted));
         };
@@ -1037,9 +1074,9 @@ private:
 
     // ---- what holds whatever the model says
 
-    void checkSerial(const SerialControls& s)
+    void checkSerial(const SerialControls &s)
     {
-        const char* n = "serial";
+        const char *n = "serial";
         for (int k = 0; k < 4; ++k)
             keepsOnePicture(serialSettled_, "cell " + std::to_string(k), *s.zero(k), *s.one(k), n);
         keepsOnePicture(serialSettled_, "input lamp", *s.inputUnlit, *s.inputLit, n);
@@ -1052,7 +1089,8 @@ private:
         // The ninth pulse: 8 pulses, then 0 shown as "0" (a manual reset
         // leaves the count blank). Unless the learner typed since, the
         // screen shows the reset look.
-        if (s.window.pulseCount() == 0 && serialLastPulse_ == 8 && s.pulseCountLabel->caption() == QStringLiteral("0")) {
+        if (s.window.pulseCount() == 0 && serialLastPulse_ == 8
+            && s.pulseCountLabel->caption() == QStringLiteral("0")) {
             ++reached_.ninthPulses;
             if (!editingAction_)
                 checkSerialResetLook(s, QStringLiteral("0"), "after the ninth pulse");
@@ -1060,9 +1098,9 @@ private:
         serialLastPulse_ = s.window.pulseCount();
     }
 
-    void checkSerialParallel(const SerialParallelControls& s)
+    void checkSerialParallel(const SerialParallelControls &s)
     {
-        const char* n = "serial-parallel";
+        const char *n = "serial-parallel";
         keepsOnePicture(serialParallelSettled_, "input lamp", *s.inputUnlit, *s.inputLit, n);
         keepsOnePicture(serialParallelSettled_, "clock lamp", *s.clockUnlit, *s.clockLit, n);
         keepsOnePicture(serialParallelSettled_, "RAZ lamp", *s.resetUnlit, *s.resetLit, n);
@@ -1071,7 +1109,8 @@ private:
         // hiding the lit one, so an output may show both; never neither.
         bool anyLit = false;
         for (int k = 1; k <= 4; ++k) {
-            expect(s.outputUnlit(k)->shown() || s.outputLit(k)->shown(), "serial-parallel: output S" + std::to_string(k) + " has no picture shown");
+            expect(s.outputUnlit(k)->shown() || s.outputLit(k)->shown(),
+                   "serial-parallel: output S" + std::to_string(k) + " has no picture shown");
             anyLit = anyLit || seenPair(s.outputUnlit(k), s.outputLit(k)) == 1;
         }
         if (anyLit && !spOutputsLit_)
@@ -1082,23 +1121,25 @@ private:
     // Nothing moves once every animation has run out.
     void checkSettled()
     {
-        expect(clock.running() == 0, "1000 ms after the last action " + std::to_string(clock.running())
-                                         + " timers still tick");
-        if (const SerialControls* s = serial()) {
+        expect(clock.running() == 0,
+               "1000 ms after the last action " + std::to_string(clock.running()) + " timers still tick");
+        if (const SerialControls *s = serial()) {
             expect(!s->window.clockRunning() && !s->window.resetRunning(), "serial: an animation still runs");
             expect(s->window.tickCount() == 0, "serial: tickCount is not 0 at rest");
             expect(seenAt(s->clockUnlit) == s->clockUnlit && seenAt(s->resetUnlit) == s->resetUnlit,
                    "serial: a clickable lamp is lit at rest");
         }
-        if (const SerialParallelControls* s = serialParallel()) {
-            expect(!s->window.clockRunning() && !s->window.resetRunning() && !s->window.readRunning(), "serial-parallel: an animation still runs");
-            expect(s->window.tickCount() == 0 && s->window.resetTickCount() == 0, "serial-parallel: a tick counter is not 0 at rest");
-            for (const forms::Image* unlit : {s->clockUnlit, s->resetUnlit, s->readUnlit})
+        if (const SerialParallelControls *s = serialParallel()) {
+            expect(!s->window.clockRunning() && !s->window.resetRunning() && !s->window.readRunning(),
+                   "serial-parallel: an animation still runs");
+            expect(s->window.tickCount() == 0 && s->window.resetTickCount() == 0,
+                   "serial-parallel: a tick counter is not 0 at rest");
+            for (const forms::Image *unlit : { s->clockUnlit, s->resetUnlit, s->readUnlit })
                 expect(seenAt(unlit) == unlit, "serial-parallel: a clickable lamp is lit at rest");
         }
     }
 
-    void checkSerialResetLook(const SerialControls& s, const QString& count, const std::string& when)
+    void checkSerialResetLook(const SerialControls &s, const QString &count, const std::string &when)
     {
         for (int k = 0; k < 4; ++k)
             expect(s.zero(k)->shown() && !s.one(k)->shown(),
@@ -1107,30 +1148,34 @@ private:
         expect(s.outputUnlit->shown() && !s.outputLit->shown(), "serial " + when + ": output lamp lit");
         expect(s.wordBox->text().isEmpty() && !s.wordBox->locked(),
                "serial " + when + ": the box holds " + quoted(s.wordBox->text())
-                   + (s.wordBox->locked() ? ", locked" : ""));
-        expect(s.statusLabel->caption() == QStringLiteral("RAZ"), "serial " + when + ": the status line " + quoted(s.statusLabel->caption()));
-        expect(s.pulseCountLabel->caption() == count, "serial " + when + ": the pulse count " + quoted(s.pulseCountLabel->caption()));
-        const WordEntry& w = *s.word;
+                       + (s.wordBox->locked() ? ", locked" : ""));
+        expect(s.statusLabel->caption() == QStringLiteral("RAZ"),
+               "serial " + when + ": the status line " + quoted(s.statusLabel->caption()));
+        expect(s.pulseCountLabel->caption() == count,
+               "serial " + when + ": the pulse count " + quoted(s.pulseCountLabel->caption()));
+        const WordEntry &w = *s.word;
         expect(s.window.pulseCount() == 0 && w.typedCount() == 0 && !w.ignoresNextChange() && w.typedWord().isEmpty(),
                "serial " + when + ": counters or word not cleared");
         expect(w.bit(1).isEmpty() && w.bit(2).isEmpty() && w.bit(3).isEmpty() && w.bit(4).isEmpty(),
                "serial " + when + ": the bits are kept");
     }
 
-    void checkSerialParallelResetLook(const SerialParallelControls& s)
+    void checkSerialParallelResetLook(const SerialParallelControls &s)
     {
         for (int k = 1; k <= 4; ++k)
             expect(s.outputUnlit(k)->shown() && !s.outputLit(k)->shown(),
                    "serial-parallel after RAZ: output S" + std::to_string(k) + " not put out");
         expect(s.inputUnlit->shown() && !s.inputLit->shown(), "serial-parallel after RAZ: input lamp lit");
-        expect(s.readLabel->caption().isEmpty(), "serial-parallel after RAZ: the read result " + quoted(s.readLabel->caption()));
-        expect(s.pulseCountLabel->caption() == QStringLiteral("0"), "serial-parallel after RAZ: the pulse count " + quoted(s.pulseCountLabel->caption()));
+        expect(s.readLabel->caption().isEmpty(),
+               "serial-parallel after RAZ: the read result " + quoted(s.readLabel->caption()));
+        expect(s.pulseCountLabel->caption() == QStringLiteral("0"),
+               "serial-parallel after RAZ: the pulse count " + quoted(s.pulseCountLabel->caption()));
         expect(s.wordBox->text().isEmpty() && !s.wordBox->locked(),
                "serial-parallel after RAZ: the box holds " + quoted(s.wordBox->text())
-                   + (s.wordBox->locked() ? ", locked" : ""));
-        const WordEntry& w = *s.word;
+                       + (s.wordBox->locked() ? ", locked" : ""));
+        const WordEntry &w = *s.word;
         expect(s.window.pulseCount() == 0 && w.typedCount() == 0 && !w.ignoresNextChange() && w.typedWord().isEmpty()
-                   && s.window.resetTickCount() == 0,
+                       && s.window.resetTickCount() == 0,
                "serial-parallel after RAZ: counters or word not cleared");
     }
 
@@ -1163,13 +1208,14 @@ private:
     DoubleClicks doubleClicks_;
     // The edit under way, the text it left when a message opened, and how
     // long each message of the step stayed open.
-    forms::TextBox* editedBox_ = nullptr;
+    forms::TextBox *editedBox_ = nullptr;
     std::optional<QString> textAtMessage_;
     std::vector<std::int64_t> messageOpenFor_;
     Reached reached_;
 };
 
-struct SoakFigures {
+struct SoakFigures
+{
     long steps = 0;
     int sequences = 0;
     int ends = 0;
@@ -1194,13 +1240,13 @@ SoakFigures soak(std::uint64_t seed, long totalSteps, bool withParallel)
     return figures;
 }
 
-void report(const char* name, std::uint64_t seed, const SoakFigures& f, std::chrono::steady_clock::duration took)
+void report(const char *name, std::uint64_t seed, const SoakFigures &f, std::chrono::steady_clock::duration took)
 {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(took).count();
     std::printf("[ soak ] %s: seed %llu, %ld steps, %d sequences (%d ended by the program's end), %lld ms%s\n", name,
                 static_cast<unsigned long long>(seed), f.steps, f.sequences, f.ends, static_cast<long long>(ms),
                 f.failed ? ", FAILED" : "");
-    const Reached& r = f.reached;
+    const Reached &r = f.reached;
     std::printf("[ soak ]   reached: %ld words shifted in, %ld ninth pulses, %ld reads lighting outputs, "
                 "%ld messages (%ld with time passing), %ld edits of a locked box, %ld reset looks, %ld rest checks\n",
                 r.wordsShiftedIn, r.ninthPulses, r.outputsLit, r.messages, r.nestedAdvances, r.lockedEdits,

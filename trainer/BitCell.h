@@ -6,9 +6,10 @@
 
 #include "forms/Controls.h"
 
-class BitCell {
+class BitCell
+{
 public:
-    BitCell(forms::Image& zero, forms::Image& one, const QString& name);
+    BitCell(forms::Image &zero, forms::Image &one, const QString &name);
 
     // "1" picture shown, then "0" hidden.
     void set1();
@@ -23,12 +24,12 @@ public:
 
     // Takes the value of another cell: tests its "1" picture first, then its
     // "0" picture, so a cell never set (both visible) copies as 0.
-    void copyFrom(const BitCell& source);
+    void copyFrom(const BitCell &source);
     // Takes a stored character of the word: "1" sets 1, then "0" sets 0; any
     // other text (empty, another character) leaves the cell as it was.
-    void take(const QString& bit);
+    void take(const QString &bit);
 
 private:
-    forms::Image& zero_;
-    forms::Image& one_;
+    forms::Image &zero_;
+    forms::Image &one_;
 };

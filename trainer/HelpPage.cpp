@@ -8,28 +8,28 @@
 
 using namespace forms;
 
-HelpPage::HelpPage(Services& services, FormId trainer, const QString& ownParagraph)
+HelpPage::HelpPage(Services &services, FormId trainer, const QString &ownParagraph)
     : Form(services), trainer_(trainer), ownParagraph_(ownParagraph)
 {
     connect(this, &Form::closeBoxClicked, this, &HelpPage::leaveForTrainer);
 }
 
-void HelpPage::addOkButton(const QRect& place)
+void HelpPage::addOkButton(const QRect &place)
 {
-    auto* ok = new CommandButton(client(), place, QStringLiteral("OK"));
+    auto *ok = new CommandButton(client(), place, QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, &HelpPage::leaveForTrainer);
 }
 
-void HelpPage::addTitle(const QRect& place, const QString& caption)
+void HelpPage::addTitle(const QRect &place, const QString &caption)
 {
-    auto* title = new Label(client(), place, caption);
+    auto *title = new Label(client(), place, caption);
     title->setObjectName(QStringLiteral("titleLabel"));
     title->setColours(palette::kLightYellow, palette::kDarkRed);
     title->setFont(formFont(Face::TimesNewRoman, 14.25, Weight::Bold));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
-void HelpPage::addText(const QRect& place)
+void HelpPage::addText(const QRect &place)
 {
     text_ = new Label(client(), place);
     text_->setObjectName(QStringLiteral("helpText"));
@@ -43,4 +43,7 @@ void HelpPage::onLoad()
                       + help::resetAdvice());
 }
 
-void HelpPage::leaveForTrainer() { leaveFor(trainer_); }
+void HelpPage::leaveForTrainer()
+{
+    leaveFor(trainer_);
+}

@@ -8,13 +8,14 @@
 #include "forms/Controls.h"
 #include "forms/Form.h"
 
-class HelpPage : public forms::Form {
+class HelpPage : public forms::Form
+{
 protected:
-    HelpPage(forms::Services& services, FormId trainer, const QString& ownParagraph);
+    HelpPage(forms::Services &services, FormId trainer, const QString &ownParagraph);
 
-    void addOkButton(const QRect& place);
-    void addTitle(const QRect& place, const QString& caption);
-    void addText(const QRect& place);
+    void addOkButton(const QRect &place);
+    void addTitle(const QRect &place, const QString &caption);
+    void addText(const QRect &place);
 
     void onLoad() override;
 
@@ -23,5 +24,5 @@ private:
 
     FormId trainer_;
     QString ownParagraph_;
-    forms::Label* text_ = nullptr;
+    forms::Label *text_ = nullptr;
 };

@@ -16,9 +16,10 @@
 
 class BitCell;
 
-class Lamp {
+class Lamp
+{
 public:
-    Lamp(forms::Image& unlit, forms::Image& lit, const QString& name);
+    Lamp(forms::Image &unlit, forms::Image &lit, const QString &name);
 
     // The unlit picture answers a click with the handler, under the
     // up-arrow pointer; the lit one takes the click and does nothing.
@@ -33,24 +34,25 @@ public:
     void showUnlit() { unlit_.setShown(true); }
     // The lamp shows the cell: put out if its "0" picture is shown, then lit
     // if its "1" picture is.
-    void showCell(const BitCell& cell);
+    void showCell(const BitCell &cell);
 
     // The lit picture is the one seen: what the eye reads, for telling it
     // to a screen reader; the rules never read a lamp back.
     bool seenLit() const { return unlit_.seen() == &lit_; }
 
 private:
-    forms::Image& unlit_;
-    forms::Image& lit_;
+    forms::Image &unlit_;
+    forms::Image &lit_;
 };
 
 // Where a lamp lies on its diagram, in twips, what a screen reader calls
 // it, and the object name that its pictures are known by, "<object>Unlit"
 // and "<object>Lit".
-struct LampPlace {
+struct LampPlace
+{
     QPoint place;
-    const char* name;
-    const char* object;
+    const char *name;
+    const char *object;
 };
 
 // Which picture of each lamp lies in front, and so is seen while both are
@@ -59,5 +61,5 @@ enum class InFront { Unlit, Lit };
 
 // The lamps of a diagram, laid out from a table in its order, each a pair of
 // pictures of `size` twips at its place.
-std::vector<Lamp> layOutLamps(QWidget* diagram, const std::vector<LampPlace>& places, QSize size,
-                              const QString& unlitPicture, const QString& litPicture, InFront inFront);
+std::vector<Lamp> layOutLamps(QWidget *diagram, const std::vector<LampPlace> &places, QSize size,
+                              const QString &unlitPicture, const QString &litPicture, InFront inFront);

@@ -15,10 +15,10 @@
 
 using namespace forms;
 
-TrainerForm::TrainerForm(Services& services, FormId help, Companions companions)
+TrainerForm::TrainerForm(Services &services, FormId help, Companions companions)
     : Form(services), help_(help), companions_(companions)
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Fichier"));
+    QMenu *file = menuBar()->addMenu(QStringLiteral("Fichier"));
     connect(file->addAction(QStringLiteral("Menu")), &QAction::triggered, this, &TrainerForm::leaveForMainMenu);
     connect(file->addAction(QStringLiteral("Quitter")), &QAction::triggered, this, &TrainerForm::endProgram);
     connect(menuBar()->addAction(QStringLiteral("Aide")), &QAction::triggered, this, [this] { open(help_); });
@@ -27,8 +27,7 @@ TrainerForm::TrainerForm(Services& services, FormId help, Companions companions)
     connect(this, &Form::closeBoxClicked, this, &TrainerForm::endProgram);
 }
 
-PictureBox* TrainerForm::addDiagram(const QRect& place, const QColor& back, const QString& picture,
-                                    const QString& name)
+PictureBox *TrainerForm::addDiagram(const QRect &place, const QColor &back, const QString &picture, const QString &name)
 {
     diagram_ = new PictureBox(client(), place, back, Picture(picture));
     diagram_->setObjectName(QStringLiteral("diagram"));
@@ -37,7 +36,7 @@ PictureBox* TrainerForm::addDiagram(const QRect& place, const QColor& back, cons
     return diagram_;
 }
 
-void TrainerForm::addButtons(const QRect& quit, const QRect& menu)
+void TrainerForm::addButtons(const QRect &quit, const QRect &menu)
 {
     quitButton_ = new CommandButton(client(), quit, QStringLiteral("Quitter"));
     quitButton_->setObjectName(QStringLiteral("quitButton"));
@@ -47,7 +46,7 @@ void TrainerForm::addButtons(const QRect& quit, const QRect& menu)
     connect(menuButton_, &QPushButton::clicked, this, &TrainerForm::leaveForMainMenu);
 }
 
-TextBox* TrainerForm::addWordBox(const QRect& place)
+TextBox *TrainerForm::addWordBox(const QRect &place)
 {
     wordBox_ = new TextBox(client(), place);
     wordBox_->setObjectName(QStringLiteral("wordBox"));
@@ -60,17 +59,17 @@ TextBox* TrainerForm::addWordBox(const QRect& place)
     return wordBox_;
 }
 
-Label* TrainerForm::addInstruction(const QRect& place, const QString& caption, const QColor& colour)
+Label *TrainerForm::addInstruction(const QRect &place, const QString &caption, const QColor &colour)
 {
-    auto* label = new Label(client(), place, caption);
+    auto *label = new Label(client(), place, caption);
     label->setColours(palette::kLightYellow, colour);
     return label;
 }
 
-Label* TrainerForm::addValueLabel(QWidget* parent, const QRect& place, const QColor& back, const QColor& text,
-                                  const QFont& font, const QString& title)
+Label *TrainerForm::addValueLabel(QWidget *parent, const QRect &place, const QColor &back, const QColor &text,
+                                  const QFont &font, const QString &title)
 {
-    auto* label = new Label(parent, place);
+    auto *label = new Label(parent, place);
     label->setColours(back, text);
     label->setFont(font);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -78,7 +77,7 @@ Label* TrainerForm::addValueLabel(QWidget* parent, const QRect& place, const QCo
     return label;
 }
 
-void TrainerForm::finish(Label& result)
+void TrainerForm::finish(Label &result)
 {
     word_.emplace(*wordBox_, result, services().messageBox);
     // The word box comes first: it holds the focus at the first display.
@@ -89,7 +88,7 @@ void TrainerForm::finish(Label& result)
     announcer_ = new Announcer(client());
 }
 
-void TrainerForm::addReset(int& counter, Lamp& input, Lamp& reset, std::function<void()> clear)
+void TrainerForm::addReset(int &counter, Lamp &input, Lamp &reset, std::function<void()> clear)
 {
     reset_.emplace(services().clock, counter, reset, [&input, &reset, clear = std::move(clear)](int ticks) {
         input.putOut();
@@ -101,7 +100,10 @@ void TrainerForm::addReset(int& counter, Lamp& input, Lamp& reset, std::function
     connect(&*word_, &WordEntry::rejected, this, [this] { reset_->start(); });
 }
 
-void TrainerForm::leaveForMainMenu() { leaveFor(FormId::MainMenu); }
+void TrainerForm::leaveForMainMenu()
+{
+    leaveFor(FormId::MainMenu);
+}
 
 void TrainerForm::open(FormId companion)
 {

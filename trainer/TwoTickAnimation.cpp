@@ -2,11 +2,8 @@
 
 #include "trainer/TwoTickAnimation.h"
 
-TwoTickAnimation::TwoTickAnimation(forms::Clock& clock, int& counter, Lamp& lamp, std::function<void(int)> step)
-    : timer_(clock, [this] { tick(); }),
-      counter_(counter),
-      lamp_(lamp),
-      step_(std::move(step))
+TwoTickAnimation::TwoTickAnimation(forms::Clock &clock, int &counter, Lamp &lamp, std::function<void(int)> step)
+    : timer_(clock, [this] { tick(); }), counter_(counter), lamp_(lamp), step_(std::move(step))
 {
 }
 

@@ -16,12 +16,13 @@
 
 #include <functional>
 
-class TwoTickAnimation {
+class TwoTickAnimation
+{
 public:
     static constexpr int kTickMs = 200;
 
     // The step runs at every tick with the counter's new value, 1 or 2.
-    TwoTickAnimation(forms::Clock& clock, int& counter, Lamp& lamp, std::function<void(int)> step);
+    TwoTickAnimation(forms::Clock &clock, int &counter, Lamp &lamp, std::function<void(int)> step);
 
     void start();
     bool running() const { return timer_.ticking(); }
@@ -30,7 +31,7 @@ private:
     void tick();
 
     forms::Timer timer_;
-    int& counter_;
-    Lamp& lamp_;
+    int &counter_;
+    Lamp &lamp_;
     std::function<void(int)> step_;
 };

@@ -4,9 +4,12 @@
 
 #include "trainer/Text.h"
 
-bool isBit(const QString& s) { return s == QLatin1String("0") || s == QLatin1String("1"); }
+bool isBit(const QString &s)
+{
+    return s == QLatin1String("0") || s == QLatin1String("1");
+}
 
-WordEntry::WordEntry(forms::TextBox& box, forms::Label& result, forms::MessageBox& messages)
+WordEntry::WordEntry(forms::TextBox &box, forms::Label &result, forms::MessageBox &messages)
     : box_(box), result_(result), messages_(messages)
 {
     connect(&box_, &forms::TextBox::changed, this, &WordEntry::onChange);
@@ -36,13 +39,16 @@ void WordEntry::onChange()
     }
 }
 
-void WordEntry::writeOwn(const QString& text)
+void WordEntry::writeOwn(const QString &text)
 {
     flagOwnWrite();
     box_.setText(text);
 }
 
-void WordEntry::emptyUnflagged() { box_.setText(QString()); }
+void WordEntry::emptyUnflagged()
+{
+    box_.setText(QString());
+}
 
 void WordEntry::clear()
 {

@@ -20,27 +20,28 @@
 // The validation message, in the program's message box.
 inline const QString kValidationText = QStringLiteral("Entrer uniquement des 1 ou des 0");
 
-class WordEntry : public QObject {
+class WordEntry : public QObject
+{
     Q_OBJECT
 public:
     // `result` is the line that a counted change empties; the message opens
     // over the box's window.
-    WordEntry(forms::TextBox& box, forms::Label& result, forms::MessageBox& messages);
+    WordEntry(forms::TextBox &box, forms::Label &result, forms::MessageBox &messages);
 
     // What the rules hold, for reading: the word as last copied, the count
     // of the learner's changes, the flag of the program's own next write
     // and the stored characters, bit(1) the leftmost.
-    const QString& typedWord() const { return typedWord_; }
+    const QString &typedWord() const { return typedWord_; }
     int typedCount() const { return typedCount_; }
     bool ignoresNextChange() const { return ignoreNextChange_; }
-    const QString& bit(int k) const { return bits_.at(static_cast<size_t>(k - 1)); }
+    const QString &bit(int k) const { return bits_.at(static_cast<size_t>(k - 1)); }
     QString boxText() const { return box_.text(); }
 
     // The next change of the box is the program's own: it is copied and
     // clears the flag, and that is all.
     void flagOwnWrite() { ignoreNextChange_ = true; }
     // Flagged, then written.
-    void writeOwn(const QString& text);
+    void writeOwn(const QString &text);
     // Emptied without the flag: the change that it raises, if any, is taken
     // like the learner's.
     void emptyUnflagged();
@@ -66,9 +67,9 @@ Q_SIGNALS:
 private:
     void onChange();
 
-    forms::TextBox& box_;
-    forms::Label& result_;
-    forms::MessageBox& messages_;
+    forms::TextBox &box_;
+    forms::Label &result_;
+    forms::MessageBox &messages_;
     QString typedWord_;
     int typedCount_ = 0;
     bool ignoreNextChange_ = false;
@@ -76,4 +77,4 @@ private:
 };
 
 // True for the one-character texts "0" and "1".
-bool isBit(const QString& s);
+bool isBit(const QString &s);

@@ -13,8 +13,9 @@
 
 // What the learner sees and touches of the serial trainer, found by the
 // names the window gives its controls, and what its rules hold, read only.
-struct SerialControls {
-    explicit SerialControls(SerialTrainer& trainer)
+struct SerialControls
+{
+    explicit SerialControls(SerialTrainer &trainer)
         : window(trainer),
           word(&std::as_const(trainer).word()),
           diagram(named<forms::PictureBox>(trainer, "diagram")),
@@ -46,46 +47,47 @@ struct SerialControls {
     {
     }
 
-    forms::Image* picture(const char* name) const { return named<forms::Image>(window, name); }
+    forms::Image *picture(const char *name) const { return named<forms::Image>(window, name); }
     // Cell k's "0" and "1" pictures, cell 3 at the input end.
-    forms::Image* zero(int k) const { return std::array{cell0Zero, cell1Zero, cell2Zero, cell3Zero}[k]; }
-    forms::Image* one(int k) const { return std::array{cell0One, cell1One, cell2One, cell3One}[k]; }
+    forms::Image *zero(int k) const { return std::array{ cell0Zero, cell1Zero, cell2Zero, cell3Zero }[k]; }
+    forms::Image *one(int k) const { return std::array{ cell0One, cell1One, cell2One, cell3One }[k]; }
 
-    SerialTrainer& window;
-    const WordEntry* word;
-    forms::PictureBox* diagram;
-    forms::TextBox* wordBox;
-    forms::CommandButton* menuButton;
-    forms::CommandButton* quitButton;
-    forms::Label* pulseCountLabel;
-    forms::Label* statusLabel;
-    forms::Label* enterWordLabel;
-    forms::Label* fourBitsLabel;
-    forms::Label* pulsesLabel;
-    forms::Label* errorLabel;
-    forms::Image* cell0Zero;
-    forms::Image* cell1Zero;
-    forms::Image* cell2Zero;
-    forms::Image* cell3Zero;
-    forms::Image* cell0One;
-    forms::Image* cell1One;
-    forms::Image* cell2One;
-    forms::Image* cell3One;
-    forms::Image* inputUnlit;
-    forms::Image* inputLit;
-    forms::Image* outputUnlit;
-    forms::Image* outputLit;
-    forms::Image* clockUnlit;
-    forms::Image* clockLit;
-    forms::Image* resetUnlit;
-    forms::Image* resetLit;
+    SerialTrainer &window;
+    const WordEntry *word;
+    forms::PictureBox *diagram;
+    forms::TextBox *wordBox;
+    forms::CommandButton *menuButton;
+    forms::CommandButton *quitButton;
+    forms::Label *pulseCountLabel;
+    forms::Label *statusLabel;
+    forms::Label *enterWordLabel;
+    forms::Label *fourBitsLabel;
+    forms::Label *pulsesLabel;
+    forms::Label *errorLabel;
+    forms::Image *cell0Zero;
+    forms::Image *cell1Zero;
+    forms::Image *cell2Zero;
+    forms::Image *cell3Zero;
+    forms::Image *cell0One;
+    forms::Image *cell1One;
+    forms::Image *cell2One;
+    forms::Image *cell3One;
+    forms::Image *inputUnlit;
+    forms::Image *inputLit;
+    forms::Image *outputUnlit;
+    forms::Image *outputLit;
+    forms::Image *clockUnlit;
+    forms::Image *clockLit;
+    forms::Image *resetUnlit;
+    forms::Image *resetLit;
 };
 
 // What the learner sees and touches of the serial-in parallel-out trainer,
 // found by the names the window gives its controls, and what its rules
 // hold, read only.
-struct SerialParallelControls {
-    explicit SerialParallelControls(SerialParallelTrainer& trainer)
+struct SerialParallelControls
+{
+    explicit SerialParallelControls(SerialParallelTrainer &trainer)
         : window(trainer),
           word(&std::as_const(trainer).word()),
           diagram(named<forms::PictureBox>(trainer, "diagram")),
@@ -97,10 +99,9 @@ struct SerialParallelControls {
           inputLabel(label(trainer, QStringLiteral("Entrée"))),
           enterWordLabel(label(trainer, QStringLiteral("Entrez un mot"))),
           fourBitsLabel(label(trainer, QStringLiteral("de 4 bits 0 ou 1"))),
-          pulsesLabel(label(
-              trainer, QStringLiteral("Puis validez avec Cde - H - 4 fois.   Ensuite faire une lecture."))),
-          errorLabel(label(
-              trainer, QStringLiteral("En cas d'erreur faire une remise à  zéro               (RAZ)"))),
+          pulsesLabel(
+                  label(trainer, QStringLiteral("Puis validez avec Cde - H - 4 fois.   Ensuite faire une lecture."))),
+          errorLabel(label(trainer, QStringLiteral("En cas d'erreur faire une remise à  zéro               (RAZ)"))),
           readCommandPicture(picture("readCommandPicture")),
           clockUnlit(picture("clockUnlit")),
           clockLit(picture("clockLit")),
@@ -121,52 +122,55 @@ struct SerialParallelControls {
     {
     }
 
-    forms::Image* picture(const char* name) const { return named<forms::Image>(window, name); }
+    forms::Image *picture(const char *name) const { return named<forms::Image>(window, name); }
     // Output S<n>'s pictures, n from 1 to 4.
-    forms::Image* outputUnlit(int n) const { return std::array{output1Unlit, output2Unlit, output3Unlit, output4Unlit}[n - 1]; }
-    forms::Image* outputLit(int n) const { return std::array{output1Lit, output2Lit, output3Lit, output4Lit}[n - 1]; }
+    forms::Image *outputUnlit(int n) const
+    {
+        return std::array{ output1Unlit, output2Unlit, output3Unlit, output4Unlit }[n - 1];
+    }
+    forms::Image *outputLit(int n) const { return std::array{ output1Lit, output2Lit, output3Lit, output4Lit }[n - 1]; }
 
-    SerialParallelTrainer& window;
-    const WordEntry* word;
-    forms::PictureBox* diagram;
-    forms::TextBox* wordBox;
-    forms::CommandButton* menuButton;
-    forms::CommandButton* quitButton;
-    forms::Label* pulseCountLabel;
-    forms::Label* readLabel;
-    forms::Label* inputLabel;
-    forms::Label* enterWordLabel;
-    forms::Label* fourBitsLabel;
-    forms::Label* pulsesLabel;
-    forms::Label* errorLabel;
-    forms::Image* readCommandPicture;
-    forms::Image* clockUnlit;
-    forms::Image* clockLit;
-    forms::Image* resetUnlit;
-    forms::Image* resetLit;
-    forms::Image* inputUnlit;
-    forms::Image* inputLit;
-    forms::Image* readUnlit;
-    forms::Image* readLit;
-    forms::Image* output1Unlit;
-    forms::Image* output1Lit;
-    forms::Image* output2Unlit;
-    forms::Image* output2Lit;
-    forms::Image* output3Unlit;
-    forms::Image* output3Lit;
-    forms::Image* output4Unlit;
-    forms::Image* output4Lit;
+    SerialParallelTrainer &window;
+    const WordEntry *word;
+    forms::PictureBox *diagram;
+    forms::TextBox *wordBox;
+    forms::CommandButton *menuButton;
+    forms::CommandButton *quitButton;
+    forms::Label *pulseCountLabel;
+    forms::Label *readLabel;
+    forms::Label *inputLabel;
+    forms::Label *enterWordLabel;
+    forms::Label *fourBitsLabel;
+    forms::Label *pulsesLabel;
+    forms::Label *errorLabel;
+    forms::Image *readCommandPicture;
+    forms::Image *clockUnlit;
+    forms::Image *clockLit;
+    forms::Image *resetUnlit;
+    forms::Image *resetLit;
+    forms::Image *inputUnlit;
+    forms::Image *inputLit;
+    forms::Image *readUnlit;
+    forms::Image *readLit;
+    forms::Image *output1Unlit;
+    forms::Image *output1Lit;
+    forms::Image *output2Unlit;
+    forms::Image *output2Lit;
+    forms::Image *output3Unlit;
+    forms::Image *output3Lit;
+    forms::Image *output4Unlit;
+    forms::Image *output4Lit;
 };
 
 // The serial trainer as the learner sees it, as one line:
 //   "cells e? s? h? r? n=<pulse count> st=<status line> box=<text>[ locked]"
 // cells from cell 3 (input end) to cell 0 (output end), each the digit in
 // front; e, s, h, r the input, output, clock and reset lamps, 1 when lit.
-std::string look(const SerialControls& s);
+std::string look(const SerialControls &s);
 
 // The serial-in parallel-out trainer as the learner sees it, as one line:
 // the lamps H, RAZ, input, read, S4, S3, S2, S1 as they are drawn (a lit
 // lamp by its letter, an unlit one by '.'), then the pulse count, the read
 // result, the word box in brackets and "locked" while it is locked:
 //   "H.E..... n=1 r= [101] locked"
-std::string view(const SerialParallelControls& s);
+std::string view(const SerialParallelControls &s);
