@@ -11,21 +11,54 @@
 #include <string>
 #include <utility>
 
-// What the learner sees and touches of the serial trainer, found by the
-// names the window gives its controls, and what its rules hold, read only.
-struct SerialControls
+// What both trainers have.
+struct TrainerControls
 {
-    explicit SerialControls(SerialTrainer &trainer)
-        : window(trainer),
+    explicit TrainerControls(TrainerForm &trainer)
+        : form(trainer),
           word(&std::as_const(trainer).word()),
           diagram(named<forms::PictureBox>(trainer, "diagram")),
           wordBox(named<forms::TextBox>(trainer, "wordBox")),
           menuButton(named<forms::CommandButton>(trainer, "menuButton")),
           quitButton(named<forms::CommandButton>(trainer, "quitButton")),
           pulseCountLabel(named<forms::Label>(trainer, "pulseCountLabel")),
-          statusLabel(named<forms::Label>(trainer, "statusLabel")),
           enterWordLabel(label(trainer, QStringLiteral("Entrez un mot"))),
           fourBitsLabel(label(trainer, QStringLiteral("de 4 bits 0 ou 1"))),
+          inputUnlit(picture("inputUnlit")),
+          inputLit(picture("inputLit")),
+          clockUnlit(picture("clockUnlit")),
+          clockLit(picture("clockLit")),
+          resetUnlit(picture("resetUnlit")),
+          resetLit(picture("resetLit"))
+    {
+    }
+
+    forms::Image *picture(const char *name) const { return named<forms::Image>(form, name); }
+
+    TrainerForm &form;
+    const WordEntry *word;
+    forms::PictureBox *diagram;
+    forms::TextBox *wordBox;
+    forms::CommandButton *menuButton;
+    forms::CommandButton *quitButton;
+    forms::Label *pulseCountLabel;
+    forms::Label *enterWordLabel;
+    forms::Label *fourBitsLabel;
+    forms::Image *inputUnlit;
+    forms::Image *inputLit;
+    forms::Image *clockUnlit;
+    forms::Image *clockLit;
+    forms::Image *resetUnlit;
+    forms::Image *resetLit;
+};
+
+// The serial trainer: its status line, cells and output lamp besides.
+struct SerialControls : TrainerControls
+{
+    explicit SerialControls(SerialTrainer &trainer)
+        : TrainerControls(trainer),
+          window(trainer),
+          statusLabel(named<forms::Label>(trainer, "statusLabel")),
           pulsesLabel(label(trainer, QStringLiteral("Puis validez avec Transfert - H - 4 fois."))),
           errorLabel(label(trainer, QStringLiteral("En cas d'erreur, faire une RAZ"))),
           cell0Zero(picture("cell0Zero")),
@@ -36,32 +69,17 @@ struct SerialControls
           cell1One(picture("cell1One")),
           cell2One(picture("cell2One")),
           cell3One(picture("cell3One")),
-          inputUnlit(picture("inputUnlit")),
-          inputLit(picture("inputLit")),
           outputUnlit(picture("outputUnlit")),
-          outputLit(picture("outputLit")),
-          clockUnlit(picture("clockUnlit")),
-          clockLit(picture("clockLit")),
-          resetUnlit(picture("resetUnlit")),
-          resetLit(picture("resetLit"))
+          outputLit(picture("outputLit"))
     {
     }
 
-    forms::Image *picture(const char *name) const { return named<forms::Image>(window, name); }
     // Cell k's "0" and "1" pictures, cell 3 at the input end.
     forms::Image *zero(int k) const { return std::array{ cell0Zero, cell1Zero, cell2Zero, cell3Zero }[k]; }
     forms::Image *one(int k) const { return std::array{ cell0One, cell1One, cell2One, cell3One }[k]; }
 
     SerialTrainer &window;
-    const WordEntry *word;
-    forms::PictureBox *diagram;
-    forms::TextBox *wordBox;
-    forms::CommandButton *menuButton;
-    forms::CommandButton *quitButton;
-    forms::Label *pulseCountLabel;
     forms::Label *statusLabel;
-    forms::Label *enterWordLabel;
-    forms::Label *fourBitsLabel;
     forms::Label *pulsesLabel;
     forms::Label *errorLabel;
     forms::Image *cell0Zero;
@@ -72,43 +90,23 @@ struct SerialControls
     forms::Image *cell1One;
     forms::Image *cell2One;
     forms::Image *cell3One;
-    forms::Image *inputUnlit;
-    forms::Image *inputLit;
     forms::Image *outputUnlit;
     forms::Image *outputLit;
-    forms::Image *clockUnlit;
-    forms::Image *clockLit;
-    forms::Image *resetUnlit;
-    forms::Image *resetLit;
 };
 
-// What the learner sees and touches of the serial-in parallel-out trainer,
-// found by the names the window gives its controls, and what its rules
-// hold, read only.
-struct SerialParallelControls
+// The serial-in parallel-out trainer: its read line, read lamp and outputs
+// besides.
+struct SerialParallelControls : TrainerControls
 {
     explicit SerialParallelControls(SerialParallelTrainer &trainer)
-        : window(trainer),
-          word(&std::as_const(trainer).word()),
-          diagram(named<forms::PictureBox>(trainer, "diagram")),
-          wordBox(named<forms::TextBox>(trainer, "wordBox")),
-          menuButton(named<forms::CommandButton>(trainer, "menuButton")),
-          quitButton(named<forms::CommandButton>(trainer, "quitButton")),
-          pulseCountLabel(named<forms::Label>(trainer, "pulseCountLabel")),
+        : TrainerControls(trainer),
+          window(trainer),
           readLabel(named<forms::Label>(trainer, "readLabel")),
           inputLabel(label(trainer, QStringLiteral("Entrée"))),
-          enterWordLabel(label(trainer, QStringLiteral("Entrez un mot"))),
-          fourBitsLabel(label(trainer, QStringLiteral("de 4 bits 0 ou 1"))),
           pulsesLabel(
                   label(trainer, QStringLiteral("Puis validez avec Cde - H - 4 fois.   Ensuite faire une lecture."))),
           errorLabel(label(trainer, QStringLiteral("En cas d'erreur faire une remise à  zéro               (RAZ)"))),
           readCommandPicture(picture("readCommandPicture")),
-          clockUnlit(picture("clockUnlit")),
-          clockLit(picture("clockLit")),
-          resetUnlit(picture("resetUnlit")),
-          resetLit(picture("resetLit")),
-          inputUnlit(picture("inputUnlit")),
-          inputLit(picture("inputLit")),
           readUnlit(picture("readUnlit")),
           readLit(picture("readLit")),
           output1Unlit(picture("output1Unlit")),
@@ -122,7 +120,6 @@ struct SerialParallelControls
     {
     }
 
-    forms::Image *picture(const char *name) const { return named<forms::Image>(window, name); }
     // Output S<n>'s pictures, n from 1 to 4.
     forms::Image *outputUnlit(int n) const
     {
@@ -131,25 +128,11 @@ struct SerialParallelControls
     forms::Image *outputLit(int n) const { return std::array{ output1Lit, output2Lit, output3Lit, output4Lit }[n - 1]; }
 
     SerialParallelTrainer &window;
-    const WordEntry *word;
-    forms::PictureBox *diagram;
-    forms::TextBox *wordBox;
-    forms::CommandButton *menuButton;
-    forms::CommandButton *quitButton;
-    forms::Label *pulseCountLabel;
     forms::Label *readLabel;
     forms::Label *inputLabel;
-    forms::Label *enterWordLabel;
-    forms::Label *fourBitsLabel;
     forms::Label *pulsesLabel;
     forms::Label *errorLabel;
     forms::Image *readCommandPicture;
-    forms::Image *clockUnlit;
-    forms::Image *clockLit;
-    forms::Image *resetUnlit;
-    forms::Image *resetLit;
-    forms::Image *inputUnlit;
-    forms::Image *inputLit;
     forms::Image *readUnlit;
     forms::Image *readLit;
     forms::Image *output1Unlit;
