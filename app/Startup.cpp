@@ -9,7 +9,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-void prepareApplication(QApplication& application)
+void prepareApplication(QApplication &application)
 {
     QApplication::setApplicationName(QStringLiteral("tramelune"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
@@ -19,8 +19,8 @@ void prepareApplication(QApplication& application)
     QApplication::setFont(forms::defaultFont());
 
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    auto* translator = new QTranslator(&application);
-    if (translator->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    auto *translator = new QTranslator(&application);
+    if (translator->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }

@@ -5,6 +5,6 @@
 
 class QApplication;
 
-inline constexpr const char* kDesktopFileName = "fr.tramelune.Tramelune";
+inline constexpr const char *kDesktopFileName = "fr.tramelune.Tramelune";
 
-void prepareApplication(QApplication& application);
+void prepareApplication(QApplication &application);

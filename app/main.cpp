@@ -1,16 +1,16 @@
 // Tramelune: a teaching program for the 4-bit shift register.
 
-#include "app/ScreenTable.h"
+#include "app/FormTable.h"
 #include "app/Startup.h"
+#include "forms/FormRegistry.h"
 #include "forms/ProgramEnd.h"
 #include "forms/QtClock.h"
 #include "forms/QtMessageBox.h"
-#include "forms/ScreenRegistry.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 
 #include <QApplication>
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     prepareApplication(application);
@@ -18,9 +18,9 @@ int main(int argc, char* argv[])
     forms::QtClock clock;
     forms::QtMessageBox messageBox;
     forms::ProcessEnd programEnd;
-    forms::ScreenRegistry screens(clock, messageBox, programEnd);
-    defineScreens(screens);
+    forms::FormRegistry forms(clock, messageBox, programEnd);
+    defineForms(forms);
 
-    screens.show(ScreenId::MainMenu);
+    forms.show(FormId::MainMenu);
     return QApplication::exec();
 }

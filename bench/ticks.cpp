@@ -31,7 +31,7 @@ double median(std::vector<double> values)
 
 } // namespace
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
 
@@ -61,13 +61,11 @@ int main(int argc, char* argv[])
     const auto [shortest, longest] = std::minmax_element(intervals.begin(), intervals.end());
 
     std::printf("ticks: %d x %d ms on the Qt clock\n", kTicks, kInterval);
-    std::printf("  error per interval: median %.2f ms, mean %.2f ms, largest %.2f ms\n",
-                medianError, meanError, *std::max_element(errors.begin(), errors.end()));
+    std::printf("  error per interval: median %.2f ms, mean %.2f ms, largest %.2f ms\n", medianError, meanError,
+                *std::max_element(errors.begin(), errors.end()));
     std::printf("  intervals: %.2f to %.2f ms\n", *shortest, *longest);
-    std::printf("  tick %d at %.2f ms (drift %+.2f ms)\n", kTicks, at.back(),
-                at.back() - kTicks * kInterval);
+    std::printf("  tick %d at %.2f ms (drift %+.2f ms)\n", kTicks, at.back(), at.back() - kTicks * kInterval);
     const bool met = medianError <= kMedianErrorLimit;
-    std::printf("  median error %.2f ms <= %.1f ms: %s\n", medianError, kMedianErrorLimit,
-                met ? "met" : "NOT met");
+    std::printf("  median error %.2f ms <= %.1f ms: %s\n", medianError, kMedianErrorLimit, met ? "met" : "NOT met");
     return met ? 0 : 3;
 }

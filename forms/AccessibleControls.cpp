@@ -10,15 +10,16 @@ namespace forms {
 
 namespace {
 
-class AccessibleImage : public QAccessibleWidget {
+class AccessibleImage : public QAccessibleWidget
+{
 public:
-    explicit AccessibleImage(Image* image) : QAccessibleWidget(image) {}
+    explicit AccessibleImage(Image *image) : QAccessibleWidget(image) { }
 
     QString text(QAccessible::Text kind) const override
     {
         if (kind != QAccessible::Name)
             return QAccessibleWidget::text(kind);
-        const Image* seen = image().seen();
+        const Image *seen = image().seen();
         return (seen ? *seen : image()).heardName();
     }
 
@@ -47,22 +48,22 @@ public:
         return QRect(image().mapToGlobal(QPoint(0, 0)), image().size());
     }
 
-    QStringList actionNames() const override { return clickable() ? QStringList{pressAction()} : QStringList{}; }
+    QStringList actionNames() const override { return clickable() ? QStringList{ pressAction() } : QStringList{}; }
 
-    void doAction(const QString& action) override
+    void doAction(const QString &action) override
     {
         if (action == pressAction() && visible() && available())
-            const_cast<Image*>(image().seen())->click();
+            const_cast<Image *>(image().seen())->click();
     }
 
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
-    const Image& image() const { return *static_cast<const Image*>(widget()); }
+    const Image &image() const { return *static_cast<const Image *>(widget()); }
     // Either picture of the pair takes a click.
     bool clickable() const
     {
-        const Image* partner = image().partner();
+        const Image *partner = image().partner();
         return image().answersClick() || (partner && partner->answersClick());
     }
     // Seen while its window shows it.
@@ -70,77 +71,79 @@ private:
     // The picture seen takes a click.
     bool available() const
     {
-        const Image* seen = image().seen();
+        const Image *seen = image().seen();
         return seen && seen->answersClick();
     }
 };
 
 // A picture box's inside: its children as Qt lists them, less the pictures
 // that a paired picture speaks for and the labels that only draw.
-class AccessibleInside : public QAccessibleWidget {
+class AccessibleInside : public QAccessibleWidget
+{
 public:
-    explicit AccessibleInside(QWidget* widget) : QAccessibleWidget(widget) {}
+    explicit AccessibleInside(QWidget *widget) : QAccessibleWidget(widget) { }
 
     int childCount() const override { return int(heard().size()); }
 
-    QAccessibleInterface* child(int index) const override
+    QAccessibleInterface *child(int index) const override
     {
-        const QList<QAccessibleInterface*> children = heard();
+        const QList<QAccessibleInterface *> children = heard();
         return index >= 0 && index < children.size() ? children.at(index) : nullptr;
     }
 
-    int indexOfChild(const QAccessibleInterface* child) const override
+    int indexOfChild(const QAccessibleInterface *child) const override
     {
-        return int(heard().indexOf(const_cast<QAccessibleInterface*>(child)));
+        return int(heard().indexOf(const_cast<QAccessibleInterface *>(child)));
     }
 
 private:
-    QList<QAccessibleInterface*> heard() const
+    QList<QAccessibleInterface *> heard() const
     {
-        QList<QAccessibleInterface*> children;
+        QList<QAccessibleInterface *> children;
         for (int i = 0, count = QAccessibleWidget::childCount(); i < count; ++i) {
-            QAccessibleInterface* child = QAccessibleWidget::child(i);
+            QAccessibleInterface *child = QAccessibleWidget::child(i);
             if (child && isHeard(child->object()))
                 children.append(child);
         }
         return children;
     }
 
-    static bool isHeard(const QObject* object)
+    static bool isHeard(const QObject *object)
     {
-        if (const auto* image = qobject_cast<const Image*>(object))
+        if (const auto *image = qobject_cast<const Image *>(object))
             return &image->speaker() == image;
-        if (const auto* label = dynamic_cast<const Label*>(object))
+        if (const auto *label = dynamic_cast<const Label *>(object))
             return !label->decorative();
         return true;
     }
 };
 
-class AccessibleAnnouncer : public QAccessibleWidget {
+class AccessibleAnnouncer : public QAccessibleWidget
+{
 public:
-    explicit AccessibleAnnouncer(Announcer* announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
+    explicit AccessibleAnnouncer(Announcer *announcer) : QAccessibleWidget(announcer, QAccessible::Notification) { }
 
     QString text(QAccessible::Text kind) const override
     {
         if (kind != QAccessible::Name)
             return QAccessibleWidget::text(kind);
-        return static_cast<const Announcer*>(widget())->message();
+        return static_cast<const Announcer *>(widget())->message();
     }
 };
 
-QAccessibleInterface* accessibleControl(const QString& key, QObject* object)
+QAccessibleInterface *accessibleControl(const QString &key, QObject *object)
 {
-    auto* widget = qobject_cast<QWidget*>(object);
+    auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;
     if (key == QLatin1String(Image::staticMetaObject.className()))
-        return new AccessibleImage(static_cast<Image*>(widget));
+        return new AccessibleImage(static_cast<Image *>(widget));
     if (key == QLatin1String(PictureBox::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Pane);
     if (key == QLatin1String(PictureBoxInside::staticMetaObject.className()))
         return new AccessibleInside(widget);
     if (key == QLatin1String(Announcer::staticMetaObject.className()))
-        return new AccessibleAnnouncer(static_cast<Announcer*>(widget));
+        return new AccessibleAnnouncer(static_cast<Announcer *>(widget));
     return nullptr;
 }
 

@@ -8,7 +8,8 @@
 
 namespace forms {
 
-class Clock {
+class Clock
+{
 public:
     using Handle = int;
     virtual ~Clock() = default;

@@ -4,6 +4,7 @@
 
 #include "forms/AccessibleControls.h"
 #include "forms/Fonts.h"
+#include "forms/Palette.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -13,21 +14,21 @@
 
 namespace forms {
 
-void placeControl(QWidget* control, const QRect& place)
+void placeControl(QWidget *control, const QRect &place)
 {
     control->setGeometry(place);
     control->lower();
     control->show();
 }
 
-void setBackground(QWidget* widget, const QColor& colour)
+void setBackground(QWidget *widget, const QColor &colour)
 {
     // Only the widget's own face: the buttons and boxes inside a coloured
     // window keep their default colours.
     QPalette palette = widget->palette();
-    if (qobject_cast<QAbstractButton*>(widget))
+    if (qobject_cast<QAbstractButton *>(widget))
         palette.setColor(QPalette::Button, colour);
-    else if (qobject_cast<QLineEdit*>(widget))
+    else if (qobject_cast<QLineEdit *>(widget))
         palette.setColor(QPalette::Base, colour);
     else
         palette.setColor(QPalette::Window, colour);
@@ -35,7 +36,12 @@ void setBackground(QWidget* widget, const QColor& colour)
     widget->setAutoFillBackground(true);
 }
 
-void setForeground(QWidget* widget, const QColor& colour)
+QColor defaultBoxColour()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+
+void setForeground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -46,7 +52,7 @@ void setForeground(QWidget* widget, const QColor& colour)
 
 // ---- Label
 
-Label::Label(QWidget* parent, const QRect& place, const QString& caption) : QLabel(parent)
+Label::Label(QWidget *parent, const QRect &place, const QString &caption) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
@@ -56,7 +62,7 @@ Label::Label(QWidget* parent, const QRect& place, const QString& caption) : QLab
     placeControl(this, place);
 }
 
-void Label::setCaption(const QString& caption)
+void Label::setCaption(const QString &caption)
 {
     caption_ = caption;
     QString shown = caption;
@@ -65,7 +71,7 @@ void Label::setCaption(const QString& caption)
     updateAccessibleName();
 }
 
-void Label::setAccessibleTitle(const QString& title)
+void Label::setAccessibleTitle(const QString &title)
 {
     title_ = title;
     updateAccessibleName();
@@ -74,14 +80,14 @@ void Label::setAccessibleTitle(const QString& title)
 void Label::updateAccessibleName()
 {
     const QString name = title_.isEmpty()
-        ? text()
-        : title_ + QStringLiteral(" : ") + (text().isEmpty() ? QStringLiteral("vide") : text());
+            ? text()
+            : title_ + QStringLiteral(" : ") + (text().isEmpty() ? QStringLiteral("vide") : text());
     // Qt tells the screen reader of every name set, changed or not.
     if (name != accessibleName())
         setAccessibleName(name);
 }
 
-void Label::setColours(const QColor& back, const QColor& text)
+void Label::setColours(const QColor &back, const QColor &text)
 {
     setBackground(this, back);
     setForeground(this, text);
@@ -89,13 +95,13 @@ void Label::setColours(const QColor& back, const QColor& text)
 
 // ---- TextBox
 
-TextBox::TextBox(QWidget* parent, const QRect& place) : QLineEdit(parent)
+TextBox::TextBox(QWidget *parent, const QRect &place) : QLineEdit(parent)
 {
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { reportChange(text); });
+    connect(this, &QLineEdit::textChanged, this, &TextBox::reportChange);
     placeControl(this, place);
 }
 
-void TextBox::reportChange(const QString& text)
+void TextBox::reportChange(const QString &text)
 {
     // QLineEdit also signals a selection replaced by the same text. Noted
     // before the handler runs, so that a write inside it is a change of its
@@ -103,13 +109,10 @@ void TextBox::reportChange(const QString& text)
     if (text == reported_)
         return;
     reported_ = text;
-    if (changed_)
-        changed_();
+    Q_EMIT changed();
 }
 
-void TextBox::onChange(std::function<void()> handler) { changed_ = std::move(handler); }
-
-void TextBox::keyPressEvent(QKeyEvent* event)
+void TextBox::keyPressEvent(QKeyEvent *event)
 {
     // Qt would type the key's character: it holds back only Ctrl and
     // Ctrl+Shift. A key whose text is a control code, as Alt+Backspace's,
@@ -123,12 +126,14 @@ void TextBox::keyPressEvent(QKeyEvent* event)
     QLineEdit::keyPressEvent(event);
 }
 
-void TextBox::takeFocus() { setFocus(Qt::OtherFocusReason); }
+void TextBox::takeFocus()
+{
+    setFocus(Qt::OtherFocusReason);
+}
 
 // ---- CommandButton
 
-CommandButton::CommandButton(QWidget* parent, const QRect& place, const QString& caption)
-    : QPushButton(caption, parent)
+CommandButton::CommandButton(QWidget *parent, const QRect &place, const QString &caption) : QPushButton(caption, parent)
 {
     setFont(defaultFont());
     // Some styles draw a button's outline from the colour of the window
@@ -142,64 +147,62 @@ CommandButton::CommandButton(QWidget* parent, const QRect& place, const QString&
     placeControl(this, place);
 }
 
-void CommandButton::onClick(std::function<void()> handler)
-{
-    connect(this, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
-}
-
 // ---- Image
 
-Image::Image(QWidget* parent, const QRect& place, const Picture& picture) : QWidget(parent), picture_(picture)
+Image::Image(QWidget *parent, const QRect &place, const Picture &picture) : QWidget(parent), picture_(picture)
 {
     installAccessibleControls();
     placeControl(this, place);
 }
 
-void Image::onClick(std::function<void()> handler) { clicked_ = std::move(handler); }
+void Image::setClickHandler(std::function<void()> handler)
+{
+    clicked_ = std::move(handler);
+}
 
 void Image::setShown(bool shown)
 {
     if (shown == shown_)
         return;
-    const Image* seenBefore = seen();
+    const Image *seenBefore = seen();
     shown_ = shown;
-    const_cast<Image&>(speaker()).showSeen();
+    const_cast<Image &>(speaker()).showSeen();
     tellScreenReader(seenBefore);
 }
 
 void Image::setCursorShape(Qt::CursorShape shape)
 {
     cursorShape_ = shape;
-    const_cast<Image&>(speaker()).showSeen();
+    const_cast<Image &>(speaker()).showSeen();
 }
 
-void Image::pair(Image& first, const QString& firstName, Image& second, const QString& secondName)
+void Image::pair(Image &first, const QString &firstName, Image &second, const QString &secondName)
 {
     first.partner_ = &second;
     second.partner_ = &first;
     first.pairName_ = firstName;
     second.pairName_ = secondName;
     // The one in front draws for both, where either picture would be seen.
-    Image& front = second.inFrontOf(first) ? second : first;
-    Image& back = &front == &first ? second : first;
+    Image &front = second.inFrontOf(first) ? second : first;
+    Image &back = &front == &first ? second : first;
     front.speaks_ = true;
     back.speaks_ = false;
     back.hide();
     front.showSeen();
 }
 
-const Image* Image::seen() const
+const Image *Image::seen() const
 {
-    const Image* front = this;
+    const Image *front = this;
     if (paired() && (!shown() || (partner_->shown() && partner_->inFrontOf(*this))))
         front = partner_;
     return front->shown() ? front : nullptr;
 }
 
-bool Image::inFrontOf(const Image& other) const
+bool Image::inFrontOf(const Image &other) const
 {
     // Within one parent a later child lies above an earlier one.
-    const QObjectList& stack = parentWidget()->children();
+    const QObjectList &stack = parentWidget()->children();
     return stack.indexOf(this) > stack.indexOf(&other);
 }
 
@@ -211,7 +214,7 @@ void Image::click()
 
 void Image::showSeen()
 {
-    const Image* now = seen();
+    const Image *now = seen();
     setAttribute(Qt::WA_TransparentForMouseEvents, now == nullptr);
     if (now && now->cursorShape_ != Qt::ArrowCursor)
         setCursor(now->cursorShape_);
@@ -222,17 +225,17 @@ void Image::showSeen()
     update();
 }
 
-void Image::tellScreenReader(const Image* seenBefore)
+void Image::tellScreenReader(const Image *seenBefore)
 {
-    const Image* seenNow = seen();
+    const Image *seenNow = seen();
     if (!QAccessible::isActive() || seenNow == seenBefore)
         return;
-    auto* heard = const_cast<Image*>(&speaker());
+    auto *heard = const_cast<Image *>(&speaker());
     QAccessibleEvent renamed(heard, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
     // A lamp that takes a click stays a button; it is unavailable while the
     // picture seen takes none.
-    const auto clickable = [](const Image* image) { return image && image->answersClick(); };
+    const auto clickable = [](const Image *image) { return image && image->answersClick(); };
     if (clickable(seenBefore) != clickable(seenNow)) {
         QAccessible::State changed;
         changed.disabled = true;
@@ -241,34 +244,34 @@ void Image::tellScreenReader(const Image* seenBefore)
     }
 }
 
-void Image::paintEvent(QPaintEvent*)
+void Image::paintEvent(QPaintEvent *)
 {
-    const Image* now = seen();
+    const Image *now = seen();
     if (!now)
         return;
     QPainter painter(this);
     painter.drawPixmap(0, 0, now->picture_.at(devicePixelRatioF()));
 }
 
-void Image::mousePressEvent(QMouseEvent* event)
+void Image::mousePressEvent(QMouseEvent *event)
 {
     pressed_ = event->button() == Qt::LeftButton ? seen() : nullptr;
     event->accept();
 }
 
-void Image::mouseDoubleClickEvent(QMouseEvent* event)
+void Image::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // Qt delivers the second press of a double click as this event alone.
     mousePressEvent(event);
 }
 
-void Image::mouseReleaseEvent(QMouseEvent* event)
+void Image::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    const Image* pressed = pressed_;
+    const Image *pressed = pressed_;
     pressed_ = nullptr;
     if (pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        const_cast<Image*>(pressed)->click();
+        const_cast<Image *>(pressed)->click();
 }
 
 // ---- PictureBox
@@ -280,13 +283,12 @@ constexpr int kEdge = 2;
 // to the left, in light below and to the right.
 const QColor kOuterShadow(0x80, 0x80, 0x80);
 const QColor kInnerShadow(0x40, 0x40, 0x40);
-const QColor kOuterLight(0xFF, 0xFF, 0xFF);
+const QColor &kOuterLight = palette::kWhite;
 const QColor kInnerLight(0xD4, 0xD0, 0xC8);
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent, const QRect& place, const QColor& back, const Picture& picture)
-    : QFrame(parent),
-      inside_(new PictureBoxInside(this, picture))
+PictureBox::PictureBox(QWidget *parent, const QRect &place, const QColor &back, const Picture &picture)
+    : QFrame(parent), inside_(new PictureBoxInside(this, picture))
 {
     installAccessibleControls();
     setBackground(this, back);
@@ -295,13 +297,13 @@ PictureBox::PictureBox(QWidget* parent, const QRect& place, const QColor& back, 
     inside_->show();
 }
 
-void PictureBox::paintEvent(QPaintEvent*)
+void PictureBox::paintEvent(QPaintEvent *)
 {
     // Whole-pixel rectangles rather than lines: a line is centred on the
     // border between pixels, so at a device pixel ratio above 1 it would
     // fall half a pixel up and to the left of the edge.
     QPainter painter(this);
-    const auto ring = [&painter](const QRect& r, const QColor& shadow, const QColor& light) {
+    const auto ring = [&painter](const QRect &r, const QColor &shadow, const QColor &light) {
         painter.fillRect(r.left(), r.top(), r.width() - 1, 1, shadow);
         painter.fillRect(r.left(), r.top(), 1, r.height() - 1, shadow);
         painter.fillRect(r.left(), r.bottom(), r.width(), 1, light);
@@ -313,12 +315,12 @@ void PictureBox::paintEvent(QPaintEvent*)
 
 // ---- PictureBoxInside
 
-PictureBoxInside::PictureBoxInside(QWidget* parent, const Picture& picture) : QWidget(parent), picture_(picture)
+PictureBoxInside::PictureBoxInside(QWidget *parent, const Picture &picture) : QWidget(parent), picture_(picture)
 {
     installAccessibleControls();
 }
 
-void PictureBoxInside::paintEvent(QPaintEvent*)
+void PictureBoxInside::paintEvent(QPaintEvent *)
 {
     if (picture_.isNull())
         return;
@@ -328,7 +330,7 @@ void PictureBoxInside::paintEvent(QPaintEvent*)
 
 // ---- Announcer
 
-Announcer::Announcer(QWidget* parent) : QWidget(parent)
+Announcer::Announcer(QWidget *parent) : QWidget(parent)
 {
     installAccessibleControls();
     setFocusPolicy(Qt::NoFocus);
@@ -337,7 +339,7 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     hide();
 }
 
-void Announcer::announce(const QString& message)
+void Announcer::announce(const QString &message)
 {
     message_ = message;
     // A screen reader speaks a notification as it comes into view. Hidden

@@ -25,22 +25,26 @@ namespace forms {
 
 // Places a new child at its rectangle, beneath the siblings created before
 // it, and shows it.
-void placeControl(QWidget* control, const QRect& place);
+void placeControl(QWidget *control, const QRect &place);
 
-void setBackground(QWidget* widget, const QColor& colour);
-void setForeground(QWidget* widget, const QColor& colour);
+void setBackground(QWidget *widget, const QColor &colour);
+// The desktop's face colour, which a picture box that names no colour of
+// its own takes.
+QColor defaultBoxColour();
+void setForeground(QWidget *widget, const QColor &colour);
 
 // A caption. CR LF in a caption starts a new line; a line longer than the
 // label wraps between words. A label takes no click of its own.
-class Label : public QLabel {
+class Label : public QLabel
+{
 public:
-    Label(QWidget* parent, const QRect& place, const QString& caption = {});
-    void setCaption(const QString& caption);
+    Label(QWidget *parent, const QRect &place, const QString &caption = {});
+    void setCaption(const QString &caption);
     QString caption() const { return caption_; }
-    void setColours(const QColor& back, const QColor& text);
+    void setColours(const QColor &back, const QColor &text);
     // A label that shows a value: a screen reader hears the caption after
     // what it is, "Impulsions : 4", and an empty one as "Impulsions : vide".
-    void setAccessibleTitle(const QString& title);
+    void setAccessibleTitle(const QString &title);
     // A label that only draws, such as a rule of underscores: a screen
     // reader does not hear it.
     void setDecorative(bool decorative) { decorative_ = decorative; }
@@ -64,33 +68,37 @@ private:
 // text: the box types nothing for it and leaves it to its window. AltGr is
 // neither, so the characters a layout gives through it type as usual; Ctrl's
 // copy, cut, paste and undo, and every other edit, are Qt's own.
-class TextBox : public QLineEdit {
+class TextBox : public QLineEdit
+{
+    Q_OBJECT
 public:
-    TextBox(QWidget* parent, const QRect& place);
-    void onChange(std::function<void()> handler);
+    TextBox(QWidget *parent, const QRect &place);
     void setLocked(bool locked) { setReadOnly(locked); }
     bool locked() const { return isReadOnly(); }
     // Asks for the keyboard focus. On a hidden window the box becomes the
     // window's focus child and has the focus when the window is next shown.
     void takeFocus();
 
+Q_SIGNALS:
+    // The text changed, by the learner or by a write; see above.
+    void changed();
+
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void reportChange(const QString& text);
+    void reportChange(const QString &text);
 
-    std::function<void()> changed_;
     // The text as the change handler was last told of it.
     QString reported_;
 };
 
 // A push button. Its face and outline look alike on every window and panel;
 // only a face colour that the window sets changes it.
-class CommandButton : public QPushButton {
+class CommandButton : public QPushButton
+{
 public:
-    CommandButton(QWidget* parent, const QRect& place, const QString& caption);
-    void onClick(std::function<void()> handler);
+    CommandButton(QWidget *parent, const QRect &place, const QString &caption);
 };
 
 // A picture at natural size that can be shown, hidden and clicked. Its
@@ -107,85 +115,90 @@ public:
 // shown as a widget. Showing and hiding a picture is the program's own
 // state, never a window-system change, so a screen reader hears one object
 // per pair, named after the picture seen (see AccessibleControls.h).
-class Image : public QWidget {
+class Image : public QWidget
+{
     Q_OBJECT
 public:
-    Image(QWidget* parent, const QRect& place, const Picture& picture);
-    void onClick(std::function<void()> handler);
+    Image(QWidget *parent, const QRect &place, const Picture &picture);
+    // What a click on the picture does. A picture with a handler answers a
+    // click; one without takes the click and does nothing.
+    void setClickHandler(std::function<void()> handler);
     void setShown(bool shown);
     bool shown() const { return shown_; }
-    const Picture& picture() const { return picture_; }
+    const Picture &picture() const { return picture_; }
     // The mouse cursor over the picture while it is the one seen.
     void setCursorShape(Qt::CursorShape shape);
 
     // Pairs two images of one parent at one place, each with the name a
     // screen reader hears while it is the one seen.
-    static void pair(Image& first, const QString& firstName, Image& second, const QString& secondName);
+    static void pair(Image &first, const QString &firstName, Image &second, const QString &secondName);
     bool paired() const { return partner_ != nullptr; }
     // The other image of the pair; none when this one is alone.
-    const Image* partner() const { return partner_; }
+    const Image *partner() const { return partner_; }
     // The one that draws and speaks for this image's pair: this one when it
     // is alone.
-    const Image& speaker() const { return paired() && !speaks_ ? *partner_ : *this; }
+    const Image &speaker() const { return paired() && !speaks_ ? *partner_ : *this; }
     // What a screen reader hears of this image: its pair's name for it, or
     // the widget's accessible name when it is alone.
     QString heardName() const { return paired() ? pairName_ : accessibleName(); }
     // The image of the pair that is seen: the one in front among those
     // shown; none when neither is.
-    const Image* seen() const;
+    const Image *seen() const;
     bool answersClick() const { return bool(clicked_); }
     // What a click on the image does.
     void click();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool inFrontOf(const Image& other) const;
+    bool inFrontOf(const Image &other) const;
     // Brings the drawing widget up to date with the picture seen.
     void showSeen();
-    void tellScreenReader(const Image* seenBefore);
+    void tellScreenReader(const Image *seenBefore);
 
     Picture picture_;
     std::function<void()> clicked_;
     bool shown_ = true;
     Qt::CursorShape cursorShape_ = Qt::ArrowCursor;
-    Image* partner_ = nullptr;
+    Image *partner_ = nullptr;
     bool speaks_ = true;
     QString pairName_;
     // The picture under a press not yet released, on the drawing widget.
-    const Image* pressed_ = nullptr;
+    const Image *pressed_ = nullptr;
 };
 
 // A picture box: a panel with a 2-pixel sunken edge whose inside, where its
 // children and its picture lie, starts 2 pixels within its outer edge. A
 // screen reader hears it as a panel, by the accessible name that the window
 // gives it.
-class PictureBox : public QFrame {
+class PictureBox : public QFrame
+{
     Q_OBJECT
 public:
-    PictureBox(QWidget* parent, const QRect& place, const QColor& back, const Picture& picture = {});
-    QWidget* inside() const { return inside_; }
+    PictureBox(QWidget *parent, const QRect &place, const QColor &back, const Picture &picture = {});
+    QWidget *inside() const { return inside_; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    QWidget* inside_;
+    QWidget *inside_;
 };
 
 // The inside of a picture box: its picture at the top left, beneath every
 // child. A screen reader hears one child for each pair of pictures in it.
-class PictureBoxInside : public QWidget {
+class PictureBoxInside : public QWidget
+{
     Q_OBJECT
 public:
-    PictureBoxInside(QWidget* parent, const Picture& picture);
+    PictureBoxInside(QWidget *parent, const Picture &picture);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     Picture picture_;
@@ -194,11 +207,12 @@ private:
 // Says a short message to a screen reader at once, wherever the keyboard
 // focus is: a notification that shows and hides in one go. Nothing of it is
 // seen, and it says nothing while its window is hidden.
-class Announcer : public QWidget {
+class Announcer : public QWidget
+{
     Q_OBJECT
 public:
-    explicit Announcer(QWidget* parent);
-    void announce(const QString& message);
+    explicit Announcer(QWidget *parent);
+    void announce(const QString &message);
     // The message last announced.
     QString message() const { return message_; }
 

@@ -10,10 +10,11 @@ class QWidget;
 
 namespace forms {
 
-class MessageBox {
+class MessageBox
+{
 public:
     virtual ~MessageBox() = default;
-    virtual void show(QWidget& window, const QString& text) = 0;
+    virtual void show(QWidget &window, const QString &text) = 0;
 };
 
 // The application's title, as every message box shows it.

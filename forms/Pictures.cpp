@@ -28,7 +28,7 @@ QImage canvas(QSize natural, qreal ratio)
     return image;
 }
 
-void draw(QSvgRenderer& renderer, QImage& image)
+void draw(QSvgRenderer &renderer, QImage &image)
 {
     QPainter painter(&image);
     // Lettering starts from the painter's font: the application's, which is
@@ -40,13 +40,13 @@ void draw(QSvgRenderer& renderer, QImage& image)
 }
 
 // The document with only its lettering (`lettering` true) or without it.
-QByteArray partOf(const QByteArray& document, bool lettering)
+QByteArray partOf(const QByteArray &document, bool lettering)
 {
     QXmlStreamReader reader(document);
     QByteArray part;
     QXmlStreamWriter writer(&part);
-    int depth = 0;      // of the element being read
-    int textDepth = 0;  // of the <text> element being read, 0 outside one
+    int depth = 0; // of the element being read
+    int textDepth = 0; // of the <text> element being read, 0 outside one
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isStartElement()) {
@@ -74,7 +74,7 @@ QByteArray partOf(const QByteArray& document, bool lettering)
 // its centre, so every line stays solid (one or two pixels wide where a
 // pixel of the picture covers one and a half), and the lettering, drawn on
 // top at the ratio itself, keeps its own smooth edges.
-QImage renderFractional(const QByteArray& document, QSize natural, qreal ratio)
+QImage renderFractional(const QByteArray &document, QSize natural, qreal ratio)
 {
     QSvgRenderer shapes(partOf(document, false));
     QImage whole = canvas(natural, std::ceil(ratio));
@@ -91,7 +91,7 @@ QImage renderFractional(const QByteArray& document, QSize natural, qreal ratio)
     return image;
 }
 
-QImage render(const QString& path, qreal ratio)
+QImage render(const QString &path, qreal ratio)
 {
     if (!path.endsWith(QLatin1String(".svg")))
         return QImage(path).convertToFormat(QImage::Format_ARGB32);
@@ -112,9 +112,12 @@ QImage render(const QString& path, qreal ratio)
 
 } // namespace
 
-QPixmap picture(const QString& path) { return picture(path, 1); }
+QPixmap picture(const QString &path)
+{
+    return picture(path, 1);
+}
 
-QPixmap picture(const QString& path, qreal ratio)
+QPixmap picture(const QString &path, qreal ratio)
 {
     // Images, not pixmaps, are kept: they may outlive the application.
     static QHash<std::pair<QString, qreal>, QImage> cache;
@@ -128,21 +131,21 @@ QPixmap picture(const QString& path, qreal ratio)
 QIcon icon(std::initializer_list<QString> paths)
 {
     QIcon result;
-    for (const QString& path : paths)
+    for (const QString &path : paths)
         result.addPixmap(picture(path));
     return result;
 }
 
 // ---- Picture
 
-Picture::Picture(const QString& path) : path_(path), drawn_(picture(path)), drawnRatio_(1)
+Picture::Picture(const QString &path) : path_(path), drawn_(picture(path)), drawnRatio_(1)
 {
     size_ = drawn_.deviceIndependentSize().toSize();
 }
 
-Picture::Picture(const QPixmap& fixed) : size_(fixed.deviceIndependentSize().toSize()), drawn_(fixed) {}
+Picture::Picture(const QPixmap &fixed) : size_(fixed.deviceIndependentSize().toSize()), drawn_(fixed) { }
 
-const QPixmap& Picture::at(qreal ratio) const
+const QPixmap &Picture::at(qreal ratio) const
 {
     if (!path_.isEmpty() && ratio != drawnRatio_) {
         drawn_ = picture(path_, ratio);

@@ -4,13 +4,15 @@
 
 namespace forms {
 
-class ProgramEnd {
+class ProgramEnd
+{
 public:
     virtual ~ProgramEnd() = default;
     virtual void end() = 0;
 };
 
-class ProcessEnd final : public ProgramEnd {
+class ProcessEnd final : public ProgramEnd
+{
 public:
     void end() override;
 };

@@ -10,13 +10,13 @@ QtClock::QtClock() = default;
 
 QtClock::~QtClock()
 {
-    for (auto& [handle, timer] : timers_)
+    for (auto &[handle, timer] : timers_)
         delete timer;
 }
 
 Clock::Handle QtClock::startRepeating(int intervalMs, std::function<void()> tick)
 {
-    auto* timer = new QTimer;
+    auto *timer = new QTimer;
     timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(intervalMs);
     QObject::connect(timer, &QTimer::timeout, timer, std::move(tick));
@@ -26,7 +26,7 @@ Clock::Handle QtClock::startRepeating(int intervalMs, std::function<void()> tick
     return handle;
 }
 
-const QTimer* QtClock::timer(Handle handle) const
+const QTimer *QtClock::timer(Handle handle) const
 {
     const auto it = timers_.find(handle);
     return it == timers_.end() ? nullptr : it->second;
@@ -37,7 +37,7 @@ void QtClock::stop(Handle handle)
     const auto it = timers_.find(handle);
     if (it == timers_.end())
         return;
-    QTimer* timer = it->second;
+    QTimer *timer = it->second;
     timers_.erase(it);
     timer->stop();
     // The schedule may be stopped from inside its own timeout.

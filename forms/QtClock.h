@@ -11,7 +11,8 @@ class QTimer;
 
 namespace forms {
 
-class QtClock final : public Clock {
+class QtClock final : public Clock
+{
 public:
     QtClock();
     ~QtClock() override;
@@ -20,11 +21,11 @@ public:
 
     // The Qt timer behind a running schedule; null for a stopped or unknown
     // handle. Read-only, for tests.
-    const QTimer* timer(Handle handle) const;
+    const QTimer *timer(Handle handle) const;
 
 private:
     Handle next_ = 1;
-    std::map<Handle, QTimer*> timers_;
+    std::map<Handle, QTimer *> timers_;
 };
 
 } // namespace forms

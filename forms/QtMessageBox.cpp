@@ -15,17 +15,18 @@ namespace {
 // A message box that opens centred over the window it belongs to. Qt's own
 // placement allows for a title bar that it guesses when no window manager
 // frames the windows, and then opens the box off the centre.
-class CentredMessageBox final : public QMessageBox {
+class CentredMessageBox final : public QMessageBox
+{
 public:
     using QMessageBox::QMessageBox;
 
 protected:
-    void showEvent(QShowEvent* event) override
+    void showEvent(QShowEvent *event) override
     {
         QMessageBox::showEvent(event); // sizes the box, then places it
         if (event->spontaneous() || !parentWidget())
             return;
-        const QWidget* owner = parentWidget()->window();
+        const QWidget *owner = parentWidget()->window();
         QRect place(QPoint(), frameGeometry().size());
         place.moveCenter(owner->frameGeometry().center());
         const QRect desk = owner->screen()->availableGeometry();
@@ -37,7 +38,7 @@ protected:
 
 } // namespace
 
-void QtMessageBox::show(QWidget& window, const QString& text)
+void QtMessageBox::show(QWidget &window, const QString &text)
 {
     CentredMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, &window);
     box.setWindowModality(Qt::ApplicationModal);

@@ -6,9 +6,10 @@
 
 namespace forms {
 
-class QtMessageBox final : public MessageBox {
+class QtMessageBox final : public MessageBox
+{
 public:
-    void show(QWidget& window, const QString& text) override;
+    void show(QWidget &window, const QString &text) override;
 };
 
 } // namespace forms

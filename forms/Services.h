@@ -7,13 +7,14 @@ namespace forms {
 class Clock;
 class MessageBox;
 class ProgramEnd;
-class ScreenRegistry;
+class FormRegistry;
 
-struct Services {
-    Clock& clock;
-    MessageBox& messageBox;
-    ProgramEnd& programEnd;
-    ScreenRegistry& screens;
+struct Services
+{
+    Clock &clock;
+    MessageBox &messageBox;
+    ProgramEnd &programEnd;
+    FormRegistry &forms;
 };
 
 } // namespace forms

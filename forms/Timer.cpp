@@ -4,10 +4,7 @@
 
 namespace forms {
 
-Timer::Timer(Clock& clock, std::function<void()> onTick)
-    : clock_(clock), onTick_(std::move(onTick))
-{
-}
+Timer::Timer(Clock &clock, std::function<void()> onTick) : clock_(clock), onTick_(std::move(onTick)) { }
 
 Timer::~Timer()
 {

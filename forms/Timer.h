@@ -12,12 +12,13 @@
 
 namespace forms {
 
-class Timer {
+class Timer
+{
 public:
-    explicit Timer(Clock& clock, std::function<void()> onTick = {});
+    explicit Timer(Clock &clock, std::function<void()> onTick = {});
     ~Timer();
-    Timer(const Timer&) = delete;
-    Timer& operator=(const Timer&) = delete;
+    Timer(const Timer &) = delete;
+    Timer &operator=(const Timer &) = delete;
 
     void setEnabled(bool enabled);
     bool enabled() const { return enabled_; }
@@ -29,7 +30,7 @@ public:
 private:
     void reschedule();
 
-    Clock& clock_;
+    Clock &clock_;
     std::function<void()> onTick_;
     bool enabled_ = true;
     int interval_ = 0;

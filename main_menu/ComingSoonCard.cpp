@@ -2,44 +2,43 @@
 
 #include "main_menu/ComingSoonCard.h"
 
+#include "forms/Controls.h"
+#include "forms/Palette.h"
 #include "forms/Pictures.h"
-#include "forms/ScreenRegistry.h"
 #include "forms/Twips.h"
-#include "navigation/ScreenId.h"
-
-#include <QApplication>
+#include "navigation/FormId.h"
 
 using namespace forms;
 
-ComingSoonCard::ComingSoonCard(Services& services) : Screen(services)
+ComingSoonCard::ComingSoonCard(Services &services) : Form(services)
 {
     setWindowTitle(QStringLiteral("à suivre"));
-    setWindowIcon(icon({QStringLiteral(":/assets/france-map-32.svg"),
-                        QStringLiteral(":/assets/france-map-16.svg")}));
+    setWindowIcon(icon({ QStringLiteral(":/assets/france-map-32.svg"), QStringLiteral(":/assets/france-map-16.svg") }));
     setClientArea(5010, 4110, Border::Sizable);
     placeClientAt(3585, 2295);
 
-    const QColor lightOrange(0xFF, 0xC0, 0x80);
-    panel = new PictureBox(client(), twipsRect(270, 210, 4215, 3615), lightOrange);
-    card = new PictureBox(panel->inside(), twipsRect(360, 480, 3495, 2415),
-                          QApplication::palette().color(QPalette::Button),
-                          Picture(QStringLiteral(":/assets/card.svg")));
+    // Front to back.
+    auto *panel = new PictureBox(client(), twipsRect(270, 210, 4215, 3615), palette::kLightOrange);
+    panel->setObjectName(QStringLiteral("panel"));
+    panel->setAccessibleName(QStringLiteral("à suivre"));
+    auto *card = new PictureBox(panel->inside(), twipsRect(360, 480, 3495, 2415), defaultBoxColour(),
+                                Picture(QStringLiteral(":/assets/card.svg")));
+    card->setObjectName(QStringLiteral("card"));
     card->setAccessibleName(QStringLiteral("Bientôt le prochain épisode"));
-    okButton = new CommandButton(panel->inside(), twipsRect(1800, 3000, 645, 495), QStringLiteral("OK"));
+    auto *ok = new CommandButton(panel->inside(), twipsRect(1800, 3000, 645, 495), QStringLiteral("OK"));
 
     // Tab order: the panel, which holds the focus, "OK", the card.
-    panel->setAccessibleName(QStringLiteral("à suivre"));
     panel->setFocusPolicy(Qt::TabFocus);
     card->setFocusPolicy(Qt::TabFocus);
     panel->setFocus(Qt::OtherFocusReason);
-    setTabOrder(panel, okButton);
-    setTabOrder(okButton, card);
+    setTabOrder(panel, ok);
+    setTabOrder(ok, card);
 
-    okButton->onClick([this] { onOkClicked(); });
-    onCloseBox([this] { onOkClicked(); });
+    connect(ok, &QPushButton::clicked, this, &ComingSoonCard::leaveForMainMenu);
+    connect(this, &Form::closeBoxClicked, this, &ComingSoonCard::leaveForMainMenu);
 }
 
-void ComingSoonCard::onOkClicked()
+void ComingSoonCard::leaveForMainMenu()
 {
-    leaveFor(ScreenId::MainMenu);
+    leaveFor(FormId::MainMenu);
 }

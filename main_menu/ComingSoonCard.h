@@ -1,18 +1,14 @@
 #pragma once
 // The "à suivre" card, for the register kinds that are not built yet. Its
-// "OK" leads back to the main menu.
+// "OK", and its close box, lead back to the main menu.
 
-#include "forms/Controls.h"
-#include "forms/Screen.h"
+#include "forms/Form.h"
 
-class ComingSoonCard final : public forms::Screen {
+class ComingSoonCard final : public forms::Form
+{
 public:
-    explicit ComingSoonCard(forms::Services& services);
-
-    forms::PictureBox* panel; // orange, holding the card and "OK"
-    forms::PictureBox* card;  // the "Bientôt le prochain épisode" picture
-    forms::CommandButton* okButton;
+    explicit ComingSoonCard(forms::Services &services);
 
 private:
-    void onOkClicked();
+    void leaveForMainMenu();
 };

@@ -15,7 +15,7 @@
 
 #include <cstdio>
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -40,8 +40,8 @@ int main(int argc, char* argv[])
     }
     const QSize own = renderer.defaultSize();
     if (own.width() != own.height() || own.width() < 1 || size % own.width() != 0) {
-        std::fprintf(stderr, "%s: %dx%d does not go a whole number of times into %dx%d\n",
-                     qPrintable(args.at(1)), own.width(), own.height(), size, size);
+        std::fprintf(stderr, "%s: %dx%d does not go a whole number of times into %dx%d\n", qPrintable(args.at(1)),
+                     own.width(), own.height(), size, size);
         return 1;
     }
 

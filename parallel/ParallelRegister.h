@@ -7,37 +7,20 @@
 // no lamp or picture answers a click. "Quitter" and the close box end the
 // program; "Menu" goes back to the main menu. No other window opens this one.
 
-#include "forms/Controls.h"
-#include "forms/Screen.h"
+#include "forms/Form.h"
 #include "forms/Timer.h"
 #include "trainer/Lamp.h"
 
 #include <array>
 #include <vector>
 
-class ParallelRegister final : public forms::Screen {
+class ParallelRegister final : public forms::Form
+{
 public:
-    // The lamps, in the order that every list of this window keeps.
-    enum LampIndex { E4, E3, E2, E1, S4, S3, S2, S1, Reset, Command, LampCount };
-
-    explicit ParallelRegister(forms::Services& services);
-
-    // Three timers with no interval: none of them ever ticks.
-    std::array<forms::Timer, 3> spareTimers;
-    forms::PictureBox* diagram; // the circuit, with everything laid over it
-    // The lit pictures, in front, then the unlit ones behind them.
-    std::array<forms::Image*, LampCount> litPictures;
-    std::array<forms::Image*, LampCount> unlitPictures;
-    forms::Image* pulseSymbol;
-    forms::CommandButton* menuButton;
-    forms::CommandButton* quitButton;
-
-    // The ten lamps, in the order above.
-    const std::vector<Lamp>& lamps() const { return lamps_; }
+    explicit ParallelRegister(forms::Services &services);
 
 private:
-    void onQuitClicked();
-    void onMenuClicked();
-
+    // Three timers with no interval: none of them ever ticks.
+    std::array<forms::Timer, 3> spareTimers_;
     std::vector<Lamp> lamps_;
 };

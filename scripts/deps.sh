@@ -18,9 +18,10 @@ case "${1:-}" in
     # turn accessibility on offscreen; Xvfb, xdotool, ImageMagick and the X
     # utilities for the end-to-end tests; the AT-SPI bus and registry, a
     # Python client of it and a bus of its own for the screen-reader check;
-    # the freedesktop validators for the installation.
+    # the freedesktop validators for the installation; clang-format for the
+    # layout of the sources.
     packages+=(
-      libgtest-dev qt6-base-private-dev
+      libgtest-dev qt6-base-private-dev clang-format
       xvfb xdotool imagemagick x11-utils
       at-spi2-core python3-pyatspi dbus-daemon
       desktop-file-utils appstream

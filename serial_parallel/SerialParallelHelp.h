@@ -1,25 +1,12 @@
 #pragma once
-// The help page of the serial-in parallel-out trainer: a title, a fixed
-// text filled once at the first load, and "OK", which hides the page and
-// shows the trainer again. The trainer opens it beside itself; the page
-// reads and changes nothing of it. The opening and closing blocks of the
-// text are shared with the serial help page.
+// The help page of the serial-in parallel-out trainer: the register, its
+// transfer pulses, the read onto the outputs, and its reset. The trainer
+// opens it beside itself; the page reads and changes nothing of it.
 
-#include "forms/Controls.h"
-#include "forms/Screen.h"
+#include "trainer/HelpPage.h"
 
-class SerialParallelHelp final : public forms::Screen {
+class SerialParallelHelp final : public HelpPage
+{
 public:
-    explicit SerialParallelHelp(forms::Services& services);
-
-    // Front to back.
-    forms::CommandButton* okButton;
-    forms::Label* titleLabel;
-    forms::Label* helpText;
-
-protected:
-    void onLoad() override;
-
-private:
-    void onOkClicked();
+    explicit SerialParallelHelp(forms::Services &services);
 };

@@ -1,17 +1,18 @@
 // Captions wrap between words where the windows were laid out to wrap them:
 // every line of a label fits its height, and the lines break as designed.
 
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "serial/SerialTrainer.h"
 #include "serial_parallel/SerialParallelTrainer.h"
 #include "support/ProgramFixture.h"
+#include "support/TrainerControls.h"
 
 #include <QTextLayout>
 
 namespace {
 
 // The lines a label shows, as its word wrap breaks its caption.
-QStringList shownLines(const forms::Label* label)
+QStringList shownLines(const forms::Label *label)
 {
     const QString text = label->text();
     QTextLayout layout(text, label->font());
@@ -30,22 +31,27 @@ QStringList shownLines(const forms::Label* label)
 
 } // namespace
 
-class CaptionWrap : public ProgramFixture {};
+class CaptionWrap : public ProgramFixture
+{
+};
 
 TEST_F(CaptionWrap, InstructionsBreakAsDesigned)
 {
-    SerialTrainer& serial = screen<SerialTrainer>(ScreenId::SerialTrainer);
-    SerialParallelTrainer& serialParallel = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
-    const struct {
-        const char* name;
-        forms::Label* label;
+    const SerialControls serial(form<SerialTrainer>(FormId::SerialTrainer));
+    const SerialParallelControls serialParallel(form<SerialParallelTrainer>(FormId::SerialParallelTrainer));
+    const struct
+    {
+        const char *name;
+        forms::Label *label;
         QStringList lines;
     } cases[] = {
-        {"serial pulsesLabel", serial.pulsesLabel, {"Puis validez avec", "Transfert - H - 4 fois."}},
-        {"serial errorLabel", serial.errorLabel, {"En cas d'erreur, faire", "une RAZ"}},
-        {"serial-parallel errorLabel", serialParallel.errorLabel, {"En cas d'erreur faire", "une remise à  zéro", "(RAZ)"}},
+        { "serial pulsesLabel", serial.pulsesLabel, { "Puis validez avec", "Transfert - H - 4 fois." } },
+        { "serial errorLabel", serial.errorLabel, { "En cas d'erreur, faire", "une RAZ" } },
+        { "serial-parallel errorLabel",
+          serialParallel.errorLabel,
+          { "En cas d'erreur faire", "une remise à  zéro", "(RAZ)" } },
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(shownLines(c.label), c.lines);
     }
@@ -53,12 +59,11 @@ TEST_F(CaptionWrap, InstructionsBreakAsDesigned)
 
 TEST_F(CaptionWrap, EveryLineOfTheInstructionsFitsItsLabel)
 {
-    SerialTrainer& serial = screen<SerialTrainer>(ScreenId::SerialTrainer);
-    SerialParallelTrainer& serialParallel = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
-    for (forms::Label* label :
-         {serial.enterWordLabel, serial.pulsesLabel, serial.errorLabel, serial.fourBitsLabel,
-          serialParallel.enterWordLabel, serialParallel.pulsesLabel, serialParallel.errorLabel,
-          serialParallel.fourBitsLabel}) {
+    const SerialControls serial(form<SerialTrainer>(FormId::SerialTrainer));
+    const SerialParallelControls serialParallel(form<SerialParallelTrainer>(FormId::SerialParallelTrainer));
+    for (forms::Label *label : { serial.enterWordLabel, serial.pulsesLabel, serial.errorLabel, serial.fourBitsLabel,
+                                 serialParallel.enterWordLabel, serialParallel.pulsesLabel, serialParallel.errorLabel,
+                                 serialParallel.fourBitsLabel }) {
         SCOPED_TRACE(label->caption().toStdString());
         const int lines = static_cast<int>(shownLines(label).size());
         EXPECT_LE(lines * QFontMetrics(label->font()).lineSpacing(), label->height());

@@ -17,7 +17,7 @@
 
 namespace {
 
-QString assetPath(const char* name)
+QString assetPath(const char *name)
 {
     return QStringLiteral(TRAMELUNE_ASSET_DIR "/") + QLatin1String(name);
 }
@@ -32,7 +32,7 @@ QString hex(QRgb colour)
     return QColor::fromRgba(colour).name(QColor::HexArgb);
 }
 
-std::optional<int> wholeNumber(const QXmlStreamAttributes& attributes, const char* name)
+std::optional<int> wholeNumber(const QXmlStreamAttributes &attributes, const char *name)
 {
     bool ok = false;
     const int value = attributes.value(QLatin1String(name)).toInt(&ok);
@@ -42,22 +42,23 @@ std::optional<int> wholeNumber(const QXmlStreamAttributes& attributes, const cha
 // A pixel-art picture as its rectangles paint it, in document order, on a
 // transparent ground. Anything but rectangles at whole pixel positions with a
 // plain colour is an error: such a picture has no exact pixels to compare.
-struct Design {
+struct Design
+{
     QImage image;
     QString error;
 };
 
-Design readDesign(const char* name)
+Design readDesign(const char *name)
 {
     QFile file(assetPath(name));
     if (!file.open(QIODevice::ReadOnly))
-        return {QImage(), QStringLiteral("cannot open ") + file.fileName()};
+        return { QImage(), QStringLiteral("cannot open ") + file.fileName() };
     QXmlStreamReader xml(&file);
     QImage image;
     std::optional<QPainter> painter;
-    auto failure = [&](const QString& what) {
+    auto failure = [&](const QString &what) {
         painter.reset();
-        return Design{QImage(), what + QStringLiteral(" at line %1").arg(xml.lineNumber())};
+        return Design{ QImage(), what + QStringLiteral(" at line %1").arg(xml.lineNumber()) };
     };
     while (!xml.atEnd()) {
         xml.readNext();
@@ -96,11 +97,11 @@ Design readDesign(const char* name)
     if (!painter)
         return failure(QStringLiteral("no picture"));
     painter.reset();
-    return {image, QString()};
+    return { image, QString() };
 }
 
 // Each pixel of `image` as a block of factor x factor pixels.
-QImage enlarged(const QImage& image, int factor)
+QImage enlarged(const QImage &image, int factor)
 {
     QImage result(image.size() * factor, QImage::Format_ARGB32);
     for (int y = 0; y < result.height(); ++y)
@@ -115,40 +116,41 @@ QImage icon(int size)
 }
 
 // Beyond the picture's border counts as transparent.
-bool transparent(const QImage& image, int x, int y)
+bool transparent(const QImage &image, int x, int y)
 {
     return x < 0 || y < 0 || x >= image.width() || y >= image.height() || qAlpha(image.pixel(x, y)) == 0;
 }
 
 // Inside the shape: none of the pixel's four neighbours is transparent.
-bool enclosed(const QImage& image, int x, int y)
+bool enclosed(const QImage &image, int x, int y)
 {
     return !transparent(image, x - 1, y) && !transparent(image, x + 1, y) && !transparent(image, x, y - 1)
-        && !transparent(image, x, y + 1);
+            && !transparent(image, x, y + 1);
 }
 
-const char* const kMapPictures[] = {"france-map-16.svg", "france-map-32.svg"};
+const char *const kMapPictures[] = { "france-map-16.svg", "france-map-32.svg" };
 
-struct IconSize {
+struct IconSize
+{
     int size;
-    const char* picture;
+    const char *picture;
 };
 
 // Every size from the picture drawn for it, or a whole multiple of one.
 const IconSize kIconSizes[] = {
-    {16, "france-map-16.svg"}, {32, "france-map-32.svg"},  {48, "france-map-16.svg"},
-    {64, "france-map-32.svg"}, {128, "france-map-32.svg"},
+    { 16, "france-map-16.svg" }, { 32, "france-map-32.svg" },  { 48, "france-map-16.svg" },
+    { 64, "france-map-32.svg" }, { 128, "france-map-32.svg" },
 };
 
 } // namespace
 
 TEST(Icons, MapPicturesAreSolidShapesOnWholePixels)
 {
-    for (const char* name : kMapPictures) {
+    for (const char *name : kMapPictures) {
         SCOPED_TRACE(name);
         const Design design = readDesign(name);
         ASSERT_TRUE(design.error.isEmpty()) << qPrintable(design.error);
-        const QImage& map = design.image;
+        const QImage &map = design.image;
         int covered = 0;
         for (int y = 0; y < map.height(); ++y)
             for (int x = 0; x < map.width(); ++x) {
@@ -164,7 +166,7 @@ TEST(Icons, MapPicturesAreSolidShapesOnWholePixels)
 
 TEST(Icons, NoPixelIsPartlyTransparent)
 {
-    for (const IconSize& entry : kIconSizes) {
+    for (const IconSize &entry : kIconSizes) {
         SCOPED_TRACE(entry.size);
         const QImage image = icon(entry.size);
         ASSERT_FALSE(image.isNull()) << "no icon " << qPrintable(iconPath(entry.size));
@@ -189,7 +191,7 @@ TEST(Icons, NoPixelIsPartlyTransparent)
 
 TEST(Icons, EachSizeIsThePictureMeantForItEnlargedByAWholeFactor)
 {
-    for (const IconSize& entry : kIconSizes) {
+    for (const IconSize &entry : kIconSizes) {
         SCOPED_TRACE(entry.size);
         const Design design = readDesign(entry.picture);
         ASSERT_TRUE(design.error.isEmpty()) << qPrintable(design.error);
@@ -205,8 +207,8 @@ TEST(Icons, EachSizeIsThePictureMeantForItEnlargedByAWholeFactor)
                 if (got == want || (qAlpha(got) == 0 && qAlpha(want) == 0))
                     continue;
                 if (++wrong <= 5)
-                    ADD_FAILURE() << "pixel " << x << "," << y << " is " << qPrintable(hex(got))
-                                  << ", the picture has " << qPrintable(hex(want));
+                    ADD_FAILURE() << "pixel " << x << "," << y << " is " << qPrintable(hex(got)) << ", the picture has "
+                                  << qPrintable(hex(want));
             }
         EXPECT_EQ(wrong, 0) << "pixels unlike " << entry.picture;
     }

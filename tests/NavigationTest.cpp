@@ -5,7 +5,7 @@
 #include "main_menu/AboutBox.h"
 #include "main_menu/ComingSoonCard.h"
 #include "main_menu/MainMenu.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "serial/SerialHelp.h"
 #include "serial/SerialTrainer.h"
 #include "serial_parallel/SerialParallelTrainer.h"
@@ -16,96 +16,118 @@
 
 #include <functional>
 
-using Screens = std::vector<ScreenId>;
+using Screens = std::vector<FormId>;
 
-class Navigation : public ProgramFixture {};
+class Navigation : public ProgramFixture
+{
+};
 
 TEST_F(Navigation, StartsOnTheMainMenuAlone)
 {
     start();
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::MainMenu});
-    EXPECT_FALSE(exists(ScreenId::SerialTrainer));
-    EXPECT_FALSE(exists(ScreenId::SerialParallelTrainer));
+    EXPECT_EQ(visibleForms(), Screens{ FormId::MainMenu });
+    EXPECT_FALSE(exists(FormId::SerialTrainer));
+    EXPECT_FALSE(exists(FormId::SerialParallelTrainer));
 }
 
 TEST_F(Navigation, BothUnbuiltKindsOpenTheSameCardWhoseOkLeadsBack)
 {
     start();
-    auto& menu = screen<MainMenu>(ScreenId::MainMenu);
-    for (QWidget* button : {static_cast<QWidget*>(menu.parallelButton), static_cast<QWidget*>(menu.blankButton)}) {
-        click(button);
-        EXPECT_EQ(visibleScreens(), Screens{ScreenId::ComingSoonCard});
-        click(screen<ComingSoonCard>(ScreenId::ComingSoonCard).okButton);
-        EXPECT_EQ(visibleScreens(), Screens{ScreenId::MainMenu});
+    auto &menu = form<MainMenu>(FormId::MainMenu);
+    for (const char *caption : { "Registre parallèle/parallèle", "Bouton sans titre" }) {
+        click(button(menu, caption));
+        EXPECT_EQ(visibleForms(), Screens{ FormId::ComingSoonCard });
+        click(button(FormId::ComingSoonCard, "OK"));
+        EXPECT_EQ(visibleForms(), Screens{ FormId::MainMenu });
     }
 }
 
 TEST_F(Navigation, QuitterEndsTheProgram)
 {
     start();
-    click(screen<MainMenu>(ScreenId::MainMenu).quitButton);
+    click(button(FormId::MainMenu, "Quitter"));
     EXPECT_EQ(programEnd.ended, 1);
 }
 
 TEST_F(Navigation, MenuQuitterEndsTheProgram)
 {
     start();
-    chooseMenu(screen<MainMenu>(ScreenId::MainMenu), QStringLiteral("Fichier"), QStringLiteral("Quitter"));
+    chooseMenu(form<MainMenu>(FormId::MainMenu), QStringLiteral("Fichier"), QStringLiteral("Quitter"));
     EXPECT_EQ(programEnd.ended, 1);
 }
 
 TEST_F(Navigation, AboutFromTheMainMenuLeadsToTheSerialTrainer)
 {
     start();
-    chooseMenu(screen<MainMenu>(ScreenId::MainMenu), QStringLiteral("à propos"));
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::AboutBox});
-    click(screen<AboutBox>(ScreenId::AboutBox).okButton);
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialTrainer});
+    chooseMenu(form<MainMenu>(FormId::MainMenu), QStringLiteral("à propos"));
+    EXPECT_EQ(visibleForms(), Screens{ FormId::AboutBox });
+    click(button(FormId::AboutBox, "OK"));
+    EXPECT_EQ(visibleForms(), Screens{ FormId::SerialTrainer });
 }
 
 TEST_F(Navigation, EachCloseBoxShowsTheWindowsItLeadsToOrEndsTheProgram)
 {
     start();
-    auto& menu = screen<MainMenu>(ScreenId::MainMenu);
-    auto& serial = screen<SerialTrainer>(ScreenId::SerialTrainer);
-    auto& trainer = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
-    struct Row {
-        const char* name;
-        ScreenId window;
+    auto &menu = form<MainMenu>(FormId::MainMenu);
+    auto &serial = form<SerialTrainer>(FormId::SerialTrainer);
+    auto &trainer = form<SerialParallelTrainer>(FormId::SerialParallelTrainer);
+    struct Row
+    {
+        const char *name;
+        FormId window;
         std::function<void()> reach; // from the main menu alone
-        Screens shownAfter;           // the windows shown, where the program goes on
+        Screens shownAfter; // the windows shown, where the program goes on
         bool ends;
     };
     const Row rows[] = {
-        {"main menu", ScreenId::MainMenu, [] {}, {}, true},
-        {"About box", ScreenId::AboutBox, [&] { chooseMenu(menu, QStringLiteral("à propos")); },
-         {ScreenId::SerialTrainer}, false},
-        {"à suivre card", ScreenId::ComingSoonCard, [&] { click(menu.parallelButton); }, {ScreenId::MainMenu}, false},
-        {"serial trainer", ScreenId::SerialTrainer, [&] { click(menu.serialButton); }, {}, true},
-        {"serial help", ScreenId::SerialHelp,
-         [&] { click(menu.serialButton); chooseMenu(serial, QStringLiteral("Aide")); },
-         {ScreenId::SerialTrainer}, false},
-        {"serial-parallel trainer", ScreenId::SerialParallelTrainer, [&] { click(menu.serialParallelButton); },
-         {}, true},
-        {"serial-parallel help", ScreenId::SerialParallelHelp,
-         [&] { click(menu.serialParallelButton); chooseMenu(trainer, QStringLiteral("Aide")); },
-         {ScreenId::SerialParallelTrainer}, false},
+        { "main menu", FormId::MainMenu, [] {}, {}, true },
+        { "About box",
+          FormId::AboutBox,
+          [&] { chooseMenu(menu, QStringLiteral("à propos")); },
+          { FormId::SerialTrainer },
+          false },
+        { "à suivre card",
+          FormId::ComingSoonCard,
+          [&] { click(button(menu, "Registre parallèle/parallèle")); },
+          { FormId::MainMenu },
+          false },
+        { "serial trainer", FormId::SerialTrainer, [&] { click(button(menu, "Registre série/série")); }, {}, true },
+        { "serial help",
+          FormId::SerialHelp,
+          [&] {
+              click(button(menu, "Registre série/série"));
+              chooseMenu(serial, QStringLiteral("Aide"));
+          },
+          { FormId::SerialTrainer },
+          false },
+        { "serial-parallel trainer",
+          FormId::SerialParallelTrainer,
+          [&] { click(button(menu, "Registre série/parallèle")); },
+          {},
+          true },
+        { "serial-parallel help",
+          FormId::SerialParallelHelp,
+          [&] {
+              click(button(menu, "Registre série/parallèle"));
+              chooseMenu(trainer, QStringLiteral("Aide"));
+          },
+          { FormId::SerialParallelTrainer },
+          false },
         // No window opens it.
-        {"parallel register", ScreenId::ParallelRegister, [&] { registry.show(ScreenId::ParallelRegister); }, {},
-         true},
+        { "parallel register", FormId::ParallelRegister, [&] { registry.show(FormId::ParallelRegister); }, {}, true },
     };
-    for (const Row& row : rows) {
+    for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        for (ScreenId id : visibleScreens())
+        for (FormId id : visibleForms())
             registry.hide(id);
         start();
         row.reach();
         ASSERT_TRUE(visible(row.window));
         const int endedBefore = programEnd.ended;
-        registry.screen(row.window).close();
+        registry.form(row.window).close();
         EXPECT_EQ(programEnd.ended - endedBefore, row.ends ? 1 : 0);
         if (!row.ends) {
-            EXPECT_EQ(visibleScreens(), row.shownAfter);
+            EXPECT_EQ(visibleForms(), row.shownAfter);
         }
     }
 }
@@ -113,38 +135,40 @@ TEST_F(Navigation, EachCloseBoxShowsTheWindowsItLeadsToOrEndsTheProgram)
 TEST_F(Navigation, ATrainerComesBackWithTheFocusItHadHoweverItWasLeft)
 {
     start();
-    auto& menu = screen<MainMenu>(ScreenId::MainMenu);
-    auto& serial = screen<SerialTrainer>(ScreenId::SerialTrainer);
-    auto& trainer = screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer);
-    struct Trip {
-        const char* name;
-        forms::Screen* window;
+    auto &menu = form<MainMenu>(FormId::MainMenu);
+    auto &serial = form<SerialTrainer>(FormId::SerialTrainer);
+    auto &trainer = form<SerialParallelTrainer>(FormId::SerialParallelTrainer);
+    struct Trip
+    {
+        const char *name;
+        forms::Form *window;
         std::function<void()> open, leave, back;
-        QWidget* focus;      // where the focus is left, and found again
-        QWidget* toMainMenu; // the trainer's "Menu", for the next trip
+        QWidget *focus; // where the focus is left, and found again
+        QWidget *toMainMenu; // the trainer's "Menu", for the next trip
     };
     const Trip trips[] = {
-        {"serial trainer, Fichier > Menu", &serial, [&] { click(menu.serialButton); },
-         [&] { chooseMenu(serial, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
-         [&] { click(menu.serialButton); }, serial.wordBox, serial.menuButton},
-        {"serial trainer, Aide and OK", &serial, [&] { click(menu.serialButton); },
-         [&] { chooseMenu(serial, QStringLiteral("Aide")); },
-         [&] { click(screen<SerialHelp>(ScreenId::SerialHelp).okButton); }, serial.wordBox,
-         serial.menuButton},
-        {"serial trainer, à propos... and OK", &serial, [&] { click(menu.serialButton); },
-         [&] { chooseMenu(serial, QStringLiteral("à propos...")); },
-         [&] { click(screen<AboutBox>(ScreenId::AboutBox).okButton); }, serial.wordBox, serial.menuButton},
-        {"serial trainer, the Menu button", &serial, [&] { click(menu.serialButton); },
-         [&] { click(serial.menuButton); }, [&] { click(menu.serialButton); }, serial.menuButton,
-         serial.menuButton},
-        {"serial-parallel trainer, Fichier > Menu", &trainer, [&] { click(menu.serialParallelButton); },
-         [&] { chooseMenu(trainer, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
-         [&] { click(menu.serialParallelButton); }, trainer.wordBox, trainer.menuButton},
-        {"serial-parallel trainer, the Menu button", &trainer, [&] { click(menu.serialParallelButton); },
-         [&] { click(trainer.menuButton); }, [&] { click(menu.serialParallelButton); }, trainer.menuButton,
-         trainer.menuButton},
+        { "serial trainer, Fichier > Menu", &serial, [&] { click(button(menu, "Registre série/série")); },
+          [&] { chooseMenu(serial, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
+          [&] { click(button(menu, "Registre série/série")); }, named<forms::TextBox>(serial, "wordBox"),
+          button(serial, "Menu") },
+        { "serial trainer, Aide and OK", &serial, [&] { click(button(menu, "Registre série/série")); },
+          [&] { chooseMenu(serial, QStringLiteral("Aide")); }, [&] { click(button(FormId::SerialHelp, "OK")); },
+          named<forms::TextBox>(serial, "wordBox"), button(serial, "Menu") },
+        { "serial trainer, à propos... and OK", &serial, [&] { click(button(menu, "Registre série/série")); },
+          [&] { chooseMenu(serial, QStringLiteral("à propos...")); }, [&] { click(button(FormId::AboutBox, "OK")); },
+          named<forms::TextBox>(serial, "wordBox"), button(serial, "Menu") },
+        { "serial trainer, the Menu button", &serial, [&] { click(button(menu, "Registre série/série")); },
+          [&] { click(button(serial, "Menu")); }, [&] { click(button(menu, "Registre série/série")); },
+          button(serial, "Menu"), button(serial, "Menu") },
+        { "serial-parallel trainer, Fichier > Menu", &trainer, [&] { click(button(menu, "Registre série/parallèle")); },
+          [&] { chooseMenu(trainer, QStringLiteral("Fichier"), QStringLiteral("Menu")); },
+          [&] { click(button(menu, "Registre série/parallèle")); }, named<forms::TextBox>(trainer, "wordBox"),
+          button(trainer, "Menu") },
+        { "serial-parallel trainer, the Menu button", &trainer,
+          [&] { click(button(menu, "Registre série/parallèle")); }, [&] { click(button(trainer, "Menu")); },
+          [&] { click(button(menu, "Registre série/parallèle")); }, button(trainer, "Menu"), button(trainer, "Menu") },
     };
-    for (const Trip& trip : trips) {
+    for (const Trip &trip : trips) {
         SCOPED_TRACE(trip.name);
         trip.open();
         ASSERT_TRUE(trip.window->isVisible());

@@ -22,50 +22,68 @@ constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kRed = 0xFFFF0000;
 
-QString path(const char* name) { return QStringLiteral(":/assets/") + QLatin1String(name); }
+QString path(const char *name)
+{
+    return QStringLiteral(":/assets/") + QLatin1String(name);
+}
 
-QImage image(const char* name, qreal ratio)
+QImage image(const char *name, qreal ratio)
 {
     return forms::picture(path(name), ratio).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-std::string hex(QRgb colour) { return QColor::fromRgba(colour).name(QColor::HexArgb).toStdString(); }
+std::string hex(QRgb colour)
+{
+    return QColor::fromRgba(colour).name(QColor::HexArgb).toStdString();
+}
 
 // Every pixel of the natural picture as a square of `ratio` x `ratio`.
-QImage enlarged(const char* name, int ratio)
+QImage enlarged(const char *name, int ratio)
 {
     const QImage natural = image(name, 1);
     return natural.scaled(natural.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 // A rectangle of a picture in its own units.
-struct Area {
+struct Area
+{
     int left, top, right, bottom;
 };
 
 // The first device pixel whose centre lies past an edge between pixels of
 // the picture, and the last one whose centre lies before it. A device pixel
 // centred on the edge itself may take either side.
-int firstPast(int edge, qreal ratio) { return int(std::floor(edge * ratio - 0.5)) + 1; }
-int lastBefore(int edge, qreal ratio) { return int(std::ceil(edge * ratio - 0.5)) - 1; }
+int firstPast(int edge, qreal ratio)
+{
+    return int(std::floor(edge * ratio - 0.5)) + 1;
+}
+int lastBefore(int edge, qreal ratio)
+{
+    return int(std::ceil(edge * ratio - 0.5)) - 1;
+}
 
 // The device pixels that lie within a rectangle of the picture.
-QRect devicePixels(const Area& a, qreal ratio)
+QRect devicePixels(const Area &a, qreal ratio)
 {
     return QRect(QPoint(firstPast(a.left, ratio), firstPast(a.top, ratio)),
                  QPoint(lastBefore(a.right + 1, ratio), lastBefore(a.bottom + 1, ratio)));
 }
 
-const qreal kRatios[] = {1.25, 1.5, 2};
+const qreal kRatios[] = { 1.25, 1.5, 2 };
 
 TEST(PicturesAtARatio, HaveRatioTimesTheirPixelsAndCarryTheRatio)
 {
-    struct Case { const char* name; int width, height; };
-    const Case cases[] = {
-        {"serial-diagram.svg", 396, 228}, {"serial-parallel-diagram.svg", 379, 334}, {"parallel-diagram.svg", 365, 326},
-        {"digit-0.svg", 16, 17},         {"lamp-lit.svg", 12, 12},     {"card.svg", 220, 150},
+    struct Case
+    {
+        const char *name;
+        int width, height;
     };
-    for (const Case& c : cases)
+    const Case cases[] = {
+        { "serial-diagram.svg", 396, 228 },   { "serial-parallel-diagram.svg", 379, 334 },
+        { "parallel-diagram.svg", 365, 326 }, { "digit-0.svg", 16, 17 },
+        { "lamp-lit.svg", 12, 12 },           { "card.svg", 220, 150 },
+    };
+    for (const Case &c : cases)
         for (qreal ratio : kRatios) {
             SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(ratio));
             const QPixmap drawn = forms::picture(path(c.name), ratio);
@@ -78,31 +96,32 @@ TEST(PicturesAtARatio, HaveRatioTimesTheirPixelsAndCarryTheRatio)
 
 // A line one pixel wide in the picture's own units, with `ground` on both
 // sides along the stretch given.
-struct Line {
-    const char* name;
+struct Line
+{
+    const char *name;
     bool vertical;
     int at, from, to;
     QRgb ink, ground;
 };
 
 const Line kLines[] = {
-    {"serial-diagram.svg", true, 243, 12, 44, kBlack, 0xFF00FF7F},   // between two cells of the block
-    {"serial-diagram.svg", false, 177, 80, 135, kBlack, kWhite},     // the clock bus
-    {"serial-parallel-diagram.svg", true, 120, 148, 156, kBlack, kWhite},        // a gate's output
-    {"serial-parallel-diagram.svg", false, 205, 40, 100, kBlack, kWhite},        // the read line
-    {"parallel-diagram.svg", true, 211, 27, 40, kBlack, kWhite},          // an input arrow
-    {"parallel-diagram.svg", false, 267, 80, 120, kBlack, kWhite},        // the clock line
-    {"digit-0.svg", true, 2, 4, 12, kRed, kWhite},                  // the frame's left side
-    {"lamp-unlit.svg", false, 1, 4, 7, kBlack, kWhite},             // the ring's top
+    { "serial-diagram.svg", true, 243, 12, 44, kBlack, 0xFF00FF7F }, // between two cells of the block
+    { "serial-diagram.svg", false, 177, 80, 135, kBlack, kWhite }, // the clock bus
+    { "serial-parallel-diagram.svg", true, 120, 148, 156, kBlack, kWhite }, // a gate's output
+    { "serial-parallel-diagram.svg", false, 205, 40, 100, kBlack, kWhite }, // the read line
+    { "parallel-diagram.svg", true, 211, 27, 40, kBlack, kWhite }, // an input arrow
+    { "parallel-diagram.svg", false, 267, 80, 120, kBlack, kWhite }, // the clock line
+    { "digit-0.svg", true, 2, 4, 12, kRed, kWhite }, // the frame's left side
+    { "lamp-unlit.svg", false, 1, 4, 7, kBlack, kWhite }, // the ring's top
 };
 
 // Across the line at every step along it: ground, then only ink, then
 // ground, no pixel of any other colour; answers the widths of ink seen.
-std::set<int> widthsAcross(const Line& line, qreal ratio)
+std::set<int> widthsAcross(const Line &line, qreal ratio)
 {
     const QImage picture = image(line.name, ratio);
     std::set<int> widths;
-    const QRect span = devicePixels({line.from, line.from, line.to, line.to}, ratio);
+    const QRect span = devicePixels({ line.from, line.from, line.to, line.to }, ratio);
     const int first = firstPast(line.at - 1, ratio), last = lastBefore(line.at + 2, ratio);
     for (int along = span.left(); along <= span.right(); ++along) {
         int ink = 0, phase = 0; // 0: ground before, 1: ink, 2: ground after
@@ -110,7 +129,7 @@ std::set<int> widthsAcross(const Line& line, qreal ratio)
             const QRgb pixel = line.vertical ? picture.pixel(across, along) : picture.pixel(along, across);
             const bool isInk = pixel == line.ink;
             EXPECT_TRUE(isInk || pixel == line.ground)
-                << line.name << " at " << ratio << ": " << hex(pixel) << " at " << across << " across " << along;
+                    << line.name << " at " << ratio << ": " << hex(pixel) << " at " << across << " across " << along;
             if (isInk && phase == 2)
                 ADD_FAILURE() << line.name << " at " << ratio << ": two lines at " << along;
             if (isInk) {
@@ -127,9 +146,9 @@ std::set<int> widthsAcross(const Line& line, qreal ratio)
 
 TEST(PicturesAtARatio, AtRatioTwoEveryLineIsTwoSolidDevicePixelsWide)
 {
-    for (const Line& line : kLines) {
+    for (const Line &line : kLines) {
         SCOPED_TRACE(std::string(line.name) + (line.vertical ? " x=" : " y=") + std::to_string(line.at));
-        EXPECT_EQ(widthsAcross(line, 2), std::set<int>{2});
+        EXPECT_EQ(widthsAcross(line, 2), std::set<int>{ 2 });
     }
 }
 
@@ -137,10 +156,10 @@ TEST(PicturesAtARatio, AtRatioTwoEveryLineIsTwoSolidDevicePixelsWide)
 // pixels: it is drawn one or two device pixels wide, solid, never blended.
 TEST(PicturesAtARatio, AtFractionalRatiosLinesStaySolidOneOrTwoPixelsWide)
 {
-    for (qreal ratio : {1.25, 1.5})
-        for (const Line& line : kLines) {
-            SCOPED_TRACE(std::string(line.name) + (line.vertical ? " x=" : " y=") + std::to_string(line.at)
-                         + " at " + std::to_string(ratio));
+    for (qreal ratio : { 1.25, 1.5 })
+        for (const Line &line : kLines) {
+            SCOPED_TRACE(std::string(line.name) + (line.vertical ? " x=" : " y=") + std::to_string(line.at) + " at "
+                         + std::to_string(ratio));
             const std::set<int> widths = widthsAcross(line, ratio);
             ASSERT_FALSE(widths.empty());
             EXPECT_GE(*widths.begin(), 1);
@@ -152,16 +171,23 @@ TEST(PicturesAtARatio, AtFractionalRatiosLinesStaySolidOneOrTwoPixelsWide)
 // one of the colours of its natural pixels: no edge is blended.
 TEST(PicturesAtARatio, ShapesTakeNoBlendedColourAtAnyRatio)
 {
-    struct Case { const char* name; Area area; };
-    const Case cases[] = {
-        {"lamp-unlit.svg", {0, 0, 11, 11}},  {"lamp-lit.svg", {0, 0, 11, 11}},
-        {"parallel-lamp-lit.svg", {0, 0, 15, 15}}, {"digit-0.svg", {0, 0, 15, 16}},
-        {"digit-1.svg", {0, 0, 15, 16}},     {"parallel-pulse.svg", {0, 0, 35, 38}},
-        {"serial-diagram.svg", {60, 160, 300, 190}}, // buses, dots and the flip-flops' feet
-        {"serial-parallel-diagram.svg", {100, 159, 345, 200}},   // the AND gates
-        {"parallel-diagram.svg", {192, 57, 329, 94}},     // the block
+    struct Case
+    {
+        const char *name;
+        Area area;
     };
-    for (const Case& c : cases) {
+    const Case cases[] = {
+        { "lamp-unlit.svg", { 0, 0, 11, 11 } },
+        { "lamp-lit.svg", { 0, 0, 11, 11 } },
+        { "parallel-lamp-lit.svg", { 0, 0, 15, 15 } },
+        { "digit-0.svg", { 0, 0, 15, 16 } },
+        { "digit-1.svg", { 0, 0, 15, 16 } },
+        { "parallel-pulse.svg", { 0, 0, 35, 38 } },
+        { "serial-diagram.svg", { 60, 160, 300, 190 } }, // buses, dots and the flip-flops' feet
+        { "serial-parallel-diagram.svg", { 100, 159, 345, 200 } }, // the AND gates
+        { "parallel-diagram.svg", { 192, 57, 329, 94 } }, // the block
+    };
+    for (const Case &c : cases) {
         std::set<QRgb> own;
         const QImage natural = image(c.name, 1);
         for (int y = c.area.top; y <= c.area.bottom; ++y)
@@ -186,16 +212,20 @@ TEST(PicturesAtARatio, ShapesTakeNoBlendedColourAtAnyRatio)
 // could not do: some of its 2 x 2 squares hold two colours.
 TEST(PicturesAtARatio, AtRatioTwoLetteringIsDrawnFinerThanTheNaturalPixels)
 {
-    struct Case { const char* name; Area shapes, lettering; };
-    const Case cases[] = {
-        {"serial-diagram.svg", {60, 160, 300, 190}, {13, 16, 100, 29}}, // "Registre 4 bits"
-        {"serial-parallel-diagram.svg", {100, 159, 345, 200}, {4, 2, 120, 14}},     // its title
-        {"parallel-diagram.svg", {192, 57, 329, 94}, {14, 43, 150, 56}},     // "Entrées et sorties …"
-        {"card.svg", {40, 49, 180, 87}, {60, 108, 160, 121}},          // the drawings; the closing words
-        {"lamp-lit.svg", {0, 0, 11, 11}, {0, 0, -1, -1}},
-        {"digit-1.svg", {0, 0, 15, 16}, {0, 0, -1, -1}},
+    struct Case
+    {
+        const char *name;
+        Area shapes, lettering;
     };
-    for (const Case& c : cases) {
+    const Case cases[] = {
+        { "serial-diagram.svg", { 60, 160, 300, 190 }, { 13, 16, 100, 29 } }, // "Registre 4 bits"
+        { "serial-parallel-diagram.svg", { 100, 159, 345, 200 }, { 4, 2, 120, 14 } }, // its title
+        { "parallel-diagram.svg", { 192, 57, 329, 94 }, { 14, 43, 150, 56 } }, // "Entrées et sorties …"
+        { "card.svg", { 40, 49, 180, 87 }, { 60, 108, 160, 121 } }, // the drawings; the closing words
+        { "lamp-lit.svg", { 0, 0, 11, 11 }, { 0, 0, -1, -1 } },
+        { "digit-1.svg", { 0, 0, 15, 16 }, { 0, 0, -1, -1 } },
+    };
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         const QImage fine = image(c.name, 2), coarse = enlarged(c.name, 2);
         const QRect shapes = devicePixels(c.shapes, 2);
@@ -205,7 +235,7 @@ TEST(PicturesAtARatio, AtRatioTwoLetteringIsDrawnFinerThanTheNaturalPixels)
             for (int x = c.lettering.left; x <= c.lettering.right; ++x) {
                 const QRgb corner = fine.pixel(2 * x, 2 * y);
                 twoColoured += fine.pixel(2 * x + 1, 2 * y) != corner || fine.pixel(2 * x, 2 * y + 1) != corner
-                    || fine.pixel(2 * x + 1, 2 * y + 1) != corner;
+                        || fine.pixel(2 * x + 1, 2 * y + 1) != corner;
             }
         if (c.lettering.right >= 0) {
             EXPECT_GE(twoColoured, 40);
@@ -217,9 +247,9 @@ TEST(PicturesAtARatio, AControlsPictureIsRenderedAgainForEachRatioItIsDrawnAt)
 {
     const forms::Picture lamp(path("lamp-lit.svg"));
     EXPECT_EQ(lamp.size(), QSize(12, 12));
-    for (qreal ratio : {2.0, 1.5, 1.0}) {
+    for (qreal ratio : { 2.0, 1.5, 1.0 }) {
         SCOPED_TRACE(ratio);
-        const QPixmap& drawn = lamp.at(ratio);
+        const QPixmap &drawn = lamp.at(ratio);
         EXPECT_EQ(drawn.devicePixelRatio(), ratio);
         EXPECT_EQ(drawn.toImage(), forms::picture(path("lamp-lit.svg"), ratio).toImage());
     }

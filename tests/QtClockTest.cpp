@@ -19,7 +19,7 @@
 namespace {
 
 // Runs the event loop until `done` holds or `limitMs` have passed.
-void runUntil(const std::function<bool()>& done, int limitMs)
+void runUntil(const std::function<bool()> &done, int limitMs)
 {
     QElapsedTimer waited;
     waited.start();
@@ -27,17 +27,20 @@ void runUntil(const std::function<bool()>& done, int limitMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
 }
 
-QPointer<QTimer> watch(const QTimer* timer) { return QPointer<QTimer>(const_cast<QTimer*>(timer)); }
+QPointer<QTimer> watch(const QTimer *timer)
+{
+    return QPointer<QTimer>(const_cast<QTimer *>(timer));
+}
 
 } // namespace
 
 TEST(QtClock, EveryScheduleRunsOnAPreciseRepeatingTimerOfTheIntervalGiven)
 {
     forms::QtClock clock;
-    for (int interval : {1, 200, 400, 1000, 60000}) {
+    for (int interval : { 1, 200, 400, 1000, 60000 }) {
         SCOPED_TRACE(interval);
         const forms::Clock::Handle handle = clock.startRepeating(interval, [] {});
-        const QTimer* timer = clock.timer(handle);
+        const QTimer *timer = clock.timer(handle);
         ASSERT_NE(timer, nullptr);
         EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
         EXPECT_EQ(timer->interval(), interval);

@@ -1,17 +1,13 @@
 #pragma once
 // The serial-in parallel-out trainer opened from the main menu, with what
-// the learner sees of it written as one line, and timelines of clicks and
-// keys at given milliseconds checked against that line.
-//
-// The line: the lamps H, RAZ, input, read, S4, S3, S2, S1 as they are drawn
-// (a lit lamp by its letter, an unlit one by '.'), then the pulse count, the
-// read result, the word box in brackets and "locked" while it is locked:
-//   "H.E..... n=1 r= [101] locked"
+// the learner sees of it written as one line (view(), TrainerControls.h),
+// and timelines of clicks and keys at given milliseconds checked against
+// that line.
 
-#include "main_menu/MainMenu.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "serial_parallel/SerialParallelTrainer.h"
 #include "support/ProgramFixture.h"
+#include "support/TrainerControls.h"
 
 #include <QTest>
 
@@ -19,67 +15,73 @@
 #include <vector>
 
 // Texts in failure messages as text, not bytes.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 enum class Do { Nothing, ClickH, DoubleClickH, ClickRead, ClickRaz, Type, Paste, Backspace };
 
-struct Step {
+struct Step
+{
     int at; // ms since the timeline began
     Do action;
     std::string expect;
     QString text = {}; // what Type and Paste enter
 };
 
-class SerialParallelFixture : public ProgramFixture {
+class SerialParallelFixture : public ProgramFixture
+{
 protected:
     // Starts the program and opens the trainer by its main-menu button.
-    SerialParallelTrainer& open()
+    SerialParallelControls open()
     {
         start();
-        click(screen<MainMenu>(ScreenId::MainMenu).serialParallelButton);
+        click(button(FormId::MainMenu, "Registre série/parallèle"));
         return trainer();
     }
-    SerialParallelTrainer& trainer() { return screen<SerialParallelTrainer>(ScreenId::SerialParallelTrainer); }
-
-    std::string view()
+    SerialParallelControls trainer()
     {
-        SerialParallelTrainer& s = trainer();
-        const QImage drawn = grabImage(s.diagram->inside());
-        std::string lamps;
-        const std::pair<forms::Image*, char> pairs[] = {
-            {s.clockUnlit, 'H'}, {s.resetUnlit, 'R'}, {s.inputUnlit, 'E'}, {s.readUnlit, 'L'},
-            {s.output4Unlit, '4'}, {s.output3Unlit, '3'}, {s.output2Unlit, '2'}, {s.output1Unlit, '1'}};
-        for (const auto& [unlit, letter] : pairs) {
-            const QColor c = drawn.pixelColor(unlit->geometry().topLeft() + QPoint(6, 6));
-            lamps += c == QColor(0xFF, 0x0F, 0x50) ? letter : c == QColor(Qt::white) ? '.' : '?';
-        }
-        std::string line = lamps + " n=" + s.pulseCountLabel->caption().toStdString()
-            + " r=" + s.readLabel->caption().toStdString() + " [" + s.wordBox->text().toStdString() + "]";
-        if (s.wordBox->locked())
-            line += " locked";
-        return line;
+        return SerialParallelControls(form<SerialParallelTrainer>(FormId::SerialParallelTrainer));
     }
 
-    void act(Do action, const QString& text = {})
+    std::string view() { return ::view(trainer()); }
+
+    void act(Do action, const QString &text = {})
     {
-        SerialParallelTrainer& s = trainer();
+        const SerialParallelControls s = trainer();
         switch (action) {
-        case Do::Nothing: break;
-        case Do::ClickH: click(s.clockUnlit); break;
-        case Do::DoubleClickH: doubleClick(s.clockUnlit); break;
-        case Do::ClickRead: click(s.readUnlit); break;
-        case Do::ClickRaz: click(s.resetUnlit); break;
-        case Do::Type: typeText(s.wordBox, text); break;
-        case Do::Paste: paste(s.wordBox, text); break;
-        case Do::Backspace: pressKey(s.wordBox, Qt::Key_Backspace); break;
+        case Do::Nothing:
+            break;
+        case Do::ClickH:
+            click(s.clockUnlit);
+            break;
+        case Do::DoubleClickH:
+            doubleClick(s.clockUnlit);
+            break;
+        case Do::ClickRead:
+            click(s.readUnlit);
+            break;
+        case Do::ClickRaz:
+            click(s.resetUnlit);
+            break;
+        case Do::Type:
+            typeText(s.wordBox, text);
+            break;
+        case Do::Paste:
+            paste(s.wordBox, text);
+            break;
+        case Do::Backspace:
+            pressKey(s.wordBox, Qt::Key_Backspace);
+            break;
         }
     }
 
     // Each step: the clock moved on to its time, its action, then the line.
-    void runTimeline(const std::vector<Step>& steps)
+    void runTimeline(const std::vector<Step> &steps)
     {
         const std::int64_t begin = clock.now();
-        for (const Step& step : steps) {
+        for (const Step &step : steps) {
             advance(static_cast<int>(begin + step.at - clock.now()));
             act(step.action, step.text);
             EXPECT_EQ(view(), step.expect) << "at " << step.at << " ms";
@@ -87,7 +89,7 @@ protected:
     }
 
     // Types the word and gives four complete clock pulses.
-    void shiftIn(const QString& word, int pulses = 4)
+    void shiftIn(const QString &word, int pulses = 4)
     {
         typeText(trainer().wordBox, word);
         pulse(pulses);
@@ -102,8 +104,8 @@ protected:
     // bit1 to bit4 joined, as the read would show them.
     QString storedBits()
     {
-        const WordEntry& w = *trainer().word;
-        return w.bit1 + w.bit2 + w.bit3 + w.bit4;
+        const WordEntry &w = *trainer().word;
+        return w.bit(1) + w.bit(2) + w.bit(3) + w.bit(4);
     }
     // A read, run to its end.
     void readOut()

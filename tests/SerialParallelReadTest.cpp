@@ -5,17 +5,25 @@
 
 #include "SerialParallelFixture.h"
 
-class SerialParallelRead : public SerialParallelFixture {};
-
-struct ReadCase {
-    const char* word;
-    std::string whileLit; // 200 ms after the click
-    std::string after;    // 400 ms after it
+class SerialParallelRead : public SerialParallelFixture
+{
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.word; }
+struct ReadCase
+{
+    const char *word;
+    std::string whileLit; // 200 ms after the click
+    std::string after; // 400 ms after it
+};
 
-class SerialParallelReadWord : public SerialParallelFixture, public ::testing::WithParamInterface<ReadCase> {};
+void PrintTo(const ReadCase &c, std::ostream *os)
+{
+    *os << c.word;
+}
+
+class SerialParallelReadWord : public SerialParallelFixture, public ::testing::WithParamInterface<ReadCase>
+{
+};
 
 TEST_P(SerialParallelReadWord, LightsTheOutputsOfTheOnesAndShowsTheWord)
 {
@@ -31,13 +39,13 @@ TEST_P(SerialParallelReadWord, LightsTheOutputsOfTheOnesAndShowsTheWord)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Words, SerialParallelReadWord,
-    ::testing::Values(ReadCase{"1011", "..EL4.21 n=4 r=1011 [] locked", "..E.4.21 n=4 r=1011 [] locked"},
-                      ReadCase{"0000", "...L.... n=4 r=0000 [] locked", "........ n=4 r=0000 [] locked"},
-                      ReadCase{"1000", "..EL4... n=4 r=1000 [] locked", "..E.4... n=4 r=1000 [] locked"},
-                      ReadCase{"0100", "...L.3.. n=4 r=0100 [] locked", ".....3.. n=4 r=0100 [] locked"},
-                      ReadCase{"0010", "...L..2. n=4 r=0010 [] locked", "......2. n=4 r=0010 [] locked"},
-                      ReadCase{"0001", "...L...1 n=4 r=0001 [] locked", ".......1 n=4 r=0001 [] locked"}));
+        Words, SerialParallelReadWord,
+        ::testing::Values(ReadCase{ "1011", "..EL4.21 n=4 r=1011 [] locked", "..E.4.21 n=4 r=1011 [] locked" },
+                          ReadCase{ "0000", "...L.... n=4 r=0000 [] locked", "........ n=4 r=0000 [] locked" },
+                          ReadCase{ "1000", "..EL4... n=4 r=1000 [] locked", "..E.4... n=4 r=1000 [] locked" },
+                          ReadCase{ "0100", "...L.3.. n=4 r=0100 [] locked", ".....3.. n=4 r=0100 [] locked" },
+                          ReadCase{ "0010", "...L..2. n=4 r=0010 [] locked", "......2. n=4 r=0010 [] locked" },
+                          ReadCase{ "0001", "...L...1 n=4 r=0001 [] locked", ".......1 n=4 r=0001 [] locked" }));
 
 TEST_F(SerialParallelRead, ReadBeforeTheFourthPulseOnlyAnimatesItsLamp)
 {
@@ -84,17 +92,17 @@ TEST_F(SerialParallelRead, ReadClickedAfterTheClockLitFirstIsLostAndTheClockRuns
     shiftIn(QStringLiteral("1011"), 3);
     // Case (a): the clock's first tick comes before the read's.
     runTimeline({
-        {0, Do::ClickH, "........ n=4 r= [1] locked"},
-        {100, Do::ClickRead, "........ n=4 r= [1] locked"},
-        {200, Do::Nothing, "H.E..... n=4 r= [] locked"},
-        {300, Do::Nothing, "H.E..... n=4 r= [] locked"},
-        {400, Do::Nothing, "H.E..... n=4 r= [] locked"},
-        {599, Do::Nothing, "H.E..... n=4 r= [] locked"},
-        {600, Do::Nothing, "..E..... n=4 r= [] locked"},
-        // Afterwards the read works alone.
-        {600, Do::ClickRead, "..E..... n=4 r= [] locked"},
-        {800, Do::Nothing, "..EL4.21 n=4 r=1011 [] locked"},
-        {1000, Do::Nothing, "..E.4.21 n=4 r=1011 [] locked"},
+            { 0, Do::ClickH, "........ n=4 r= [1] locked" },
+            { 100, Do::ClickRead, "........ n=4 r= [1] locked" },
+            { 200, Do::Nothing, "H.E..... n=4 r= [] locked" },
+            { 300, Do::Nothing, "H.E..... n=4 r= [] locked" },
+            { 400, Do::Nothing, "H.E..... n=4 r= [] locked" },
+            { 599, Do::Nothing, "H.E..... n=4 r= [] locked" },
+            { 600, Do::Nothing, "..E..... n=4 r= [] locked" },
+            // Afterwards the read works alone.
+            { 600, Do::ClickRead, "..E..... n=4 r= [] locked" },
+            { 800, Do::Nothing, "..EL4.21 n=4 r=1011 [] locked" },
+            { 1000, Do::Nothing, "..E.4.21 n=4 r=1011 [] locked" },
     });
 }
 
@@ -105,20 +113,20 @@ TEST_F(SerialParallelRead, ClockClickedAfterTheReadLitFirstEndsAtOnceAndTheReadR
     // Case (b): the read's first tick comes first and already finds the
     // count at 4, which the clock's click has set.
     runTimeline({
-        {0, Do::ClickRead, "........ n=3 r= [1] locked"},
-        {100, Do::ClickH, "........ n=4 r= [1] locked"},
-        {200, Do::Nothing, "...L4.21 n=4 r=1011 [1] locked"},
-        // The clock's only tick: its lamp never lights, its step runs once.
-        {300, Do::Nothing, "..EL4.21 n=4 r=1011 [] locked"},
-        {400, Do::Nothing, "..EL4.21 n=4 r=1011 [] locked"},
-        // The lit read lamp takes no click.
-        {450, Do::ClickRead, "..EL4.21 n=4 r=1011 [] locked"},
-        {599, Do::Nothing, "..EL4.21 n=4 r=1011 [] locked"},
-        {600, Do::Nothing, "..E.4.21 n=4 r=1011 [] locked"},
+            { 0, Do::ClickRead, "........ n=3 r= [1] locked" },
+            { 100, Do::ClickH, "........ n=4 r= [1] locked" },
+            { 200, Do::Nothing, "...L4.21 n=4 r=1011 [1] locked" },
+            // The clock's only tick: its lamp never lights, its step runs once.
+            { 300, Do::Nothing, "..EL4.21 n=4 r=1011 [] locked" },
+            { 400, Do::Nothing, "..EL4.21 n=4 r=1011 [] locked" },
+            // The lit read lamp takes no click.
+            { 450, Do::ClickRead, "..EL4.21 n=4 r=1011 [] locked" },
+            { 599, Do::Nothing, "..EL4.21 n=4 r=1011 [] locked" },
+            { 600, Do::Nothing, "..E.4.21 n=4 r=1011 [] locked" },
     });
-    EXPECT_FALSE(trainer().clockTimer.ticking());
-    EXPECT_FALSE(trainer().readTimer.ticking());
-    EXPECT_EQ(trainer().tickCount, 0);
+    EXPECT_FALSE(trainer().window.clockRunning());
+    EXPECT_FALSE(trainer().window.readRunning());
+    EXPECT_EQ(trainer().window.tickCount(), 0);
 }
 
 TEST_F(SerialParallelRead, StoreAfterAReadShowsTheOutputsUnlitAndTheNextReadLightsTheNewOnes)
@@ -148,11 +156,11 @@ TEST_F(SerialParallelRead, SecondClickBeforeTheLampLightsGivesOneRead)
     open();
     shiftIn(QStringLiteral("0101"));
     runTimeline({
-        {0, Do::ClickRead, "........ n=4 r= [] locked"},
-        {100, Do::ClickRead, "........ n=4 r= [] locked"},
-        {300, Do::Nothing, "...L.3.1 n=4 r=0101 [] locked"},
-        {500, Do::Nothing, ".....3.1 n=4 r=0101 [] locked"},
-        {1100, Do::Nothing, ".....3.1 n=4 r=0101 [] locked"},
+            { 0, Do::ClickRead, "........ n=4 r= [] locked" },
+            { 100, Do::ClickRead, "........ n=4 r= [] locked" },
+            { 300, Do::Nothing, "...L.3.1 n=4 r=0101 [] locked" },
+            { 500, Do::Nothing, ".....3.1 n=4 r=0101 [] locked" },
+            { 1100, Do::Nothing, ".....3.1 n=4 r=0101 [] locked" },
     });
-    EXPECT_FALSE(trainer().readTimer.ticking());
+    EXPECT_FALSE(trainer().window.readRunning());
 }

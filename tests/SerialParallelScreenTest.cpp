@@ -1,26 +1,28 @@
 // The serial-in parallel-out trainer as a window: its first display, where
 // its menus and buttons lead, and that it comes back as it was left.
 
-#include "main_menu/AboutBox.h"
-#include "navigation/ScreenId.h"
-#include "serial_parallel/SerialParallelHelp.h"
 #include "SerialParallelFixture.h"
+#include "main_menu/AboutBox.h"
+#include "navigation/FormId.h"
+#include "serial_parallel/SerialParallelHelp.h"
 
 #include <QApplication>
 
-using Screens = std::vector<ScreenId>;
+using Screens = std::vector<FormId>;
 
-class SerialParallelScreen : public SerialParallelFixture {};
+class SerialParallelScreen : public SerialParallelFixture
+{
+};
 
 TEST_F(SerialParallelScreen, FirstDisplayShowsEveryLampUnlitAndTheEmptyBoxFocused)
 {
-    SerialParallelTrainer& s = open();
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialParallelTrainer});
-    EXPECT_EQ(s.windowTitle(), QStringLiteral("Registre entrée série et sortie parallèle."));
-    EXPECT_EQ(s.client()->size(), QSize(505, 363));
+    const SerialParallelControls s = open();
+    EXPECT_EQ(visibleForms(), Screens{ FormId::SerialParallelTrainer });
+    EXPECT_EQ(s.window.windowTitle(), QStringLiteral("Registre entrée série et sortie parallèle."));
+    EXPECT_EQ(s.window.client()->size(), QSize(505, 363));
     EXPECT_EQ(view(), "........ n=0 r= []");
     EXPECT_EQ(QApplication::focusWidget(), s.wordBox);
-    EXPECT_FALSE(s.clockTimer.enabled());
+    EXPECT_FALSE(s.window.clockRunning());
     // Both pictures of every lamp are visible: the unlit one lies in front.
     EXPECT_TRUE(s.clockLit->shown());
     EXPECT_TRUE(s.output1Lit->shown());
@@ -28,77 +30,77 @@ TEST_F(SerialParallelScreen, FirstDisplayShowsEveryLampUnlitAndTheEmptyBoxFocuse
 
 TEST_F(SerialParallelScreen, InstructionsKeepTheirBlanks)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     EXPECT_EQ(s.errorLabel->caption(),
               QStringLiteral("En cas d'erreur faire une remise à") + QString(2, QLatin1Char(' '))
-                  + QStringLiteral("zéro") + QString(15, QLatin1Char(' ')) + QStringLiteral("(RAZ)"));
+                      + QStringLiteral("zéro") + QString(15, QLatin1Char(' ')) + QStringLiteral("(RAZ)"));
     EXPECT_EQ(s.pulsesLabel->caption(),
               QStringLiteral("Puis validez avec Cde - H - 4 fois.") + QString(3, QLatin1Char(' '))
-                  + QStringLiteral("Ensuite faire une lecture."));
+                      + QStringLiteral("Ensuite faire une lecture."));
 }
 
 TEST_F(SerialParallelScreen, OnlyTheClickableLampsShowTheUpArrow)
 {
-    SerialParallelTrainer& s = open();
-    for (forms::Image* clickable : {s.clockUnlit, s.resetUnlit, s.readUnlit})
+    const SerialParallelControls s = open();
+    for (forms::Image *clickable : { s.clockUnlit, s.resetUnlit, s.readUnlit })
         EXPECT_EQ(clickable->cursor().shape(), Qt::UpArrowCursor);
-    for (QWidget* other : std::initializer_list<QWidget*>{s.clockLit, s.resetLit, s.readLit, s.inputUnlit,
-                                                          s.inputLit, s.output1Unlit, s.output4Lit,
-                                                          s.readCommandPicture, s.readLabel, s.diagram})
+    for (QWidget *other :
+         std::initializer_list<QWidget *>{ s.clockLit, s.resetLit, s.readLit, s.inputUnlit, s.inputLit, s.output1Unlit,
+                                           s.output4Lit, s.readCommandPicture, s.readLabel, s.diagram })
         EXPECT_NE(other->cursor().shape(), Qt::UpArrowCursor) << other->accessibleName().toStdString();
 }
 
 TEST_F(SerialParallelScreen, ClicksOnWhatIsNotALampButtonDoNothing)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     typeText(s.wordBox, QStringLiteral("1"));
     const std::string before = view();
-    for (QWidget* target :
-         std::initializer_list<QWidget*>{s.inputUnlit, s.output1Unlit, s.output4Unlit, s.readCommandPicture,
-                                         s.readLabel, s.pulseCountLabel, s.enterWordLabel, s.inputLabel})
+    for (QWidget *target :
+         std::initializer_list<QWidget *>{ s.inputUnlit, s.output1Unlit, s.output4Unlit, s.readCommandPicture,
+                                           s.readLabel, s.pulseCountLabel, s.enterWordLabel, s.inputLabel })
         click(target);
     advance(400);
     EXPECT_EQ(view(), before);
-    EXPECT_EQ(s.word->typedCount, 1);
-    EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialParallelTrainer});
+    EXPECT_EQ(s.word->typedCount(), 1);
+    EXPECT_EQ(visibleForms(), Screens{ FormId::SerialParallelTrainer });
 }
 
 TEST_F(SerialParallelScreen, HelpOpensBesideTheTrainerAndMenuLeavesItOpen)
 {
-    SerialParallelTrainer& s = open();
-    chooseMenu(s, QStringLiteral("Aide"));
-    EXPECT_EQ(visibleScreens(), (Screens{ScreenId::SerialParallelTrainer, ScreenId::SerialParallelHelp}));
-    chooseMenu(s, QStringLiteral("Aide"));
-    EXPECT_EQ(visibleScreens(), (Screens{ScreenId::SerialParallelTrainer, ScreenId::SerialParallelHelp}));
-    chooseMenu(s, QStringLiteral("Fichier"), QStringLiteral("Menu"));
-    EXPECT_EQ(visibleScreens(), (Screens{ScreenId::MainMenu, ScreenId::SerialParallelHelp}));
-    click(screen<SerialParallelHelp>(ScreenId::SerialParallelHelp).okButton);
-    EXPECT_EQ(visibleScreens(), (Screens{ScreenId::MainMenu, ScreenId::SerialParallelTrainer}));
+    const SerialParallelControls s = open();
+    chooseMenu(s.window, QStringLiteral("Aide"));
+    EXPECT_EQ(visibleForms(), (Screens{ FormId::SerialParallelTrainer, FormId::SerialParallelHelp }));
+    chooseMenu(s.window, QStringLiteral("Aide"));
+    EXPECT_EQ(visibleForms(), (Screens{ FormId::SerialParallelTrainer, FormId::SerialParallelHelp }));
+    chooseMenu(s.window, QStringLiteral("Fichier"), QStringLiteral("Menu"));
+    EXPECT_EQ(visibleForms(), (Screens{ FormId::MainMenu, FormId::SerialParallelHelp }));
+    click(button(FormId::SerialParallelHelp, "OK"));
+    EXPECT_EQ(visibleForms(), (Screens{ FormId::MainMenu, FormId::SerialParallelTrainer }));
 }
 
 TEST_F(SerialParallelScreen, AboutOpensBesideTheTrainerAndItsOkShowsTheSerialTrainerToo)
 {
-    SerialParallelTrainer& s = open();
-    chooseMenu(s, QStringLiteral("à propos..."));
-    EXPECT_EQ(visibleScreens(), (Screens{ScreenId::AboutBox, ScreenId::SerialParallelTrainer}));
-    click(screen<AboutBox>(ScreenId::AboutBox).okButton);
-    EXPECT_EQ(visibleScreens(), (Screens{ScreenId::SerialTrainer, ScreenId::SerialParallelTrainer}));
+    const SerialParallelControls s = open();
+    chooseMenu(s.window, QStringLiteral("à propos..."));
+    EXPECT_EQ(visibleForms(), (Screens{ FormId::AboutBox, FormId::SerialParallelTrainer }));
+    click(button(FormId::AboutBox, "OK"));
+    EXPECT_EQ(visibleForms(), (Screens{ FormId::SerialTrainer, FormId::SerialParallelTrainer }));
 }
 
 TEST_F(SerialParallelScreen, BackFromTheMainMenuTheScreenIsAsLeftAndNotLoadedAgain)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     shiftIn(QStringLiteral("1011"), 2);
     const std::string left = view();
     ASSERT_EQ(left, "..E..... n=2 r= [10] locked");
-    for (bool byMenu : {false, true}) {
+    for (bool byMenu : { false, true }) {
         if (byMenu)
-            chooseMenu(s, QStringLiteral("Fichier"), QStringLiteral("Menu"));
+            chooseMenu(s.window, QStringLiteral("Fichier"), QStringLiteral("Menu"));
         else
             click(s.menuButton);
-        EXPECT_EQ(visibleScreens(), Screens{ScreenId::MainMenu});
-        click(screen<MainMenu>(ScreenId::MainMenu).serialParallelButton);
-        EXPECT_EQ(visibleScreens(), Screens{ScreenId::SerialParallelTrainer});
+        EXPECT_EQ(visibleForms(), Screens{ FormId::MainMenu });
+        click(button(FormId::MainMenu, "Registre série/parallèle"));
+        EXPECT_EQ(visibleForms(), Screens{ FormId::SerialParallelTrainer });
         EXPECT_EQ(view(), left);
     }
     // The word goes on where it stopped.
@@ -109,22 +111,22 @@ TEST_F(SerialParallelScreen, BackFromTheMainMenuTheScreenIsAsLeftAndNotLoadedAga
 
 TEST_F(SerialParallelScreen, QuitterButtonMenuAndCloseBoxEndTheProgram)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     typeText(s.wordBox, QStringLiteral("1011"));
     click(s.clockUnlit); // an animation running changes nothing
     click(s.quitButton);
     EXPECT_EQ(programEnd.ended, 1);
-    chooseMenu(s, QStringLiteral("Fichier"), QStringLiteral("Quitter"));
+    chooseMenu(s.window, QStringLiteral("Fichier"), QStringLiteral("Quitter"));
     EXPECT_EQ(programEnd.ended, 2);
-    s.close();
+    s.window.close();
     EXPECT_EQ(programEnd.ended, 3);
 }
 
 TEST_F(SerialParallelScreen, DiagramLiesAtTheTopLeftOfTheFrameWithItsGreyBackShowingRightAndBelow)
 {
-    SerialParallelTrainer& s = open();
+    const SerialParallelControls s = open();
     EXPECT_EQ(s.readCommandPicture->picture().size(), QSize(66, 28));
-    QWidget* inside = s.diagram->inside();
+    QWidget *inside = s.diagram->inside();
     const QImage drawn = grabImage(inside);
     const QColor grey(0xE0, 0xE0, 0xE0);
     // The picture is 379 x 334: the frame's back colour shows beyond it.
@@ -138,4 +140,3 @@ TEST_F(SerialParallelScreen, DiagramLiesAtTheTopLeftOfTheFrameWithItsGreyBackSho
     EXPECT_EQ(drawn.pixelColor(200, 80), QColor(0x00, 0xFF, 0x80));
     EXPECT_EQ(drawn.pixelColor(97, 232), QColor(0xFF, 0xFF, 0x00));
 }
-

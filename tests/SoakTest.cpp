@@ -33,15 +33,16 @@
 #include "main_menu/AboutBox.h"
 #include "main_menu/ComingSoonCard.h"
 #include "main_menu/MainMenu.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "parallel/ParallelRegister.h"
 #include "serial/SerialHelp.h"
 #include "serial/SerialTrainer.h"
 #include "serial_parallel/SerialParallelHelp.h"
 #include "serial_parallel/SerialParallelTrainer.h"
 #include "support/ProgramFixture.h"
+#include "support/TrainerControls.h"
 #include "support/TrainerModel.h"
-#include "trainer/ValidationMessage.h"
+#include "trainer/WordEntry.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -63,38 +64,46 @@ namespace {
 constexpr std::uint64_t kDefaultSeed = 20261210;
 constexpr long kDefaultSteps = 12000;
 
-std::uint64_t envNumber(const char* name, std::uint64_t fallback)
+std::uint64_t envNumber(const char *name, std::uint64_t fallback)
 {
-    const char* value = std::getenv(name);
+    const char *value = std::getenv(name);
     if (!value || !*value)
         return fallback;
     return std::strtoull(value, nullptr, 10);
 }
 
-const char* nameOf(ScreenId id)
+const char *nameOf(FormId id)
 {
     switch (id) {
-    case ScreenId::MainMenu: return "MainMenu";
-    case ScreenId::AboutBox: return "AboutBox";
-    case ScreenId::ComingSoonCard: return "ComingSoonCard";
-    case ScreenId::SerialTrainer: return "SerialTrainer";
-    case ScreenId::SerialHelp: return "SerialHelp";
-    case ScreenId::SerialParallelTrainer: return "SerialParallelTrainer";
-    case ScreenId::SerialParallelHelp: return "SerialParallelHelp";
-    case ScreenId::ParallelRegister: return "ParallelRegister";
+    case FormId::MainMenu:
+        return "MainMenu";
+    case FormId::AboutBox:
+        return "AboutBox";
+    case FormId::ComingSoonCard:
+        return "ComingSoonCard";
+    case FormId::SerialTrainer:
+        return "SerialTrainer";
+    case FormId::SerialHelp:
+        return "SerialHelp";
+    case FormId::SerialParallelTrainer:
+        return "SerialParallelTrainer";
+    case FormId::SerialParallelHelp:
+        return "SerialParallelHelp";
+    case FormId::ParallelRegister:
+        return "ParallelRegister";
     }
     return "?";
 }
 
-std::string names(const std::set<ScreenId>& ids)
+std::string names(const std::set<FormId> &ids)
 {
     std::string out = "{";
-    for (ScreenId id : ids)
+    for (FormId id : ids)
         out += std::string(out.size() > 1 ? " " : "") + nameOf(id);
     return out + "}";
 }
 
-std::string quoted(const QString& s)
+std::string quoted(const QString &s)
 {
     const QString shown = s.size() > 24 ? s.left(20) + QStringLiteral("…(%1)").arg(s.size()) : s;
     return '"' + shown.toStdString() + '"';
@@ -102,9 +111,10 @@ std::string quoted(const QString& s)
 
 // A small generator of our own, so a seed gives the same run whatever the
 // standard library.
-class Random {
+class Random
+{
 public:
-    explicit Random(std::uint64_t seed) : state_(seed ? seed : 1) {}
+    explicit Random(std::uint64_t seed) : state_(seed ? seed : 1) { }
     std::uint64_t next()
     {
         // xorshift64*
@@ -116,25 +126,36 @@ public:
     int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
     int between(int lo, int hi) { return lo + below(hi - lo + 1); }
     bool chance(int percent) { return below(100) < percent; }
-    template <class T>
-    const T& pick(const std::vector<T>& items) { return items[static_cast<size_t>(below(static_cast<int>(items.size())))]; }
+    template<class T>
+    const T &pick(const std::vector<T> &items)
+    {
+        return items[static_cast<size_t>(below(static_cast<int>(items.size())))];
+    }
 
 private:
     std::uint64_t state_;
 };
 
 // What a navigation action does to the set of windows shown.
-struct Effect {
+struct Effect
+{
     bool ends = false;
     bool hidesSelf = false;
-    std::optional<ScreenId> shows;
+    std::optional<FormId> shows;
 };
 
-const Effect kEnds{true, false, {}};
-Effect leaveFor(ScreenId target) { return {false, true, target}; }
-Effect alsoShow(ScreenId target) { return {false, false, target}; }
+const Effect kEnds{ true, false, {} };
+Effect leaveFor(FormId target)
+{
+    return { false, true, target };
+}
+Effect alsoShow(FormId target)
+{
+    return { false, false, target };
+}
 
-struct MenuChoice {
+struct MenuChoice
+{
     QString entry;
     QString item;
     Effect effect;
@@ -142,29 +163,29 @@ struct MenuChoice {
 
 // Characters a learner may type: digits 0/1 most often, then anything else.
 const std::vector<QString> kOtherCharacters = {
-    QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("9"), QStringLiteral("a"),
-    QStringLiteral("Z"), QStringLiteral(" "), QStringLiteral("-"), QStringLiteral("."),
-    QStringLiteral("é"), QStringLiteral("à"), QStringLiteral("ç"), QStringLiteral("ß"),
-    QStringLiteral("Ж"), QStringLiteral("中"), QStringLiteral("\u00a0"), QStringLiteral("\u0301"),
-    QStringLiteral("😀"), QStringLiteral("𝟙"),
+    QStringLiteral("2"),      QStringLiteral("5"), QStringLiteral("9"), QStringLiteral("a"),  QStringLiteral("Z"),
+    QStringLiteral(" "),      QStringLiteral("-"), QStringLiteral("."), QStringLiteral("é"),  QStringLiteral("à"),
+    QStringLiteral("ç"),      QStringLiteral("ß"), QStringLiteral("Ж"), QStringLiteral("中"), QStringLiteral("\u00a0"),
+    QStringLiteral("\u0301"), QStringLiteral("😀"), QStringLiteral("𝟙"),
 };
 
 // How deep the runs went, so a report shows the interesting states were
 // reached and not only the main menu.
-struct Reached {
-    long wordsShiftedIn = 0;  // serial trainer: pulse 4
-    long ninthPulses = 0;     // serial trainer: the automatic reset
-    long outputsLit = 0;      // serial-parallel output seen lit after a read
+struct Reached
+{
+    long wordsShiftedIn = 0; // serial trainer: pulse 4
+    long ninthPulses = 0; // serial trainer: the automatic reset
+    long outputsLit = 0; // serial-parallel output seen lit after a read
     long messages = 0;
     long lockedEdits = 0;
     long resetLooks = 0;
     long restChecks = 0;
-    long nestedAdvances = 0;  // time passing while the message is open
-    long doubleClicks = 0;    // presses that Qt makes double clicks
-    long pressesOff = 0;      // presses released off their control
-    long focusGivenBack = 0;  // serial trainer: by a reset, from a button
+    long nestedAdvances = 0; // time passing while the message is open
+    long doubleClicks = 0; // presses that Qt makes double clicks
+    long pressesOff = 0; // presses released off their control
+    long focusGivenBack = 0; // serial trainer: by a reset, from a button
 
-    void add(const Reached& o)
+    void add(const Reached &o)
     {
         wordsShiftedIn += o.wordsShiftedIn;
         ninthPulses += o.ninthPulses;
@@ -182,13 +203,14 @@ struct Reached {
 
 // Counts the double clicks that Qt makes of the learner's presses, as it
 // sends them to a window.
-class DoubleClicks final : public QObject {
+class DoubleClicks final : public QObject
+{
 public:
     DoubleClicks() { qApp->installEventFilter(this); }
     long count = 0;
 
 protected:
-    bool eventFilter(QObject* receiver, QEvent* event) override
+    bool eventFilter(QObject *receiver, QEvent *event) override
     {
         if (event->type() == QEvent::MouseButtonDblClick && receiver->isWindowType())
             ++count;
@@ -199,20 +221,20 @@ protected:
 // One program run, driven at random. Derived from the shared fixture so it
 // drives the very windows and fakes the other tests use; it is not a test of
 // its own.
-class SoakProgram final : public ProgramFixture {
+class SoakProgram final : public ProgramFixture
+{
 public:
-    SoakProgram(std::uint64_t seed, int sequence, bool withParallel)
-        : random_(seed), seed_(seed), sequence_(sequence)
+    SoakProgram(std::uint64_t seed, int sequence, bool withParallel) : random_(seed), seed_(seed), sequence_(sequence)
     {
         start();
-        shown_ = {ScreenId::MainMenu};
+        shown_ = { FormId::MainMenu };
         if (withParallel) {
-            registry.show(ScreenId::ParallelRegister);
-            shown_.insert(ScreenId::ParallelRegister);
+            registry.show(FormId::ParallelRegister);
+            shown_.insert(FormId::ParallelRegister);
         }
         mayOpenParallel_ = withParallel;
         hookAdvances_ = random_.chance(60);
-        offExercise_ = random_.pick(std::vector<int>{5, 20, 50, 100});
+        offExercise_ = random_.pick(std::vector<int>{ 5, 20, 50, 100 });
         // While the message is open time may pass; the model is told how
         // much, and the text that the learner's edit left, before any tick
         // of that time wrote the box.
@@ -231,7 +253,7 @@ public:
         checkAll();
     }
 
-    void TestBody() override {}
+    void TestBody() override { }
 
     // Runs up to `steps` steps; returns how many ran. Stops at the end of
     // the program or at the first broken invariant.
@@ -267,28 +289,27 @@ private:
 
     // ---- the record printed on failure ----
 
-    void log(const std::string& line)
+    void log(const std::string &line)
     {
         recent_.push_back("#" + std::to_string(step_) + " t=" + std::to_string(clock.now()) + " " + line);
         if (recent_.size() > 30)
             recent_.pop_front();
     }
 
-    void violation(const std::string& what)
+    void violation(const std::string &what)
     {
         if (failed_)
             return;
         failed_ = true;
         std::ostringstream out;
-        out << what << "\n  seed " << seed_ << ", sequence " << sequence_ << ", step " << step_
-            << ", t=" << clock.now() << " ms; windows shown " << names(actualShown())
-            << "\n  last actions:\n";
-        for (const std::string& line : recent_)
+        out << what << "\n  seed " << seed_ << ", sequence " << sequence_ << ", step " << step_ << ", t=" << clock.now()
+            << " ms; windows shown " << names(actualShown()) << "\n  last actions:\n";
+        for (const std::string &line : recent_)
             out << "    " << line << '\n';
         ADD_FAILURE() << out.str();
     }
 
-    void expect(bool holds, const std::string& what)
+    void expect(bool holds, const std::string &what)
     {
         if (!holds)
             violation(what);
@@ -296,25 +317,42 @@ private:
 
     // ---- the windows ----
 
-    template <class T>
-    T* find(ScreenId id)
+    template<class T>
+    T *find(FormId id)
     {
-        return static_cast<T*>(registry.find(id));
+        return static_cast<T *>(registry.find(id));
     }
 
-    std::set<ScreenId> actualShown() const
+    // Each trainer's controls, found once it exists: no window goes away
+    // before the run ends.
+    const SerialControls *serial()
     {
-        const std::vector<ScreenId> v = visibleScreens();
-        return {v.begin(), v.end()};
+        if (!serial_)
+            if (auto *trainer = find<SerialTrainer>(FormId::SerialTrainer))
+                serial_.emplace(*trainer);
+        return serial_ ? &*serial_ : nullptr;
+    }
+    const SerialParallelControls *serialParallel()
+    {
+        if (!serialParallel_)
+            if (auto *trainer = find<SerialParallelTrainer>(FormId::SerialParallelTrainer))
+                serialParallel_.emplace(*trainer);
+        return serialParallel_ ? &*serialParallel_ : nullptr;
+    }
+
+    std::set<FormId> actualShown() const
+    {
+        const std::vector<FormId> v = visibleForms();
+        return { v.begin(), v.end() };
     }
 
     // The one window of this run whose action we take, chosen among those
     // shown, the trainers more often.
-    ScreenId pickWindow()
+    FormId pickWindow()
     {
-        std::vector<ScreenId> weighted;
-        for (ScreenId id : shown_) {
-            const int weight = (id == ScreenId::SerialTrainer || id == ScreenId::SerialParallelTrainer) ? 6 : 1;
+        std::vector<FormId> weighted;
+        for (FormId id : shown_) {
+            const int weight = (id == FormId::SerialTrainer || id == FormId::SerialParallelTrainer) ? 6 : 1;
             for (int i = 0; i < weight; ++i)
                 weighted.push_back(id);
         }
@@ -322,73 +360,79 @@ private:
     }
 
     // What a click on this widget does to the windows, when it is a button.
-    Effect buttonEffect(QWidget* hit)
+    Effect buttonEffect(QWidget *hit)
     {
         if (!hit)
             return {};
-        if (auto* r = find<MainMenu>(ScreenId::MainMenu)) {
-            if (hit == r->serialButton) return leaveFor(ScreenId::SerialTrainer);
-            if (hit == r->serialParallelButton) return leaveFor(ScreenId::SerialParallelTrainer);
-            if (hit == r->parallelButton || hit == r->blankButton) return leaveFor(ScreenId::ComingSoonCard);
-            if (hit == r->quitButton) return kEnds;
-        }
-        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer)) {
-            if (hit == s->menuButton) return leaveFor(ScreenId::MainMenu);
-            if (hit == s->quitButton) return kEnds;
-        }
-        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer)) {
-            if (hit == s->menuButton) return leaveFor(ScreenId::MainMenu);
-            if (hit == s->quitButton) return kEnds;
-        }
-        if (auto* i = find<AboutBox>(ScreenId::AboutBox); i && hit == i->okButton)
-            return leaveFor(ScreenId::SerialTrainer);
-        if (auto* i = find<ComingSoonCard>(ScreenId::ComingSoonCard); i && hit == i->okButton)
-            return leaveFor(ScreenId::MainMenu);
-        if (auto* a = find<SerialHelp>(ScreenId::SerialHelp); a && hit == a->okButton)
-            return leaveFor(ScreenId::SerialTrainer);
-        if (auto* a = find<SerialParallelHelp>(ScreenId::SerialParallelHelp); a && hit == a->okButton)
-            return leaveFor(ScreenId::SerialParallelTrainer);
-        if (auto* p = find<ParallelRegister>(ScreenId::ParallelRegister)) {
-            if (hit == p->quitButton) return kEnds;
-            if (hit == p->menuButton) return leaveFor(ScreenId::MainMenu);
-        }
+        // Each window's buttons by their captions, as the learner reads them.
+        struct ButtonEffect
+        {
+            FormId window;
+            const char *caption;
+            Effect effect;
+        };
+        static const ButtonEffect effects[] = {
+            { FormId::MainMenu, "Registre série/série", leaveFor(FormId::SerialTrainer) },
+            { FormId::MainMenu, "Registre série/parallèle", leaveFor(FormId::SerialParallelTrainer) },
+            { FormId::MainMenu, "Registre parallèle/parallèle", leaveFor(FormId::ComingSoonCard) },
+            { FormId::MainMenu, "Bouton sans titre", leaveFor(FormId::ComingSoonCard) },
+            { FormId::MainMenu, "Quitter", kEnds },
+            { FormId::SerialTrainer, "Menu", leaveFor(FormId::MainMenu) },
+            { FormId::SerialTrainer, "Quitter", kEnds },
+            { FormId::SerialParallelTrainer, "Menu", leaveFor(FormId::MainMenu) },
+            { FormId::SerialParallelTrainer, "Quitter", kEnds },
+            { FormId::AboutBox, "OK", leaveFor(FormId::SerialTrainer) },
+            { FormId::ComingSoonCard, "OK", leaveFor(FormId::MainMenu) },
+            { FormId::SerialHelp, "OK", leaveFor(FormId::SerialTrainer) },
+            { FormId::SerialParallelHelp, "OK", leaveFor(FormId::SerialParallelTrainer) },
+            { FormId::ParallelRegister, "Quitter", kEnds },
+            { FormId::ParallelRegister, "Menu", leaveFor(FormId::MainMenu) },
+        };
+        for (const ButtonEffect &e : effects)
+            if (const forms::Form *window = registry.find(e.window); window && hit == button(*window, e.caption))
+                return e.effect;
         return Effect{};
     }
 
-    static Effect closeBoxEffect(ScreenId id)
+    static Effect closeBoxEffect(FormId id)
     {
         switch (id) {
-        case ScreenId::MainMenu:
-        case ScreenId::SerialTrainer:
-        case ScreenId::SerialParallelTrainer:
-        case ScreenId::ParallelRegister: return kEnds;
-        case ScreenId::AboutBox:
-        case ScreenId::SerialHelp: return leaveFor(ScreenId::SerialTrainer);
-        case ScreenId::ComingSoonCard: return leaveFor(ScreenId::MainMenu);
-        case ScreenId::SerialParallelHelp: return leaveFor(ScreenId::SerialParallelTrainer);
+        case FormId::MainMenu:
+        case FormId::SerialTrainer:
+        case FormId::SerialParallelTrainer:
+        case FormId::ParallelRegister:
+            return kEnds;
+        case FormId::AboutBox:
+        case FormId::SerialHelp:
+            return leaveFor(FormId::SerialTrainer);
+        case FormId::ComingSoonCard:
+            return leaveFor(FormId::MainMenu);
+        case FormId::SerialParallelHelp:
+            return leaveFor(FormId::SerialParallelTrainer);
         }
         return {};
     }
 
-    static std::vector<MenuChoice> menuChoices(ScreenId id)
+    static std::vector<MenuChoice> menuChoices(FormId id)
     {
         const QString file = QStringLiteral("Fichier");
         const QString quit = QStringLiteral("Quitter");
         switch (id) {
-        case ScreenId::MainMenu:
+        case FormId::MainMenu:
             // Its Fichier > Quitter ends the program too.
-            return {{file, quit, kEnds}, {QStringLiteral("à propos"), {}, leaveFor(ScreenId::AboutBox)}};
-        case ScreenId::SerialTrainer:
-            return {{file, QStringLiteral("Menu"), leaveFor(ScreenId::MainMenu)},
-                    {file, quit, kEnds},
-                    {QStringLiteral("Aide"), {}, leaveFor(ScreenId::SerialHelp)},
-                    {QStringLiteral("à propos..."), {}, leaveFor(ScreenId::AboutBox)}};
-        case ScreenId::SerialParallelTrainer:
-            return {{file, QStringLiteral("Menu"), leaveFor(ScreenId::MainMenu)},
-                    {file, quit, kEnds},
-                    {QStringLiteral("Aide"), {}, alsoShow(ScreenId::SerialParallelHelp)},
-                    {QStringLiteral("à propos..."), {}, alsoShow(ScreenId::AboutBox)}};
-        default: return {};
+            return { { file, quit, kEnds }, { QStringLiteral("à propos"), {}, leaveFor(FormId::AboutBox) } };
+        case FormId::SerialTrainer:
+            return { { file, QStringLiteral("Menu"), leaveFor(FormId::MainMenu) },
+                     { file, quit, kEnds },
+                     { QStringLiteral("Aide"), {}, leaveFor(FormId::SerialHelp) },
+                     { QStringLiteral("à propos..."), {}, leaveFor(FormId::AboutBox) } };
+        case FormId::SerialParallelTrainer:
+            return { { file, QStringLiteral("Menu"), leaveFor(FormId::MainMenu) },
+                     { file, quit, kEnds },
+                     { QStringLiteral("Aide"), {}, alsoShow(FormId::SerialParallelHelp) },
+                     { QStringLiteral("à propos..."), {}, alsoShow(FormId::AboutBox) } };
+        default:
+            return {};
         }
     }
 
@@ -425,10 +469,10 @@ private:
         afterAction();
     }
 
-    void actOn(ScreenId id)
+    void actOn(FormId id)
     {
-        forms::Screen& window = *registry.find(id);
-        const bool trainer = id == ScreenId::SerialTrainer || id == ScreenId::SerialParallelTrainer;
+        forms::Form &window = *registry.find(id);
+        const bool trainer = id == FormId::SerialTrainer || id == FormId::SerialParallelTrainer;
         // A diligent learner mostly stays on the exercise.
         const int roll = trainer && !random_.chance(offExercise_) ? 99 : random_.below(100);
         if (roll < 2) {
@@ -442,51 +486,52 @@ private:
         if (roll < 6) {
             const std::vector<MenuChoice> choices = menuChoices(id);
             if (!choices.empty()) {
-                const MenuChoice& c = random_.pick(choices);
+                const MenuChoice &c = random_.pick(choices);
                 if (c.effect.ends && random_.chance(95))
                     return actOn(id); // quitting ends the sequence; keep it rarer
-                log(std::string(nameOf(id)) + " menu " + quoted(c.entry) + (c.item.isEmpty() ? "" : " > " + quoted(c.item)));
+                log(std::string(nameOf(id)) + " menu " + quoted(c.entry)
+                    + (c.item.isEmpty() ? "" : " > " + quoted(c.item)));
                 take(c.effect, id);
                 chooseMenu(window, c.entry, c.item);
                 return;
             }
         }
-        if (roll < 16 || (id != ScreenId::SerialTrainer && id != ScreenId::SerialParallelTrainer)) {
+        if (roll < 16 || (id != FormId::SerialTrainer && id != FormId::SerialParallelTrainer)) {
             clickAnywhere(window, id);
             return;
         }
-        if (id == ScreenId::SerialTrainer)
-            trainerAction(id, window, *find<SerialTrainer>(id)->wordBox, find<SerialTrainer>(id)->clockUnlit,
-                          find<SerialTrainer>(id)->resetUnlit, nullptr);
+        if (id == FormId::SerialTrainer)
+            trainerAction(id, window, *serial()->wordBox, serial()->clockUnlit, serial()->resetUnlit, nullptr);
         else
-            trainerAction(id, window, *find<SerialParallelTrainer>(id)->wordBox, find<SerialParallelTrainer>(id)->clockUnlit, find<SerialParallelTrainer>(id)->resetUnlit, find<SerialParallelTrainer>(id)->readUnlit);
+            trainerAction(id, window, *serialParallel()->wordBox, serialParallel()->clockUnlit,
+                          serialParallel()->resetUnlit, serialParallel()->readUnlit);
     }
 
     // Every control of the window, lit lamp pictures and hidden ones
     // included.
-    static std::vector<QWidget*> controlsOf(forms::Screen& window)
+    static std::vector<QWidget *> controlsOf(forms::Form &window)
     {
-        std::vector<QWidget*> controls;
-        for (QWidget* w : window.client()->findChildren<QWidget*>())
-            if (dynamic_cast<forms::Label*>(w) || dynamic_cast<forms::TextBox*>(w)
-                || dynamic_cast<forms::CommandButton*>(w) || dynamic_cast<forms::Image*>(w)
-                || dynamic_cast<forms::PictureBox*>(w))
+        std::vector<QWidget *> controls;
+        for (QWidget *w : window.client()->findChildren<QWidget *>())
+            if (dynamic_cast<forms::Label *>(w) || dynamic_cast<forms::TextBox *>(w)
+                || dynamic_cast<forms::CommandButton *>(w) || dynamic_cast<forms::Image *>(w)
+                || dynamic_cast<forms::PictureBox *>(w))
                 controls.push_back(w);
         return controls;
     }
 
     // The mouse on any control of the window: it lands on whatever is
     // topmost at that place.
-    void clickAnywhere(forms::Screen& window, ScreenId id)
+    void clickAnywhere(forms::Form &window, FormId id)
     {
-        const std::vector<QWidget*> controls = controlsOf(window);
+        const std::vector<QWidget *> controls = controlsOf(window);
         if (!controls.empty())
             mouseOn(window, id, random_.pick(controls));
     }
 
     // Mostly a click; sometimes two to four in a row, sometimes a press
     // moved off the control.
-    void mouseOn(forms::Screen& window, ScreenId id, QWidget* target)
+    void mouseOn(forms::Form &window, FormId id, QWidget *target)
     {
         const int roll = random_.below(100);
         if (roll < 12)
@@ -498,7 +543,7 @@ private:
     // Clicks at the centre of a control, 0 to 450 ms from one release to the
     // next press. Each lands on whatever is topmost there at its moment; a
     // click that leaves the window or ends the program is the last.
-    void clickControl(forms::Screen& window, ScreenId id, QWidget* target, int clicks = 1)
+    void clickControl(forms::Form &window, FormId id, QWidget *target, int clicks = 1)
     {
         const QPoint at = target->mapTo(&window, target->rect().center());
         for (int i = 0; i < clicks && !failed_; ++i) {
@@ -507,7 +552,7 @@ private:
                 log("  " + std::to_string(gap) + " ms, then again");
                 advance(gap);
             }
-            QWidget* hit = window.childAt(at);
+            QWidget *hit = window.childAt(at);
             const Effect effect = buttonEffect(hit);
             // Quitting ends the sequence: mostly the learner thinks better of
             // it and moves off the button before releasing it.
@@ -525,14 +570,14 @@ private:
 
     // A press on a control that the learner moves off and releases elsewhere
     // in the window, over another control or none: a click of neither.
-    void pressOff(forms::Screen& window, ScreenId id, QWidget* target)
+    void pressOff(forms::Form &window, FormId id, QWidget *target)
     {
         const QPoint at = target->mapTo(&window, target->rect().center());
-        QWidget* hit = window.childAt(at);
-        QWidget* pressed = hit ? hit : target;
+        QWidget *hit = window.childAt(at);
+        QWidget *pressed = hit ? hit : target;
         const QRect on(pressed->mapTo(&window, QPoint()), pressed->size());
         std::vector<QPoint> elsewhere;
-        for (QWidget* w : controlsOf(window)) {
+        for (QWidget *w : controlsOf(window)) {
             const QPoint centre = w->mapTo(&window, w->rect().center());
             if (!on.contains(centre))
                 elsewhere.push_back(centre);
@@ -543,7 +588,8 @@ private:
         } else {
             const QRect client(window.client()->mapTo(&window, QPoint()), window.client()->size());
             do
-                to = QPoint(random_.between(client.left(), client.right()), random_.between(client.top(), client.bottom()));
+                to = QPoint(random_.between(client.left(), client.right()),
+                            random_.between(client.top(), client.bottom()));
             while (on.contains(to));
         }
         log(std::string(nameOf(id)) + " press " + describe(target) + " -> " + describe(hit) + ", released over "
@@ -557,17 +603,17 @@ private:
 
     // A press gives the focus to the trainer's control it lands on, if that
     // takes the focus; the model decides.
-    void tellModelOfPress(QWidget* hit)
+    void tellModelOfPress(QWidget *hit)
     {
         syncModel();
-        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer); s && hit && hit->window() == s)
+        if (const SerialControls *s = serial(); s && hit && hit->window() == &s->window)
             model_.press(Trainer::Serial, controlOf(*s, hit));
-        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer); s && hit && hit->window() == s)
+        if (const SerialParallelControls *s = serialParallel(); s && hit && hit->window() == &s->window)
             model_.press(Trainer::SerialParallel, controlOf(*s, hit));
     }
 
-    template <class T>
-    static Control controlOf(const T& trainer, const QWidget* w)
+    template<class T>
+    static Control controlOf(const T &trainer, const QWidget *w)
     {
         if (w == trainer.wordBox)
             return Control::WordBox;
@@ -576,56 +622,60 @@ private:
         return w == trainer.quitButton ? Control::QuitButton : Control::Other;
     }
 
-    template <class T>
-    static QWidget* widgetOf(const T& trainer, Control control)
+    template<class T>
+    static QWidget *widgetOf(const T &trainer, Control control)
     {
         switch (control) {
-        case Control::WordBox: return trainer.wordBox;
-        case Control::MenuButton: return trainer.menuButton;
-        case Control::QuitButton: return trainer.quitButton;
-        case Control::Other: break;
+        case Control::WordBox:
+            return trainer.wordBox;
+        case Control::MenuButton:
+            return trainer.menuButton;
+        case Control::QuitButton:
+            return trainer.quitButton;
+        case Control::Other:
+            break;
         }
         return nullptr;
     }
 
     // A click at a lamp's place. The model decides from its own lamps
     // whether it reaches the clickable, unlit picture.
-    void tellModelOfClick(QWidget* hit)
+    void tellModelOfClick(QWidget *hit)
     {
         syncModel();
-        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer)) {
+        if (const SerialControls *s = serial()) {
             if (hit == s->clockUnlit || hit == s->clockLit)
-                return model_.click(Trainer::Serial, LampPlace::Clock);
+                return model_.click(Trainer::Serial, ClickableLamp::Clock);
             if (hit == s->resetUnlit || hit == s->resetLit)
-                return model_.click(Trainer::Serial, LampPlace::Reset);
+                return model_.click(Trainer::Serial, ClickableLamp::Reset);
         }
-        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer)) {
+        if (const SerialParallelControls *s = serialParallel()) {
             if (hit == s->clockUnlit || hit == s->clockLit)
-                return model_.click(Trainer::SerialParallel, LampPlace::Clock);
+                return model_.click(Trainer::SerialParallel, ClickableLamp::Clock);
             if (hit == s->resetUnlit || hit == s->resetLit)
-                return model_.click(Trainer::SerialParallel, LampPlace::Reset);
+                return model_.click(Trainer::SerialParallel, ClickableLamp::Reset);
             if (hit == s->readUnlit || hit == s->readLit)
-                return model_.click(Trainer::SerialParallel, LampPlace::Read);
+                return model_.click(Trainer::SerialParallel, ClickableLamp::Read);
         }
     }
 
-    static std::string describe(QWidget* w)
+    static std::string describe(QWidget *w)
     {
         if (!w)
             return "nothing";
         QString name = w->objectName();
         if (name.isEmpty())
             name = w->accessibleName();
-        if (auto* b = dynamic_cast<QAbstractButton*>(w); b && name.isEmpty())
+        if (auto *b = dynamic_cast<QAbstractButton *>(w); b && name.isEmpty())
             name = b->text();
         if (name.isEmpty())
             name = QString::fromLatin1(w->metaObject()->className());
-        auto* image = dynamic_cast<forms::Image*>(w);
+        auto *image = dynamic_cast<forms::Image *>(w);
         return quoted(name) + (image && !image->shown() ? "(hidden)" : "");
     }
 
-    void trainerAction(ScreenId id, forms::Screen& window, forms::TextBox& box, forms::Image* clockPicture,
-                       forms::Image* resetPicture, forms::Image* readPicture)
+    void trainerAction(FormId id, forms::Form &window, forms::TextBox &box, forms::Image *clockPicture,
+                       forms::Image *resetPicture, forms::Image *readPicture)
     {
         // The exercise itself (clock, reset, read, a typed word) lies in the
         // first 55; the rest is anything else a learner may do.
@@ -673,24 +723,25 @@ private:
                 }
             });
         } else if (roll < 82) {
-            struct Key {
+            struct Key
+            {
                 Qt::Key key;
                 Qt::KeyboardModifiers mods;
-                const char* name;
+                const char *name;
             };
             static const std::vector<Key> keys = {
-                {Qt::Key_Backspace, Qt::NoModifier, "Backspace"},
-                {Qt::Key_Backspace, Qt::NoModifier, "Backspace"},
-                {Qt::Key_Delete, Qt::NoModifier, "Delete"},
-                {Qt::Key_A, Qt::ControlModifier, "Ctrl+A"},
-                {Qt::Key_Home, Qt::NoModifier, "Home"},
-                {Qt::Key_End, Qt::NoModifier, "End"},
-                {Qt::Key_Left, Qt::NoModifier, "Left"},
-                {Qt::Key_X, Qt::ControlModifier, "Ctrl+X"},
-                {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"},
-                {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "Ctrl+Shift+Z"},
+                { Qt::Key_Backspace, Qt::NoModifier, "Backspace" },
+                { Qt::Key_Backspace, Qt::NoModifier, "Backspace" },
+                { Qt::Key_Delete, Qt::NoModifier, "Delete" },
+                { Qt::Key_A, Qt::ControlModifier, "Ctrl+A" },
+                { Qt::Key_Home, Qt::NoModifier, "Home" },
+                { Qt::Key_End, Qt::NoModifier, "End" },
+                { Qt::Key_Left, Qt::NoModifier, "Left" },
+                { Qt::Key_X, Qt::ControlModifier, "Ctrl+X" },
+                { Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z" },
+                { Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "Ctrl+Shift+Z" },
             };
-            const Key& k = random_.pick(keys);
+            const Key &k = random_.pick(keys);
             edit(box, [&] {
                 log(on + "key " + k.name);
                 pressKey(&box, k.key, k.mods);
@@ -720,8 +771,8 @@ private:
     // The whole exercise as a diligent learner does it, one step at a time:
     // a reset, a word typed key by key, the pulses, and on the serial-parallel trainer the read.
     // Other actions may still come between its steps.
-    void startLesson(ScreenId id, forms::Screen& window, forms::TextBox& box, forms::Image* clockPicture,
-                     forms::Image* resetPicture, forms::Image* readPicture)
+    void startLesson(FormId id, forms::Form &window, forms::TextBox &box, forms::Image *clockPicture,
+                     forms::Image *resetPicture, forms::Image *readPicture)
     {
         const std::string on = std::string(nameOf(id)) + " lesson: ";
         log(on + "begins");
@@ -739,7 +790,7 @@ private:
         auto type = [this, &box, on](int bitPercent) {
             script_.push_back([this, &box, on, bitPercent] { typeOne(on, box, bitPercent); });
         };
-        auto key = [this, &box, on](Qt::Key k, const char* name) {
+        auto key = [this, &box, on](Qt::Key k, const char *name) {
             script_.push_back([this, &box, on, k, name] {
                 edit(box, [&] {
                     log(on + "key " + name);
@@ -774,7 +825,7 @@ private:
                 });
             });
         }
-        const int pulses = readPicture ? random_.between(4, 5) : random_.pick(std::vector<int>{4, 8, 9, 9, 10});
+        const int pulses = readPicture ? random_.between(4, 5) : random_.pick(std::vector<int>{ 4, 8, 9, 9, 10 });
         for (int i = 0; i < pulses; ++i) {
             script_.push_back([this, &window, id, clockPicture] { clickControl(window, id, clockPicture); });
             wait(380, 450);
@@ -787,7 +838,7 @@ private:
 
     // One key: a 0 or a 1 `bitPercent` times in a hundred, else any other
     // character.
-    void typeOne(const std::string& on, forms::TextBox& box, int bitPercent)
+    void typeOne(const std::string &on, forms::TextBox &box, int bitPercent)
     {
         edit(box, [&] {
             const QString c = random_.chance(bitPercent) ? QString(QLatin1Char(random_.chance(50) ? '0' : '1'))
@@ -797,21 +848,21 @@ private:
         });
     }
 
-    Trainer trainerOf(const forms::TextBox& box)
+    Trainer trainerOf(const forms::TextBox &box)
     {
-        const SerialTrainer* s = find<SerialTrainer>(ScreenId::SerialTrainer);
+        const SerialControls *s = serial();
         return s && s->wordBox == &box ? Trainer::Serial : Trainer::SerialParallel;
     }
 
     // An edit of the box; a locked box must refuse it. The model is told the
     // text that the edit left. The keys go to the box itself; a learner
     // clicks it first unless it holds the focus, which the model sees.
-    void edit(forms::TextBox& box, const std::function<void()>& doIt)
+    void edit(forms::TextBox &box, const std::function<void()> &doIt)
     {
         syncModel();
         const Trainer trainer = trainerOf(box);
         if (model_.focus(trainer) != Control::WordBox) {
-            const ScreenId id = trainer == Trainer::Serial ? ScreenId::SerialTrainer : ScreenId::SerialParallelTrainer;
+            const FormId id = trainer == Trainer::Serial ? FormId::SerialTrainer : FormId::SerialParallelTrainer;
             clickControl(*registry.find(id), id, &box);
         }
         const bool locked = box.locked();
@@ -829,7 +880,7 @@ private:
         tellModelOfEdit(trainer, locked, before, textAtMessage_.value_or(box.text()));
     }
 
-    void tellModelOfEdit(Trainer trainer, bool locked, const QString& before, const QString& after)
+    void tellModelOfEdit(Trainer trainer, bool locked, const QString &before, const QString &after)
     {
         model_.messageDelays.assign(messageOpenFor_.begin(), messageOpenFor_.end());
         if (locked)
@@ -840,7 +891,7 @@ private:
             model_.learnerChange(trainer, after);
     }
 
-    void take(const Effect& effect, ScreenId self)
+    void take(const Effect &effect, FormId self)
     {
         if (effect.ends) {
             expectEnd_ = true;
@@ -876,12 +927,12 @@ private:
 
     // The picture seen at a lamp's or cell's place: the front one among
     // those shown. A pair is one widget on screen, which draws that picture.
-    static const QWidget* seenAt(const forms::Image* front) { return front->seen(); }
+    static const QWidget *seenAt(const forms::Image *front) { return front->seen(); }
 
     // Once one picture of a pair is shown and the other hidden, every later
     // write keeps it so.
-    void keepsOnePicture(std::set<std::string>& settled, const std::string& name, const forms::Image& a,
-                         const forms::Image& b, const char* screen)
+    void keepsOnePicture(std::set<std::string> &settled, const std::string &name, const forms::Image &a,
+                         const forms::Image &b, const char *screen)
     {
         const bool one = a.shown() != b.shown();
         if (one)
@@ -897,18 +948,18 @@ private:
         expect(actualShown() == shown_,
                "windows shown " + names(actualShown()) + ", navigation implies " + names(shown_));
         if (!mayOpenParallel_)
-            expect(!exists(ScreenId::ParallelRegister), "the parallel register window was created");
+            expect(!exists(FormId::ParallelRegister), "the parallel register window was created");
         syncModel();
         const std::vector<std::string> wrong = differences(model_);
         if (!wrong.empty()) {
             std::string all = "the trainers differ from what the rules give:";
-            for (const std::string& w : wrong)
+            for (const std::string &w : wrong)
                 all += "\n    " + w;
             violation(all);
         }
-        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer))
+        if (const SerialControls *s = serial())
             checkSerial(*s);
-        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer))
+        if (const SerialParallelControls *s = serialParallel())
             checkSerialParallel(*s);
 
         if (clock.now() - lastActionAt_ >= 1000) {
@@ -917,19 +968,19 @@ private:
         }
         if (resetJustRan_) {
             ++reached_.resetLooks;
-            if (*resetJustRan_ == ScreenId::SerialTrainer)
-                checkSerialResetLook(*find<SerialTrainer>(ScreenId::SerialTrainer), QString(), "after RAZ");
+            if (*resetJustRan_ == FormId::SerialTrainer)
+                checkSerialResetLook(*serial(), QString(), "after RAZ");
             else
-                checkSerialParallelResetLook(*find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer));
+                checkSerialParallelResetLook(*serialParallel());
             resetJustRan_.reset();
         }
     }
 
     void syncModel()
     {
-        if (exists(ScreenId::SerialTrainer) && !model_.exists(Trainer::Serial))
+        if (exists(FormId::SerialTrainer) && !model_.exists(Trainer::Serial))
             model_.create(Trainer::Serial);
-        if (exists(ScreenId::SerialParallelTrainer) && !model_.exists(Trainer::SerialParallel))
+        if (exists(FormId::SerialParallelTrainer) && !model_.exists(Trainer::SerialParallel))
             model_.create(Trainer::SerialParallel);
     }
 
@@ -938,126 +989,129 @@ private:
     static std::string shown(int v) { return std::to_string(v); }
     static std::string shown(std::int64_t v) { return std::to_string(v); }
     static std::string shown(bool v) { return v ? "true" : "false"; }
-    static std::string shown(const QString& v) { return quoted(v); }
-    static std::string shown(const std::string& v) { return v; }
+    static std::string shown(const QString &v) { return quoted(v); }
+    static std::string shown(const std::string &v) { return v; }
 
     // A pair as seen: 1 for its second (lit, "1") picture on top, 0 for its
     // first, -1 for neither.
-    static int seenPair(forms::Image& first, forms::Image& second)
+    static int seenPair(const forms::Image *first, const forms::Image *second)
     {
-        const QWidget* top = seenAt(&first);
-        return top == &first ? 0 : top == &second ? 1 : -1;
+        const QWidget *top = seenAt(first);
+        return top == first ? 0 : top == second ? 1 : -1;
     }
-    static int seenLamp(const Lamp& lamp) { return seenPair(lamp.unlit(), lamp.lit()); }
 
     // Every difference between what the program shows and holds and what
     // the model predicts.
-    std::vector<std::string> differences(const TrainerModel& m)
+    std::vector<std::string> differences(const TrainerModel &m)
     {
         std::vector<std::string> out;
-        auto check = [&out](const std::string& what, const auto& actual, const auto& predicted) {
+        auto check = [&out](const std::string &what, const auto &actual, const auto &predicted) {
             if (!(actual == predicted))
                 out.push_back(what + " is " + shown(actual) + ", the rules give " + shown(predicted));
         };
         check("the time", clock.now(), m.now());
         check("the number of timers ticking", clock.running(), m.runningTimers());
         check("the number of messages", static_cast<int>(messageBox.shown.size()), m.messages);
-        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer); s && m.serial) {
-            const TrainerModel::Serial& e = *m.serial;
+        if (const SerialControls *s = serial(); s && m.serial) {
+            const TrainerModel::Serial &e = *m.serial;
             for (int k = 0; k < 4; ++k)
-                check("serial: cell " + std::to_string(k), seenPair(s->cells[k]->zero(), s->cells[k]->one()), e.cell(k));
-            check("serial: the input lamp", seenLamp(*s->inputLamp), int(e.inputLit));
-            check("serial: the output lamp", seenLamp(*s->outputLamp), int(e.outputLit));
-            check("serial: the clock lamp", seenLamp(*s->clockLamp), int(e.clockLit));
-            check("serial: the RAZ lamp", seenLamp(*s->resetLamp), int(e.resetLit));
+                check("serial: cell " + std::to_string(k), seenPair(s->zero(k), s->one(k)), e.cell(k));
+            check("serial: the input lamp", seenPair(s->inputUnlit, s->inputLit), int(e.inputLit));
+            check("serial: the output lamp", seenPair(s->outputUnlit, s->outputLit), int(e.outputLit));
+            check("serial: the clock lamp", seenPair(s->clockUnlit, s->clockLit), int(e.clockLit));
+            check("serial: the RAZ lamp", seenPair(s->resetUnlit, s->resetLit), int(e.resetLit));
             check("serial: the status line", s->statusLabel->caption(), e.statusCaption);
             check("serial: the pulse count", s->pulseCountLabel->caption(), e.pulseCountCaption);
-            check("serial: the clock timer ticking", s->clockTimer.ticking(), m.ticking(TrainerModel::SerialClock));
-            check("serial: the reset timer ticking", s->resetTimer.ticking(), m.ticking(TrainerModel::SerialReset));
-            check("serial: pulseCount", s->pulseCount, e.pulseCount);
-            check("serial: tickCount", s->tickCount, e.tickCount);
-            check("serial: the focus", describe(s->focusWidget()), describe(widgetOf(*s, e.focus)));
+            check("serial: the clock timer ticking", s->window.clockRunning(), m.ticking(TrainerModel::SerialClock));
+            check("serial: the reset timer ticking", s->window.resetRunning(), m.ticking(TrainerModel::SerialReset));
+            check("serial: pulseCount", s->window.pulseCount(), e.pulseCount);
+            check("serial: tickCount", s->window.tickCount(), e.tickCount);
+            check("serial: the focus", describe(s->window.focusWidget()), describe(widgetOf(*s, e.focus)));
             compareWord(out, "serial: ", *s->word, *s->wordBox, e.word);
         }
-        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer); s && m.serialParallel) {
-            const TrainerModel::SerialParallel& e = *m.serialParallel;
-            check("serial-parallel: the input lamp", seenLamp(*s->inputLamp), int(e.inputLit));
-            check("serial-parallel: the clock lamp", seenLamp(*s->clockLamp), int(e.clockLit));
-            check("serial-parallel: the RAZ lamp", seenLamp(*s->resetLamp), int(e.resetLit));
-            check("serial-parallel: the read lamp", seenLamp(*s->readLamp), int(e.readLit));
+        if (const SerialParallelControls *s = serialParallel(); s && m.serialParallel) {
+            const TrainerModel::SerialParallel &e = *m.serialParallel;
+            check("serial-parallel: the input lamp", seenPair(s->inputUnlit, s->inputLit), int(e.inputLit));
+            check("serial-parallel: the clock lamp", seenPair(s->clockUnlit, s->clockLit), int(e.clockLit));
+            check("serial-parallel: the RAZ lamp", seenPair(s->resetUnlit, s->resetLit), int(e.resetLit));
+            check("serial-parallel: the read lamp", seenPair(s->readUnlit, s->readLit), int(e.readLit));
             // Both ways: lit exactly where the model has it lit.
             for (int n = 1; n <= 4; ++n)
-                check("serial-parallel: output S" + std::to_string(n), seenLamp(s->outputLamp(n)),
+                check("serial-parallel: output S" + std::to_string(n), seenPair(s->outputUnlit(n), s->outputLit(n)),
                       int(e.outputLit[static_cast<size_t>(n - 1)]));
             check("serial-parallel: the read result", s->readLabel->caption(), e.readCaption);
             check("serial-parallel: the pulse count", s->pulseCountLabel->caption(), e.pulseCountCaption);
-            check("serial-parallel: the clock timer ticking", s->clockTimer.ticking(), m.ticking(TrainerModel::SerialParallelClock));
-            check("serial-parallel: the reset timer ticking", s->resetTimer.ticking(), m.ticking(TrainerModel::SerialParallelReset));
-            check("serial-parallel: the read timer ticking", s->readTimer.ticking(), m.ticking(TrainerModel::SerialParallelRead));
-            check("serial-parallel: pulseCount", s->pulseCount, e.pulseCount);
-            check("serial-parallel: tickCount", s->tickCount, e.tickCount);
-            check("serial-parallel: resetTickCount", s->resetTickCount, e.resetTickCount);
-            check("serial-parallel: the focus", describe(s->focusWidget()), describe(widgetOf(*s, e.focus)));
+            check("serial-parallel: the clock timer ticking", s->window.clockRunning(),
+                  m.ticking(TrainerModel::SerialParallelClock));
+            check("serial-parallel: the reset timer ticking", s->window.resetRunning(),
+                  m.ticking(TrainerModel::SerialParallelReset));
+            check("serial-parallel: the read timer ticking", s->window.readRunning(),
+                  m.ticking(TrainerModel::SerialParallelRead));
+            check("serial-parallel: pulseCount", s->window.pulseCount(), e.pulseCount);
+            check("serial-parallel: tickCount", s->window.tickCount(), e.tickCount);
+            check("serial-parallel: resetTickCount", s->window.resetTickCount(), e.resetTickCount);
+            check("serial-parallel: the focus", describe(s->window.focusWidget()), describe(widgetOf(*s, e.focus)));
             compareWord(out, "serial-parallel: ", *s->word, *s->wordBox, e.word);
         }
         return out;
     }
 
-    static void compareWord(std::vector<std::string>& out, const std::string& on, const WordEntry& w,
-                            const forms::TextBox& box, const TrainerModel::Word& e)
+    static void compareWord(std::vector<std::string> &out, const std::string &on, const WordEntry &w,
+                            const forms::TextBox &box, const TrainerModel::Word &e)
     {
-        auto check = [&out, &on](const std::string& what, const auto& actual, const auto& predicted) {
+        auto check = [&out, &on](const std::string &what, const auto &actual, const auto &predicted) {
             if (!(actual == predicted))
                 out.push_back(on + what + " is " + shown(actual) + ", the rules give " + shown(predicted));
         };
         check("the box", box.text(), e.text);
         check("the box locked", box.locked(), e.locked);
-        check("typedWord", w.typedWord, e.typedWord);
-        check("typedCount", w.typedCount, e.typedCount);
-        check("ignoreNextChange", w.ignoreNextChange, e.ignoreNextChange);
+        check("typedWord", w.typedWord(), e.typedWord);
+        check("typedCount", w.typedCount(), e.typedCount);
+        check("ignoreNextChange", int(w.ignoresNextChange()), e.ignoreNextChange);
         for (int k = 1; k <= 4; ++k)
             check("bit" + std::to_string(k), w.bit(k), e.bit(k));
     }
 
     // ---- what holds whatever the model says
 
-    void checkSerial(SerialTrainer& s)
+    void checkSerial(const SerialControls &s)
     {
-        const char* n = "serial";
+        const char *n = "serial";
         for (int k = 0; k < 4; ++k)
-            keepsOnePicture(serialSettled_, "cell " + std::to_string(k), s.cells[k]->zero(), s.cells[k]->one(), n);
-        keepsOnePicture(serialSettled_, "input lamp", s.inputLamp->unlit(), s.inputLamp->lit(), n);
-        keepsOnePicture(serialSettled_, "output lamp", s.outputLamp->unlit(), s.outputLamp->lit(), n);
-        keepsOnePicture(serialSettled_, "clock lamp", s.clockLamp->unlit(), s.clockLamp->lit(), n);
-        keepsOnePicture(serialSettled_, "RAZ lamp", s.resetLamp->unlit(), s.resetLamp->lit(), n);
+            keepsOnePicture(serialSettled_, "cell " + std::to_string(k), *s.zero(k), *s.one(k), n);
+        keepsOnePicture(serialSettled_, "input lamp", *s.inputUnlit, *s.inputLit, n);
+        keepsOnePicture(serialSettled_, "output lamp", *s.outputUnlit, *s.outputLit, n);
+        keepsOnePicture(serialSettled_, "clock lamp", *s.clockUnlit, *s.clockLit, n);
+        keepsOnePicture(serialSettled_, "RAZ lamp", *s.resetUnlit, *s.resetLit, n);
 
-        if (s.pulseCount == 4 && serialLastPulse_ == 3)
+        if (s.window.pulseCount() == 4 && serialLastPulse_ == 3)
             ++reached_.wordsShiftedIn;
         // The ninth pulse: 8 pulses, then 0 shown as "0" (a manual reset
         // leaves the count blank). Unless the learner typed since, the
         // screen shows the reset look.
-        if (s.pulseCount == 0 && serialLastPulse_ == 8 && s.pulseCountLabel->caption() == QStringLiteral("0")) {
+        if (s.window.pulseCount() == 0 && serialLastPulse_ == 8
+            && s.pulseCountLabel->caption() == QStringLiteral("0")) {
             ++reached_.ninthPulses;
             if (!editingAction_)
                 checkSerialResetLook(s, QStringLiteral("0"), "after the ninth pulse");
         }
-        serialLastPulse_ = s.pulseCount;
+        serialLastPulse_ = s.window.pulseCount();
     }
 
-    void checkSerialParallel(SerialParallelTrainer& s)
+    void checkSerialParallel(const SerialParallelControls &s)
     {
-        const char* n = "serial-parallel";
-        keepsOnePicture(serialParallelSettled_, "input lamp", s.inputLamp->unlit(), s.inputLamp->lit(), n);
-        keepsOnePicture(serialParallelSettled_, "clock lamp", s.clockLamp->unlit(), s.clockLamp->lit(), n);
-        keepsOnePicture(serialParallelSettled_, "RAZ lamp", s.resetLamp->unlit(), s.resetLamp->lit(), n);
-        keepsOnePicture(serialParallelSettled_, "read lamp", s.readLamp->unlit(), s.readLamp->lit(), n);
+        const char *n = "serial-parallel";
+        keepsOnePicture(serialParallelSettled_, "input lamp", *s.inputUnlit, *s.inputLit, n);
+        keepsOnePicture(serialParallelSettled_, "clock lamp", *s.clockUnlit, *s.clockLit, n);
+        keepsOnePicture(serialParallelSettled_, "RAZ lamp", *s.resetUnlit, *s.resetLit, n);
+        keepsOnePicture(serialParallelSettled_, "read lamp", *s.readUnlit, *s.readLit, n);
         // A store brings every unlit output picture to the front without
         // hiding the lit one, so an output may show both; never neither.
         bool anyLit = false;
         for (int k = 1; k <= 4; ++k) {
-            Lamp& out = s.outputLamp(k);
-            expect(out.unlit().shown() || out.lit().shown(), "serial-parallel: output S" + std::to_string(k) + " has no picture shown");
-            anyLit = anyLit || seenLamp(out) == 1;
+            expect(s.outputUnlit(k)->shown() || s.outputLit(k)->shown(),
+                   "serial-parallel: output S" + std::to_string(k) + " has no picture shown");
+            anyLit = anyLit || seenPair(s.outputUnlit(k), s.outputLit(k)) == 1;
         }
         if (anyLit && !spOutputsLit_)
             ++reached_.outputsLit;
@@ -1067,56 +1121,61 @@ private:
     // Nothing moves once every animation has run out.
     void checkSettled()
     {
-        expect(clock.running() == 0, "1000 ms after the last action " + std::to_string(clock.running())
-                                         + " timers still tick");
-        if (auto* s = find<SerialTrainer>(ScreenId::SerialTrainer)) {
-            expect(!s->clockTimer.ticking() && !s->resetTimer.ticking(), "serial: an animation still runs");
-            expect(s->tickCount == 0, "serial: tickCount is not 0 at rest");
-            expect(seenAt(&s->clockLamp->unlit()) == &s->clockLamp->unlit()
-                       && seenAt(&s->resetLamp->unlit()) == &s->resetLamp->unlit(),
+        expect(clock.running() == 0,
+               "1000 ms after the last action " + std::to_string(clock.running()) + " timers still tick");
+        if (const SerialControls *s = serial()) {
+            expect(!s->window.clockRunning() && !s->window.resetRunning(), "serial: an animation still runs");
+            expect(s->window.tickCount() == 0, "serial: tickCount is not 0 at rest");
+            expect(seenAt(s->clockUnlit) == s->clockUnlit && seenAt(s->resetUnlit) == s->resetUnlit,
                    "serial: a clickable lamp is lit at rest");
         }
-        if (auto* s = find<SerialParallelTrainer>(ScreenId::SerialParallelTrainer)) {
-            expect(!s->clockTimer.ticking() && !s->resetTimer.ticking() && !s->readTimer.ticking(), "serial-parallel: an animation still runs");
-            expect(s->tickCount == 0 && s->resetTickCount == 0, "serial-parallel: a tick counter is not 0 at rest");
-            for (Lamp* l : {&*s->clockLamp, &*s->resetLamp, &*s->readLamp})
-                expect(seenAt(&l->unlit()) == &l->unlit(), "serial-parallel: a clickable lamp is lit at rest");
+        if (const SerialParallelControls *s = serialParallel()) {
+            expect(!s->window.clockRunning() && !s->window.resetRunning() && !s->window.readRunning(),
+                   "serial-parallel: an animation still runs");
+            expect(s->window.tickCount() == 0 && s->window.resetTickCount() == 0,
+                   "serial-parallel: a tick counter is not 0 at rest");
+            for (const forms::Image *unlit : { s->clockUnlit, s->resetUnlit, s->readUnlit })
+                expect(seenAt(unlit) == unlit, "serial-parallel: a clickable lamp is lit at rest");
         }
     }
 
-    void checkSerialResetLook(SerialTrainer& s, const QString& count, const std::string& when)
+    void checkSerialResetLook(const SerialControls &s, const QString &count, const std::string &when)
     {
         for (int k = 0; k < 4; ++k)
-            expect(s.cells[k]->zeroShown() && !s.cells[k]->oneShown(),
+            expect(s.zero(k)->shown() && !s.one(k)->shown(),
                    "serial " + when + ": cell " + std::to_string(k) + " does not show 0 alone");
-        expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "serial " + when + ": input lamp lit");
-        expect(s.outputLamp->unlit().shown() && !s.outputLamp->lit().shown(), "serial " + when + ": output lamp lit");
+        expect(s.inputUnlit->shown() && !s.inputLit->shown(), "serial " + when + ": input lamp lit");
+        expect(s.outputUnlit->shown() && !s.outputLit->shown(), "serial " + when + ": output lamp lit");
         expect(s.wordBox->text().isEmpty() && !s.wordBox->locked(),
                "serial " + when + ": the box holds " + quoted(s.wordBox->text())
-                   + (s.wordBox->locked() ? ", locked" : ""));
-        expect(s.statusLabel->caption() == QStringLiteral("RAZ"), "serial " + when + ": the status line " + quoted(s.statusLabel->caption()));
-        expect(s.pulseCountLabel->caption() == count, "serial " + when + ": the pulse count " + quoted(s.pulseCountLabel->caption()));
-        const WordEntry& w = *s.word;
-        expect(s.pulseCount == 0 && w.typedCount == 0 && w.ignoreNextChange == 0 && w.typedWord.isEmpty(),
+                       + (s.wordBox->locked() ? ", locked" : ""));
+        expect(s.statusLabel->caption() == QStringLiteral("RAZ"),
+               "serial " + when + ": the status line " + quoted(s.statusLabel->caption()));
+        expect(s.pulseCountLabel->caption() == count,
+               "serial " + when + ": the pulse count " + quoted(s.pulseCountLabel->caption()));
+        const WordEntry &w = *s.word;
+        expect(s.window.pulseCount() == 0 && w.typedCount() == 0 && !w.ignoresNextChange() && w.typedWord().isEmpty(),
                "serial " + when + ": counters or word not cleared");
-        expect(w.bit1.isEmpty() && w.bit2.isEmpty() && w.bit3.isEmpty() && w.bit4.isEmpty(),
+        expect(w.bit(1).isEmpty() && w.bit(2).isEmpty() && w.bit(3).isEmpty() && w.bit(4).isEmpty(),
                "serial " + when + ": the bits are kept");
     }
 
-    void checkSerialParallelResetLook(SerialParallelTrainer& s)
+    void checkSerialParallelResetLook(const SerialParallelControls &s)
     {
         for (int k = 1; k <= 4; ++k)
-            expect(s.outputLamp(k).unlit().shown() && !s.outputLamp(k).lit().shown(),
+            expect(s.outputUnlit(k)->shown() && !s.outputLit(k)->shown(),
                    "serial-parallel after RAZ: output S" + std::to_string(k) + " not put out");
-        expect(s.inputLamp->unlit().shown() && !s.inputLamp->lit().shown(), "serial-parallel after RAZ: input lamp lit");
-        expect(s.readLabel->caption().isEmpty(), "serial-parallel after RAZ: the read result " + quoted(s.readLabel->caption()));
-        expect(s.pulseCountLabel->caption() == QStringLiteral("0"), "serial-parallel after RAZ: the pulse count " + quoted(s.pulseCountLabel->caption()));
+        expect(s.inputUnlit->shown() && !s.inputLit->shown(), "serial-parallel after RAZ: input lamp lit");
+        expect(s.readLabel->caption().isEmpty(),
+               "serial-parallel after RAZ: the read result " + quoted(s.readLabel->caption()));
+        expect(s.pulseCountLabel->caption() == QStringLiteral("0"),
+               "serial-parallel after RAZ: the pulse count " + quoted(s.pulseCountLabel->caption()));
         expect(s.wordBox->text().isEmpty() && !s.wordBox->locked(),
                "serial-parallel after RAZ: the box holds " + quoted(s.wordBox->text())
-                   + (s.wordBox->locked() ? ", locked" : ""));
-        const WordEntry& w = *s.word;
-        expect(s.pulseCount == 0 && w.typedCount == 0 && w.ignoreNextChange == 0 && w.typedWord.isEmpty()
-                   && s.resetTickCount == 0,
+                       + (s.wordBox->locked() ? ", locked" : ""));
+        const WordEntry &w = *s.word;
+        expect(s.window.pulseCount() == 0 && w.typedCount() == 0 && !w.ignoresNextChange() && w.typedWord().isEmpty()
+                       && s.window.resetTickCount() == 0,
                "serial-parallel after RAZ: counters or word not cleared");
     }
 
@@ -1124,7 +1183,7 @@ private:
     std::uint64_t seed_;
     int sequence_;
     long step_ = 0;
-    std::set<ScreenId> shown_;
+    std::set<FormId> shown_;
     bool mayOpenParallel_ = false;
     bool hookAdvances_ = false;
     int offExercise_ = 100; // percent of actions off the exercise
@@ -1135,25 +1194,28 @@ private:
     std::optional<std::int64_t> resetClickAt_;
     qsizetype messagesBefore_ = 0;
     std::int64_t lastActionAt_ = 0;
-    std::optional<ScreenId> resetJustRan_;
+    std::optional<FormId> resetJustRan_;
     std::set<std::string> serialSettled_;
     std::set<std::string> serialParallelSettled_;
     std::deque<std::string> recent_;
     std::deque<std::function<void()>> script_;
-    ScreenId scriptWindow_ = ScreenId::MainMenu;
+    FormId scriptWindow_ = FormId::MainMenu;
     int serialLastPulse_ = 0;
     bool spOutputsLit_ = false;
     TrainerModel model_;
+    std::optional<SerialControls> serial_;
+    std::optional<SerialParallelControls> serialParallel_;
     DoubleClicks doubleClicks_;
     // The edit under way, the text it left when a message opened, and how
     // long each message of the step stayed open.
-    forms::TextBox* editedBox_ = nullptr;
+    forms::TextBox *editedBox_ = nullptr;
     std::optional<QString> textAtMessage_;
     std::vector<std::int64_t> messageOpenFor_;
     Reached reached_;
 };
 
-struct SoakFigures {
+struct SoakFigures
+{
     long steps = 0;
     int sequences = 0;
     int ends = 0;
@@ -1178,13 +1240,13 @@ SoakFigures soak(std::uint64_t seed, long totalSteps, bool withParallel)
     return figures;
 }
 
-void report(const char* name, std::uint64_t seed, const SoakFigures& f, std::chrono::steady_clock::duration took)
+void report(const char *name, std::uint64_t seed, const SoakFigures &f, std::chrono::steady_clock::duration took)
 {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(took).count();
     std::printf("[ soak ] %s: seed %llu, %ld steps, %d sequences (%d ended by the program's end), %lld ms%s\n", name,
                 static_cast<unsigned long long>(seed), f.steps, f.sequences, f.ends, static_cast<long long>(ms),
                 f.failed ? ", FAILED" : "");
-    const Reached& r = f.reached;
+    const Reached &r = f.reached;
     std::printf("[ soak ]   reached: %ld words shifted in, %ld ninth pulses, %ld reads lighting outputs, "
                 "%ld messages (%ld with time passing), %ld edits of a locked box, %ld reset looks, %ld rest checks\n",
                 r.wordsShiftedIn, r.ninthPulses, r.outputsLit, r.messages, r.nestedAdvances, r.lockedEdits,

@@ -5,7 +5,7 @@
 #include "main_menu/AboutBox.h"
 #include "main_menu/ComingSoonCard.h"
 #include "main_menu/MainMenu.h"
-#include "navigation/ScreenId.h"
+#include "navigation/FormId.h"
 #include "parallel/ParallelRegister.h"
 #include "serial/SerialHelp.h"
 #include "serial/SerialTrainer.h"
@@ -21,35 +21,38 @@
 
 namespace {
 
-class TabOrder : public ProgramFixture {
+class TabOrder : public ProgramFixture
+{
 protected:
     // The window shown as at its first display, once it is active.
-    forms::Screen& first(ScreenId id)
+    forms::Form &first(FormId id)
     {
         registry.show(id);
-        forms::Screen& window = registry.screen(id);
+        forms::Form &window = registry.form(id);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
         return window;
     }
 };
 
-struct Stop {
-    QWidget* control;
-    const char* name;
+struct Stop
+{
+    QWidget *control;
+    const char *name;
 };
 using Stops = std::vector<Stop>;
 
-struct Chain {
-    const char* window;
-    ScreenId id;
+struct Chain
+{
+    const char *window;
+    FormId id;
     // The first focus, then the focus after each Tab, ending where it began.
-    std::function<Stops(forms::Screen&)> stops;
+    std::function<Stops(forms::Form &)> stops;
 };
 
 // The name of the control among the stops, else its class.
-std::string nameOf(QWidget* control, const Stops& stops)
+std::string nameOf(QWidget *control, const Stops &stops)
 {
-    for (const Stop& stop : stops)
+    for (const Stop &stop : stops)
         if (stop.control == control)
             return stop.name;
     return control ? control->metaObject()->className() : "nothing";
@@ -59,69 +62,57 @@ std::string nameOf(QWidget* control, const Stops& stops)
 
 TEST_F(TabOrder, EveryWindowStartsOnItsFirstStopAndTabGoesRoundItsOrder)
 {
-    const Chain chains[] = {
-        {"main menu", ScreenId::MainMenu,
-         [](forms::Screen& s) {
-             auto& w = static_cast<MainMenu&>(s);
-             return Stops{{w.panel, "panel"},
-                          {w.titleStrip, "titleStrip"},
-                          {w.parallelButton, "parallelButton"},
-                          {w.quitButton, "quitButton"},
-                          {w.blankButton, "blankButton"},
-                          {w.serialParallelButton, "serialParallelButton"},
-                          {w.serialButton, "serialButton"},
-                          {w.panel, "panel"}};
-         }},
-        {"About box", ScreenId::AboutBox,
-         [](forms::Screen& s) {
-             auto& w = static_cast<AboutBox&>(s);
-             return Stops{{w.panel, "panel"}, {w.okButton, "okButton"}, {w.panel, "panel"}};
-         }},
-        {"coming-soon card", ScreenId::ComingSoonCard,
-         [](forms::Screen& s) {
-             auto& w = static_cast<ComingSoonCard&>(s);
-             return Stops{{w.panel, "panel"}, {w.okButton, "okButton"}, {w.card, "card"}, {w.panel, "panel"}};
-         }},
-        {"serial trainer", ScreenId::SerialTrainer,
-         [](forms::Screen& s) {
-             auto& w = static_cast<SerialTrainer&>(s);
-             return Stops{{w.wordBox, "wordBox"},
-                          {w.menuButton, "menuButton"},
-                          {w.quitButton, "quitButton"},
-                          {w.diagram, "diagram"},
-                          {w.wordBox, "wordBox"}};
-         }},
-        {"serial help", ScreenId::SerialHelp,
-         [](forms::Screen& s) {
-             auto& w = static_cast<SerialHelp&>(s);
-             return Stops{{w.okButton, "okButton"}, {w.okButton, "okButton"}};
-         }},
-        {"serial-parallel trainer", ScreenId::SerialParallelTrainer,
-         [](forms::Screen& s) {
-             auto& w = static_cast<SerialParallelTrainer&>(s);
-             return Stops{{w.wordBox, "wordBox"},
-                          {w.menuButton, "menuButton"},
-                          {w.quitButton, "quitButton"},
-                          {w.diagram, "diagram"},
-                          {w.wordBox, "wordBox"}};
-         }},
-        {"serial-parallel help", ScreenId::SerialParallelHelp,
-         [](forms::Screen& s) {
-             auto& w = static_cast<SerialParallelHelp&>(s);
-             return Stops{{w.okButton, "okButton"}, {w.okButton, "okButton"}};
-         }},
-        {"parallel register", ScreenId::ParallelRegister,
-         [](forms::Screen& s) {
-             auto& w = static_cast<ParallelRegister&>(s);
-             return Stops{{w.quitButton, "quitButton"}, {w.menuButton, "menuButton"}, {w.diagram, "diagram"}, {w.quitButton, "quitButton"}};
-         }},
+    const auto panel = [](forms::Form &w) { return Stop{ named<forms::PictureBox>(w, "panel"), "panel" }; };
+    const auto ok = [](forms::Form &w) { return Stop{ button(w, "OK"), "OK" }; };
+    const auto diagram = [](forms::Form &w) { return Stop{ named<forms::PictureBox>(w, "diagram"), "diagram" }; };
+    const auto trainer = [diagram](forms::Form &w) {
+        const Stop wordBox{ named<forms::TextBox>(w, "wordBox"), "wordBox" };
+        return Stops{
+            wordBox, { button(w, "Menu"), "Menu" }, { button(w, "Quitter"), "Quitter" }, diagram(w), wordBox
+        };
     };
-    for (const Chain& chain : chains) {
+    const Chain chains[] = {
+        { "main menu", FormId::MainMenu,
+          [panel](forms::Form &w) {
+              return Stops{ panel(w),
+                            { named<forms::PictureBox>(w, "titleStrip"), "titleStrip" },
+                            { button(w, "Registre parallèle/parallèle"), "Registre parallèle/parallèle" },
+                            { button(w, "Quitter"), "Quitter" },
+                            { button(w, "Bouton sans titre"), "Bouton sans titre" },
+                            { button(w, "Registre série/parallèle"), "Registre série/parallèle" },
+                            { button(w, "Registre série/série"), "Registre série/série" },
+                            panel(w) };
+          } },
+        { "About box", FormId::AboutBox,
+          [panel, ok](forms::Form &w) {
+              return Stops{ panel(w), ok(w), panel(w) };
+          } },
+        { "coming-soon card", FormId::ComingSoonCard,
+          [panel, ok](forms::Form &w) {
+              return Stops{ panel(w), ok(w), { named<forms::PictureBox>(w, "card"), "card" }, panel(w) };
+          } },
+        { "serial trainer", FormId::SerialTrainer, trainer },
+        { "serial help", FormId::SerialHelp,
+          [ok](forms::Form &w) {
+              return Stops{ ok(w), ok(w) };
+          } },
+        { "serial-parallel trainer", FormId::SerialParallelTrainer, trainer },
+        { "serial-parallel help", FormId::SerialParallelHelp,
+          [ok](forms::Form &w) {
+              return Stops{ ok(w), ok(w) };
+          } },
+        { "parallel register", FormId::ParallelRegister,
+          [diagram](forms::Form &w) {
+              const Stop quit{ button(w, "Quitter"), "Quitter" };
+              return Stops{ quit, { button(w, "Menu"), "Menu" }, diagram(w), quit };
+          } },
+    };
+    for (const Chain &chain : chains) {
         SCOPED_TRACE(chain.window);
-        forms::Screen& window = first(chain.id);
+        forms::Form &window = first(chain.id);
         const Stops stops = chain.stops(window);
         std::vector<std::string> expected, reached;
-        for (const Stop& stop : stops)
+        for (const Stop &stop : stops)
             expected.push_back(stop.name);
         reached.push_back(nameOf(window.focusWidget(), stops));
         for (size_t tab = 1; tab < stops.size() && window.focusWidget(); ++tab) {
@@ -135,13 +126,13 @@ TEST_F(TabOrder, EveryWindowStartsOnItsFirstStopAndTabGoesRoundItsOrder)
 
 TEST_F(TabOrder, ReturnOnTheFirstFocusOfAPanelDoesNothing)
 {
-    for (ScreenId id : {ScreenId::MainMenu, ScreenId::AboutBox, ScreenId::ComingSoonCard}) {
-        forms::Screen& window = first(id);
+    for (FormId id : { FormId::MainMenu, FormId::AboutBox, FormId::ComingSoonCard }) {
+        forms::Form &window = first(id);
         ASSERT_NE(window.focusWidget(), nullptr);
         QTest::keyClick(window.focusWidget(), Qt::Key_Return);
         SCOPED_TRACE(window.windowTitle().toStdString());
         EXPECT_TRUE(visible(id));
-        EXPECT_EQ(visibleScreens().size(), 1u);
+        EXPECT_EQ(visibleForms().size(), 1u);
         EXPECT_EQ(programEnd.ended, 0);
         registry.hide(id);
     }

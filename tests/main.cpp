@@ -12,7 +12,7 @@ namespace {
 // grab the keyboard; those lines would drown the test output.
 QtMessageHandler standardHandler = nullptr;
 
-void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message)
+void quietOffscreen(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (message.startsWith(QLatin1String("This plugin does not support")))
         return;
@@ -21,7 +21,7 @@ void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QSt
 
 } // namespace
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

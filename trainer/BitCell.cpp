@@ -2,8 +2,7 @@
 
 #include "trainer/BitCell.h"
 
-BitCell::BitCell(forms::Image& zero, forms::Image& one, const QString& name)
-    : zero_(zero), one_(one)
+BitCell::BitCell(forms::Image &zero, forms::Image &one, const QString &name) : zero_(zero), one_(one)
 {
     forms::Image::pair(zero_, name + QStringLiteral(" : 0"), one_, name + QStringLiteral(" : 1"));
 }
@@ -20,7 +19,7 @@ void BitCell::set0()
     one_.setShown(false);
 }
 
-void BitCell::copyFrom(const BitCell& source)
+void BitCell::copyFrom(const BitCell &source)
 {
     if (source.oneShown())
         set1();
@@ -28,7 +27,7 @@ void BitCell::copyFrom(const BitCell& source)
         set0();
 }
 
-void BitCell::take(const QString& bit)
+void BitCell::take(const QString &bit)
 {
     if (bit == QLatin1String("1"))
         set1();

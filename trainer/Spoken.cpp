@@ -4,17 +4,17 @@
 
 namespace spoken {
 
-QString pulse(int number, const QString& change)
+QString pulse(int number, const QString &change)
 {
     return QStringLiteral("Impulsion %1 : %2").arg(number).arg(change);
 }
 
-QString lamp(const QString& name, bool lit)
+QString lamp(const QString &name, bool lit)
 {
     return name + (lit ? QStringLiteral(" allumée") : QStringLiteral(" éteinte"));
 }
 
-QString read(const QString& word, const QStringList& outputsLit)
+QString read(const QString &word, const QStringList &outputsLit)
 {
     QString outputs;
     if (outputsLit.isEmpty()) {
@@ -23,7 +23,7 @@ QString read(const QString& word, const QStringList& outputsLit)
         outputs = outputsLit.front() + QStringLiteral(" allumée");
     } else {
         outputs = outputsLit.mid(0, outputsLit.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" et ")
-            + outputsLit.back() + QStringLiteral(" allumées");
+                + outputsLit.back() + QStringLiteral(" allumées");
     }
     const QString read = word.isEmpty() ? QStringLiteral("Lecture") : QStringLiteral("Lecture ") + word;
     return read + QStringLiteral(" : ") + outputs;

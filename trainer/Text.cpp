@@ -7,13 +7,13 @@ namespace text {
 namespace {
 
 // The number of UTF-16 units of the character that starts at index i.
-qsizetype unitsAt(const QString& s, qsizetype i)
+qsizetype unitsAt(const QString &s, qsizetype i)
 {
     return (s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) ? 2 : 1;
 }
 
 // The UTF-16 index where character number n (from 0) starts, or s.size().
-qsizetype unitIndex(const QString& s, int n)
+qsizetype unitIndex(const QString &s, int n)
 {
     qsizetype i = 0;
     for (int c = 0; c < n && i < s.size(); ++c)
@@ -23,7 +23,7 @@ qsizetype unitIndex(const QString& s, int n)
 
 } // namespace
 
-int length(const QString& s)
+int length(const QString &s)
 {
     int count = 0;
     for (qsizetype i = 0; i < s.size(); i += unitsAt(s, i))
@@ -31,14 +31,14 @@ int length(const QString& s)
     return count;
 }
 
-QString left(const QString& s, int n)
+QString left(const QString &s, int n)
 {
     if (n <= 0)
         return {};
     return s.left(unitIndex(s, n));
 }
 
-QString at(const QString& s, int k)
+QString at(const QString &s, int k)
 {
     if (k < 1)
         return {};
@@ -47,7 +47,7 @@ QString at(const QString& s, int k)
     return s.mid(start, end - start);
 }
 
-QString last(const QString& s)
+QString last(const QString &s)
 {
     if (s.isEmpty())
         return {};

@@ -8,12 +8,12 @@
 namespace text {
 
 // The number of characters.
-int length(const QString& s);
+int length(const QString &s);
 // The first n characters (n <= 0 gives the empty text).
-QString left(const QString& s, int n);
+QString left(const QString &s, int n);
 // The character at position k, from 1; the empty text past the end.
-QString at(const QString& s, int k);
+QString at(const QString &s, int k);
 // The last character; the empty text for the empty text.
-QString last(const QString& s);
+QString last(const QString &s);
 
 } // namespace text

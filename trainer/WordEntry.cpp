@@ -1,54 +1,74 @@
-// The word box's rules.
+// The word entry's rules.
 
 #include "trainer/WordEntry.h"
 
 #include "trainer/Text.h"
 
-bool isBit(const QString& s) { return s == QLatin1String("0") || s == QLatin1String("1"); }
-
-bool WordEntry::takeChange()
+bool isBit(const QString &s)
 {
-    copyText();
-    lockWhenFull();
-    if (takeOwnWrite())
-        return false;
-    countChange();
-    return true;
+    return s == QLatin1String("0") || s == QLatin1String("1");
 }
 
-void WordEntry::lockWhenFull()
+WordEntry::WordEntry(forms::TextBox &box, forms::Label &result, forms::MessageBox &messages)
+    : box_(box), result_(result), messages_(messages)
 {
-    if (text::length(box.text()) > 3)
-        box.setLocked(true);
+    connect(&box_, &forms::TextBox::changed, this, &WordEntry::onChange);
 }
 
-bool WordEntry::takeOwnWrite()
+void WordEntry::onChange()
 {
-    if (ignoreNextChange != 1)
-        return false;
-    ignoreNextChange = 0;
-    return true;
-}
-
-bool WordEntry::lastCharacterIsWrong() const
-{
-    return !box.text().isEmpty() && !isBit(text::last(typedWord));
-}
-
-void WordEntry::storeBits()
-{
-    bit1 = text::at(typedWord, 1);
-    bit2 = text::at(typedWord, 2);
-    bit3 = text::at(typedWord, 3);
-    bit4 = text::at(typedWord, 4);
-}
-
-const QString& WordEntry::bit(int k) const
-{
-    switch (k) {
-    case 1: return bit1;
-    case 2: return bit2;
-    case 3: return bit3;
-    default: return bit4;
+    typedWord_ = box_.text();
+    if (text::length(box_.text()) > 3)
+        box_.setLocked(true);
+    if (ignoreNextChange_) {
+        ignoreNextChange_ = false;
+        return;
     }
+    ++typedCount_;
+    result_.setCaption(QString());
+    if (!box_.text().isEmpty() && !isBit(text::last(typedWord_))) {
+        messages_.show(*box_.window(), kValidationText);
+        Q_EMIT rejected();
+    }
+    // Stored even after the message: the reset that it started clears the
+    // characters only when it ends.
+    if (typedCount_ == 4) {
+        for (int k = 1; k <= 4; ++k)
+            bits_[static_cast<size_t>(k - 1)] = text::at(typedWord_, k);
+        Q_EMIT stored();
+    }
+}
+
+void WordEntry::writeOwn(const QString &text)
+{
+    flagOwnWrite();
+    box_.setText(text);
+}
+
+void WordEntry::emptyUnflagged()
+{
+    box_.setText(QString());
+}
+
+void WordEntry::clear()
+{
+    // The count is cleared before the box is written and the flag after, so
+    // that the write's change, whoever's it is taken for, leaves no count.
+    typedCount_ = 0;
+    typedWord_.clear();
+    box_.setText(QString());
+    bits_.fill(QString());
+    ignoreNextChange_ = false;
+    box_.setLocked(false);
+    box_.takeFocus();
+}
+
+void WordEntry::clearKeepingBits()
+{
+    typedCount_ = 0;
+    typedWord_.clear();
+    writeOwn(QString());
+    // Also when the box was empty already and the write raised nothing.
+    ignoreNextChange_ = false;
+    box_.setLocked(false);
 }

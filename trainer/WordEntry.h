@@ -1,52 +1,80 @@
 #pragma once
-// The word box of a trainer and the rules that turn what the learner types
-// into the four characters of the word. It holds the screen's copy of the
-// box's text, the count of the learner's changes, the flag that marks the
-// program's own next write, and the four stored characters. The change
-// handler, the validation and what a store shows belong to each screen,
-// which calls these steps in its own order.
+// The word entry of a trainer: its text box and the rules that turn what the
+// learner types into the four characters of the word. Every change of the
+// box is copied into the word and locks the box once it holds four
+// characters. A change that the program flagged as its own write ends there;
+// every other one is counted, empties the window's result line, brings the
+// validation message when its last character is neither "0" nor "1" (the
+// window then starts its reset), and, when it is the fourth counted, stores
+// the word's characters. The clock pulses and the resets write the box and
+// clear the entry through the steps below, each in its own order.
 
 #include "forms/Controls.h"
+#include "forms/MessageBox.h"
 
+#include <QObject>
 #include <QString>
 
-class WordEntry {
+#include <array>
+
+// The validation message, in the program's message box.
+inline const QString kValidationText = QStringLiteral("Entrer uniquement des 1 ou des 0");
+
+class WordEntry : public QObject
+{
+    Q_OBJECT
 public:
-    explicit WordEntry(forms::TextBox& box) : box(box) {}
+    // `result` is the line that a counted change empties; the message opens
+    // over the box's window.
+    WordEntry(forms::TextBox &box, forms::Label &result, forms::MessageBox &messages);
 
-    // The steps every change of the box goes through: copy the text, lock
-    // the box when full, take the program's own write, count the rest;
-    // answers true when the change was counted as the learner's, to be
-    // validated.
-    bool takeChange();
+    // What the rules hold, for reading: the word as last copied, the count
+    // of the learner's changes, the flag of the program's own next write
+    // and the stored characters, bit(1) the leftmost.
+    const QString &typedWord() const { return typedWord_; }
+    int typedCount() const { return typedCount_; }
+    bool ignoresNextChange() const { return ignoreNextChange_; }
+    const QString &bit(int k) const { return bits_.at(static_cast<size_t>(k - 1)); }
+    QString boxText() const { return box_.text(); }
 
-    // The screen's word becomes the box's text.
-    void copyText() { typedWord = box.text(); }
-    // A text of more than three characters locks the box; nothing here
-    // unlocks it.
-    void lockWhenFull();
-    // When the change is the program's own write, clears the flag and
-    // answers true; the change is then neither counted nor validated.
-    bool takeOwnWrite();
-    // One more change counted as the learner's.
-    void countChange() { ++typedCount; }
-    // The box holds text whose last character is neither "0" nor "1".
-    bool lastCharacterIsWrong() const;
-    // The change just counted is the fourth, the one that stores the word.
-    bool isFourthCountedChange() const { return typedCount == 4; }
-    // Characters 1 to 4 of the word into bit1 to bit4; a position past
-    // the end gives the empty text, characters after the fourth are ignored.
-    void storeBits();
+    // The next change of the box is the program's own: it is copied and
+    // clears the flag, and that is all.
+    void flagOwnWrite() { ignoreNextChange_ = true; }
+    // Flagged, then written.
+    void writeOwn(const QString &text);
+    // Emptied without the flag: the change that it raises, if any, is taken
+    // like the learner's.
+    void emptyUnflagged();
+    void forgetWord() { typedWord_.clear(); }
+    // The word copied from the box again, as the serial-parallel store does.
+    void retakeWord() { typedWord_ = box_.text(); }
 
-    // The bit at position k of the word, 1 to 4.
-    const QString& bit(int k) const;
+    // Ready for a new word, as a serial reset leaves it: count, word, box
+    // (written with the flag as it stands), stored characters and flag
+    // cleared, the box unlocked and given the focus.
+    void clear();
+    // Ready for a new word, as a serial-parallel reset leaves it: count and
+    // word cleared, the box emptied as the program's own write and
+    // unlocked; the stored characters and the focus stay.
+    void clearKeepingBits();
 
-    forms::TextBox& box;
-    QString typedWord;
-    int typedCount = 0;
-    int ignoreNextChange = 0;
-    QString bit1, bit2, bit3, bit4;
+Q_SIGNALS:
+    // A wrong last character: the message has been shown and closed.
+    void rejected();
+    // The fourth counted change has stored the word's characters.
+    void stored();
+
+private:
+    void onChange();
+
+    forms::TextBox &box_;
+    forms::Label &result_;
+    forms::MessageBox &messages_;
+    QString typedWord_;
+    int typedCount_ = 0;
+    bool ignoreNextChange_ = false;
+    std::array<QString, 4> bits_;
 };
 
 // True for the one-character texts "0" and "1".
-bool isBit(const QString& s);
+bool isBit(const QString &s);

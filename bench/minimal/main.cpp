@@ -8,23 +8,23 @@
 #include <QPushButton>
 #include <QWidget>
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
 
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Banc minimal"));
-    auto* client = new QWidget(&window);
+    auto *client = new QWidget(&window);
     client->setFixedSize(479, 424);
     window.setCentralWidget(client);
-    QMenu* file = window.menuBar()->addMenu(QStringLiteral("Fichier"));
+    QMenu *file = window.menuBar()->addMenu(QStringLiteral("Fichier"));
     file->addAction(QStringLiteral("Quitter"), &application, &QApplication::quit);
     window.menuBar()->addAction(QStringLiteral("à propos"));
 
-    const char* captions[] = {"Un", "Deux", "Trois", "Quitter"};
-    QPushButton* quit = nullptr;
+    const char *captions[] = { "Un", "Deux", "Trois", "Quitter" };
+    QPushButton *quit = nullptr;
     int top = 30;
-    for (const char* caption : captions) {
+    for (const char *caption : captions) {
         quit = new QPushButton(QString::fromUtf8(caption), client);
         quit->setGeometry(50, top, 377, 33);
         top += 84;

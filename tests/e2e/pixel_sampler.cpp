@@ -33,7 +33,7 @@ long long microsecondsSinceEpoch()
 
 } // namespace
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     // Another platform could not read an X window.
     qputenv("QT_QPA_PLATFORM", "xcb");
@@ -58,17 +58,17 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    QScreen* screen = QGuiApplication::primaryScreen();
+    QScreen *screen = QGuiApplication::primaryScreen();
     // Answers the first point's colour.
     auto sample = [&](bool print) {
         const long long before = microsecondsSinceEpoch();
-        const QImage image = screen->grabWindow(window, around.x(), around.y(), around.width(), around.height())
-                                 .toImage();
+        const QImage image =
+                screen->grabWindow(window, around.x(), around.y(), around.width(), around.height()).toImage();
         const long long after = microsecondsSinceEpoch();
         QRgb first = 0;
         if (print)
             std::printf("%lld %lld", before, after);
-        for (const QPoint& p : points) {
+        for (const QPoint &p : points) {
             const QPoint at = p - around.topLeft();
             const QRgb c = image.valid(at) ? image.pixel(at) & 0xFFFFFF : 0;
             if (&p == &points.front())

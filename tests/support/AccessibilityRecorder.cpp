@@ -12,13 +12,13 @@
 
 namespace {
 
-std::vector<AccessibilityRecorder::Event>* recording = nullptr;
+std::vector<AccessibilityRecorder::Event> *recording = nullptr;
 
 // QAccessible::setActive only tells Qt's own observers; whether events are
 // sent at all is the platform accessibility's state.
 void setPlatformAccessibilityActive(bool active)
 {
-    if (QPlatformAccessibility* accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility())
+    if (QPlatformAccessibility *accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility())
         accessibility->setActive(active);
 }
 
@@ -38,21 +38,21 @@ AccessibilityRecorder::~AccessibilityRecorder()
     recording = nullptr;
 }
 
-void AccessibilityRecorder::record(QAccessibleEvent* event)
+void AccessibilityRecorder::record(QAccessibleEvent *event)
 {
-    Event e{event->type(), event->object(), {}, {}};
-    if (QAccessibleInterface* object = event->accessibleInterface())
+    Event e{ event->type(), event->object(), {}, {} };
+    if (QAccessibleInterface *object = event->accessibleInterface())
         e.name = object->text(QAccessible::Name);
     if (event->type() == QAccessible::StateChanged)
-        e.changed = static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
+        e.changed = static_cast<QAccessibleStateChangeEvent *>(event)->changedStates();
     recording->push_back(e);
 }
 
 QStringList AccessibilityRecorder::announced() const
 {
     QStringList said;
-    for (const Event& e : events_)
-        if (e.kind == QAccessible::ObjectShow && qobject_cast<forms::Announcer*>(e.object))
+    for (const Event &e : events_)
+        if (e.kind == QAccessible::ObjectShow && qobject_cast<forms::Announcer *>(e.object))
             said << e.name;
     return said;
 }
@@ -60,7 +60,7 @@ QStringList AccessibilityRecorder::announced() const
 QStringList AccessibilityRecorder::renamed() const
 {
     QStringList names;
-    for (const Event& e : events_)
+    for (const Event &e : events_)
         if (e.kind == QAccessible::NameChanged)
             names << e.name;
     names.sort();
@@ -70,7 +70,7 @@ QStringList AccessibilityRecorder::renamed() const
 QStringList AccessibilityRecorder::availabilityChanged() const
 {
     QStringList names;
-    for (const Event& e : events_)
+    for (const Event &e : events_)
         if (e.kind == QAccessible::StateChanged && e.changed.disabled)
             names << e.name;
     return names;
@@ -78,8 +78,8 @@ QStringList AccessibilityRecorder::availabilityChanged() const
 
 int AccessibilityRecorder::fromSpokenForPictures() const
 {
-    return int(std::count_if(events_.begin(), events_.end(), [](const Event& e) {
-        const auto* image = qobject_cast<const forms::Image*>(e.object);
+    return int(std::count_if(events_.begin(), events_.end(), [](const Event &e) {
+        const auto *image = qobject_cast<const forms::Image *>(e.object);
         return image && &image->speaker() != image;
     }));
 }

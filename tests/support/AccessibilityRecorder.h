@@ -11,21 +11,23 @@
 
 #include <vector>
 
-class AccessibilityRecorder {
+class AccessibilityRecorder
+{
 public:
-    struct Event {
+    struct Event
+    {
         QAccessible::Event kind;
-        QObject* object;
-        QString name;               // the object's accessible name at the time
+        QObject *object;
+        QString name; // the object's accessible name at the time
         QAccessible::State changed; // for a state change: which states changed
     };
 
     AccessibilityRecorder();
     ~AccessibilityRecorder();
-    AccessibilityRecorder(const AccessibilityRecorder&) = delete;
-    AccessibilityRecorder& operator=(const AccessibilityRecorder&) = delete;
+    AccessibilityRecorder(const AccessibilityRecorder &) = delete;
+    AccessibilityRecorder &operator=(const AccessibilityRecorder &) = delete;
 
-    const std::vector<Event>& events() const { return events_; }
+    const std::vector<Event> &events() const { return events_; }
     void clear() { events_.clear(); }
 
     // What the announcers said, in order.
@@ -39,7 +41,7 @@ public:
     int fromSpokenForPictures() const;
 
 private:
-    static void record(QAccessibleEvent* event);
+    static void record(QAccessibleEvent *event);
 
     std::vector<Event> events_;
 };

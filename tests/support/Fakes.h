@@ -10,9 +10,10 @@
 #include <functional>
 #include <vector>
 
-class RecordingMessageBox final : public forms::MessageBox {
+class RecordingMessageBox final : public forms::MessageBox
+{
 public:
-    void show(QWidget& window, const QString& text) override
+    void show(QWidget &window, const QString &text) override
     {
         shown.append(text);
         raisedBy.push_back(&window);
@@ -21,12 +22,13 @@ public:
     }
     QStringList shown;
     // The window that raised each box, in the order shown.
-    std::vector<QWidget*> raisedBy;
+    std::vector<QWidget *> raisedBy;
     // Runs while the box is "open", before it returns.
     std::function<void()> whileOpen;
 };
 
-class RecordingEnd final : public forms::ProgramEnd {
+class RecordingEnd final : public forms::ProgramEnd
+{
 public:
     void end() override { ++ended; }
     int ended = 0;

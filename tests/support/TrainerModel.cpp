@@ -10,7 +10,7 @@ namespace characters {
 
 namespace {
 
-QStringList split(const QString& s)
+QStringList split(const QString &s)
 {
     QStringList out;
     for (qsizetype i = 0; i < s.size(); ++i) {
@@ -23,23 +23,32 @@ QStringList split(const QString& s)
 
 } // namespace
 
-int count(const QString& s) { return static_cast<int>(split(s).size()); }
+int count(const QString &s)
+{
+    return static_cast<int>(split(s).size());
+}
 
-QString first(const QString& s, int n) { return n <= 0 ? QString() : split(s).mid(0, n).join(QString()); }
+QString first(const QString &s, int n)
+{
+    return n <= 0 ? QString() : split(s).mid(0, n).join(QString());
+}
 
-QString at(const QString& s, int k)
+QString at(const QString &s, int k)
 {
     const QStringList all = split(s);
     return k >= 1 && k <= all.size() ? all.at(k - 1) : QString();
 }
 
-QString last(const QString& s)
+QString last(const QString &s)
 {
     const QStringList all = split(s);
     return all.isEmpty() ? QString() : all.last();
 }
 
-bool isBit(const QString& s) { return s == QStringLiteral("0") || s == QStringLiteral("1"); }
+bool isBit(const QString &s)
+{
+    return s == QStringLiteral("0") || s == QStringLiteral("1");
+}
 
 } // namespace characters
 
@@ -67,7 +76,7 @@ void TrainerModel::create(Trainer trainer)
 int TrainerModel::runningTimers() const
 {
     int n = 0;
-    for (const Timer& t : timers_)
+    for (const Timer &t : timers_)
         n += t.scheduled ? 1 : 0;
     return n;
 }
@@ -96,7 +105,7 @@ void TrainerModel::startAnimation(TimerId id)
 
 void TrainerModel::reschedule(TimerId id)
 {
-    Timer& t = timers_[id];
+    Timer &t = timers_[id];
     t.scheduled = t.enabled && t.interval > 0;
     if (t.scheduled) {
         t.due = now_ + t.interval;
@@ -113,7 +122,7 @@ void TrainerModel::advance(std::int64_t ms)
     for (;;) {
         int next = -1;
         for (int id = 0; id < TimerCount; ++id) {
-            const Timer& t = timers_[id];
+            const Timer &t = timers_[id];
             if (!t.scheduled || t.due > end)
                 continue;
             if (next < 0 || t.due < timers_[next].due || (t.due == timers_[next].due && t.order < timers_[next].order))
@@ -121,7 +130,7 @@ void TrainerModel::advance(std::int64_t ms)
         }
         if (next < 0)
             break;
-        Timer& t = timers_[next];
+        Timer &t = timers_[next];
         now_ = t.due;
         t.due += t.interval;
         t.order = nextOrder_++;
@@ -134,26 +143,37 @@ void TrainerModel::advance(std::int64_t ms)
 void TrainerModel::tick(TimerId id)
 {
     switch (id) {
-    case SerialClock: serialClockTick(); break;
-    case SerialReset: serialResetTick(); break;
-    case SerialParallelClock: serialParallelClockTick(); break;
-    case SerialParallelReset: serialParallelResetTick(); break;
-    case SerialParallelRead: serialParallelReadTick(); break;
-    case TimerCount: break;
+    case SerialClock:
+        serialClockTick();
+        break;
+    case SerialReset:
+        serialResetTick();
+        break;
+    case SerialParallelClock:
+        serialParallelClockTick();
+        break;
+    case SerialParallelReset:
+        serialParallelResetTick();
+        break;
+    case SerialParallelRead:
+        serialParallelReadTick();
+        break;
+    case TimerCount:
+        break;
     }
 }
 
 // ---- the word box
 
-void TrainerModel::learnerChange(Trainer trainer, const QString& text)
+void TrainerModel::learnerChange(Trainer trainer, const QString &text)
 {
     wordOf(trainer).text = text;
     change(trainer);
 }
 
-void TrainerModel::write(Trainer trainer, const QString& text)
+void TrainerModel::write(Trainer trainer, const QString &text)
 {
-    Word& w = wordOf(trainer);
+    Word &w = wordOf(trainer);
     if (w.text == text)
         return;
     w.text = text;
@@ -164,7 +184,7 @@ void TrainerModel::write(Trainer trainer, const QString& text)
 // check the last character, and the fourth counted change stores the word.
 void TrainerModel::change(Trainer trainer)
 {
-    Word& w = wordOf(trainer);
+    Word &w = wordOf(trainer);
     w.typedWord = w.text;
     if (characters::count(w.text) > 3)
         w.locked = true;
@@ -173,7 +193,7 @@ void TrainerModel::change(Trainer trainer)
         return;
     }
     ++w.typedCount;
-    QString& status = trainer == Trainer::Serial ? serial->statusCaption : serialParallel->readCaption;
+    QString &status = trainer == Trainer::Serial ? serial->statusCaption : serialParallel->readCaption;
     status.clear();
     if (!w.text.isEmpty() && !isBit(characters::last(w.typedWord))) {
         showMessage();
@@ -201,22 +221,22 @@ void TrainerModel::showMessage()
     advance(open);
 }
 
-void TrainerModel::click(Trainer trainer, LampPlace place)
+void TrainerModel::click(Trainer trainer, ClickableLamp place)
 {
     if (trainer == Trainer::Serial) {
-        Serial& s = *serial;
-        if (place == LampPlace::Clock && !s.clockLit)
+        Serial &s = *serial;
+        if (place == ClickableLamp::Clock && !s.clockLit)
             startAnimation(SerialClock);
-        if (place == LampPlace::Reset && !s.resetLit)
+        if (place == ClickableLamp::Reset && !s.resetLit)
             startAnimation(SerialReset);
         return;
     }
-    SerialParallel& s = *serialParallel;
-    if (place == LampPlace::Clock && !s.clockLit)
+    SerialParallel &s = *serialParallel;
+    if (place == ClickableLamp::Clock && !s.clockLit)
         serialParallelClick();
-    if (place == LampPlace::Reset && !s.resetLit)
+    if (place == ClickableLamp::Reset && !s.resetLit)
         startAnimation(SerialParallelReset);
-    if (place == LampPlace::Read && !s.readLit)
+    if (place == ClickableLamp::Read && !s.readLit)
         startAnimation(SerialParallelRead);
 }
 
@@ -232,7 +252,7 @@ void TrainerModel::press(Trainer trainer, Control control)
 // brings it to 2.
 void TrainerModel::serialClockTick()
 {
-    Serial& s = *serial;
+    Serial &s = *serial;
     ++s.tickCount;
     s.clockLit = true;
     if (s.tickCount == 2) {
@@ -243,8 +263,8 @@ void TrainerModel::serialClockTick()
 
 void TrainerModel::serialApplyPulse()
 {
-    Serial& s = *serial;
-    Word& w = s.word;
+    Serial &s = *serial;
+    Word &w = s.word;
     setEnabled(SerialClock, false);
     if (!isBit(w.bit(4))) {
         s.clockLit = false;
@@ -264,7 +284,7 @@ void TrainerModel::serialApplyPulse()
     if (p >= 1 && p <= 4) {
         // The word enters rightmost character first; a character that is
         // neither "0" nor "1" does not enter, and cell 3 keeps what it held.
-        const QString& entering = w.bit(5 - p);
+        const QString &entering = w.bit(5 - p);
         const size_t j = static_cast<size_t>(p);
         s.entered[j] = isBit(entering) ? (entering == QStringLiteral("1") ? 1 : 0) : (p == 1 ? 0 : s.entered[j - 1]);
         if (p < 4) {
@@ -285,7 +305,7 @@ void TrainerModel::serialApplyPulse()
 
 void TrainerModel::serialResetTick()
 {
-    Serial& s = *serial;
+    Serial &s = *serial;
     ++s.tickCount;
     s.inputLit = false;
     s.resetLit = true;
@@ -307,8 +327,8 @@ void TrainerModel::serialResetTick()
 
 void TrainerModel::serialClearRegister()
 {
-    Serial& s = *serial;
-    Word& w = s.word;
+    Serial &s = *serial;
+    Word &w = s.word;
     s.pulseCount = 0;
     s.entered.fill(0);
     s.outputLit = false;
@@ -330,7 +350,7 @@ void TrainerModel::serialClearRegister()
 // the clock only while there is a word.
 void TrainerModel::serialParallelClick()
 {
-    SerialParallel& s = *serialParallel;
+    SerialParallel &s = *serialParallel;
     if (s.word.typedWord.isEmpty())
         return;
     ++s.pulseCount;
@@ -347,7 +367,7 @@ void TrainerModel::serialParallelClick()
 // every clock tick.
 void TrainerModel::serialParallelClockTick()
 {
-    SerialParallel& s = *serialParallel;
+    SerialParallel &s = *serialParallel;
     ++s.tickCount;
     if (s.tickCount == 1)
         s.clockLit = true;
@@ -361,12 +381,12 @@ void TrainerModel::serialParallelClockTick()
 
 void TrainerModel::serialParallelShiftStep()
 {
-    SerialParallel& s = *serialParallel;
-    Word& w = s.word;
+    SerialParallel &s = *serialParallel;
+    Word &w = s.word;
     const int k = s.pulseCount;
     if (k < 1 || k > 4)
         return;
-    const QString& entering = w.bit(5 - k);
+    const QString &entering = w.bit(5 - k);
     if (entering == QStringLiteral("1"))
         s.inputLit = true;
     if (entering == QStringLiteral("0"))
@@ -382,7 +402,7 @@ void TrainerModel::serialParallelShiftStep()
 
 void TrainerModel::serialParallelReadTick()
 {
-    SerialParallel& s = *serialParallel;
+    SerialParallel &s = *serialParallel;
     ++s.tickCount;
     if (s.tickCount == 1) {
         s.readLit = true;
@@ -407,8 +427,8 @@ void TrainerModel::serialParallelReadTick()
 // and keeps the stored characters.
 void TrainerModel::serialParallelResetTick()
 {
-    SerialParallel& s = *serialParallel;
-    Word& w = s.word;
+    SerialParallel &s = *serialParallel;
+    Word &w = s.word;
     ++s.resetTickCount;
     s.inputLit = false;
     s.resetLit = true;

@@ -44,28 +44,31 @@
 
 enum class Trainer { Serial, SerialParallel };
 // The clickable lamps' places.
-enum class LampPlace { Clock, Reset, Read };
+enum class ClickableLamp { Clock, Reset, Read };
 // What a press in a trainer's window lands on: one of the controls that take
 // the keyboard focus, or anything else (a picture, a lamp, a label).
 enum class Control { WordBox, MenuButton, QuitButton, Other };
 
-class TrainerModel {
+class TrainerModel
+{
 public:
     static constexpr int kTickMs = 200;
 
     enum TimerId { SerialClock, SerialReset, SerialParallelClock, SerialParallelReset, SerialParallelRead, TimerCount };
 
-    struct Word {
+    struct Word
+    {
         QString text; // the box
         bool locked = false;
         QString typedWord;
         int typedCount = 0;
         int ignoreNextChange = 0;
         std::array<QString, 4> bits; // bit1 to bit4
-        const QString& bit(int k) const { return bits[static_cast<size_t>(k - 1)]; }
+        const QString &bit(int k) const { return bits[static_cast<size_t>(k - 1)]; }
     };
 
-    struct Serial {
+    struct Serial
+    {
         Word word;
         int pulseCount = 0;
         int tickCount = 0;
@@ -84,7 +87,8 @@ public:
         int cell(int k) const;
     };
 
-    struct SerialParallel {
+    struct SerialParallel
+    {
         Word word;
         int pulseCount = 0;
         int tickCount = 0;
@@ -101,12 +105,15 @@ public:
 
     // The trainer's first show, its load handler included.
     void create(Trainer trainer);
-    bool exists(Trainer trainer) const { return trainer == Trainer::Serial ? serial.has_value() : serialParallel.has_value(); }
+    bool exists(Trainer trainer) const
+    {
+        return trainer == Trainer::Serial ? serial.has_value() : serialParallel.has_value();
+    }
 
     // The learner's edit left `text` in the box and raised one change.
-    void learnerChange(Trainer trainer, const QString& text);
+    void learnerChange(Trainer trainer, const QString &text);
     // A click at a lamp's place: it reaches the lamp only while it is unlit.
-    void click(Trainer trainer, LampPlace place);
+    void click(Trainer trainer, ClickableLamp place);
     // The left button pressed on a control of the trainer's window.
     void press(Trainer trainer, Control control);
     Control focus(Trainer trainer) const { return trainer == Trainer::Serial ? serial->focus : serialParallel->focus; }
@@ -130,7 +137,8 @@ public:
     std::optional<SerialParallel> serialParallel;
 
 private:
-    struct Timer {
+    struct Timer
+    {
         bool enabled = true;
         int interval = 0;
         bool scheduled = false;
@@ -138,7 +146,7 @@ private:
         std::uint64_t order = 0;
     };
 
-    Word& wordOf(Trainer trainer) { return trainer == Trainer::Serial ? serial->word : serialParallel->word; }
+    Word &wordOf(Trainer trainer) { return trainer == Trainer::Serial ? serial->word : serialParallel->word; }
 
     void setEnabled(TimerId id, bool enabled);
     void setInterval(TimerId id, int ms);
@@ -148,7 +156,7 @@ private:
 
     // The word box, on both trainers; the store differs.
     void change(Trainer trainer);
-    void write(Trainer trainer, const QString& text);
+    void write(Trainer trainer, const QString &text);
     void showMessage();
 
     void serialClockTick();
@@ -170,9 +178,9 @@ private:
 
 // Characters, not UTF-16 units: a pair of surrogates is one character.
 namespace characters {
-int count(const QString& s);
-QString first(const QString& s, int n);
-QString at(const QString& s, int k); // from 1; empty past the end
-QString last(const QString& s);
-bool isBit(const QString& s);
+int count(const QString &s);
+QString first(const QString &s, int n);
+QString at(const QString &s, int k); // from 1; empty past the end
+QString last(const QString &s);
+bool isBit(const QString &s);
 } // namespace characters

@@ -5,11 +5,14 @@
 forms::Clock::Handle VirtualClock::startRepeating(int intervalMs, std::function<void()> tick)
 {
     const Handle handle = next_++;
-    schedules_[handle] = Schedule{now_ + intervalMs, intervalMs, order_++, std::move(tick)};
+    schedules_[handle] = Schedule{ now_ + intervalMs, intervalMs, order_++, std::move(tick) };
     return handle;
 }
 
-void VirtualClock::stop(Handle handle) { schedules_.erase(handle); }
+void VirtualClock::stop(Handle handle)
+{
+    schedules_.erase(handle);
+}
 
 void VirtualClock::advance(std::int64_t ms)
 {
@@ -25,7 +28,7 @@ void VirtualClock::advance(std::int64_t ms)
         }
         if (earliest == schedules_.end())
             break;
-        Schedule& due = earliest->second;
+        Schedule &due = earliest->second;
         now_ = due.due;
         due.due += due.interval;
         due.order = order_++;

@@ -8,7 +8,8 @@
 #include <cstdint>
 #include <map>
 
-class VirtualClock final : public forms::Clock {
+class VirtualClock final : public forms::Clock
+{
 public:
     Handle startRepeating(int intervalMs, std::function<void()> tick) override;
     void stop(Handle handle) override;
@@ -20,7 +21,8 @@ public:
     int running() const { return static_cast<int>(schedules_.size()); }
 
 private:
-    struct Schedule {
+    struct Schedule
+    {
         std::int64_t due;
         int interval;
         std::uint64_t order;

@@ -1,9 +1,10 @@
 // A window: first show and load, hiding, frame, menus, close box, focus.
 
-#include "forms/Screen.h"
+#include "forms/Form.h"
 
 #include "forms/Fonts.h"
-#include "forms/ScreenRegistry.h"
+#include "forms/FormRegistry.h"
+#include "forms/ProgramEnd.h"
 #include "forms/Twips.h"
 
 #include <QApplication>
@@ -12,19 +13,22 @@
 
 namespace forms {
 
-Screen::Screen(Services& services) : services_(services), client_(new QWidget(this))
+Form::Form(Services &services) : services_(services), client_(new QWidget(this))
 {
     setCentralWidget(client_);
     setFont(defaultFont());
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
-                          [this](QWidget*, QWidget* now) { keepFocusWhileHidden(now); });
+                          [this](QWidget *, QWidget *now) { keepFocusWhileHidden(now); });
 }
 
 // Qt moves the focus while QWidget takes the window down, when this part of
 // it is gone already: the watch ends first.
-Screen::~Screen() { disconnect(focusWatch_); }
+Form::~Form()
+{
+    disconnect(focusWatch_);
+}
 
-void Screen::showScreen()
+void Form::showForm()
 {
     if (!loaded_) {
         loaded_ = true;
@@ -37,53 +41,43 @@ void Screen::showScreen()
     activateWindow();
 }
 
-void Screen::hideScreen() { hide(); }
-
-void Screen::leaveFor(ScreenKey target)
+void Form::hideForm()
 {
-    hideScreen();
-    services_.screens.show(target);
+    hide();
 }
 
-void Screen::setClientArea(int widthTwips, int heightTwips, Border border)
+void Form::leaveFor(FormId target)
+{
+    hideForm();
+    services_.forms.show(target);
+}
+
+void Form::endProgram()
+{
+    services_.programEnd.end();
+}
+
+void Form::setClientArea(int widthTwips, int heightTwips, Border border)
 {
     clientSize_ = twipsSize(widthTwips, heightTwips);
     border_ = border;
     client_->setFixedSize(clientSize_);
 }
 
-void Screen::placeClientAt(int leftTwips, int topTwips)
+void Form::placeClientAt(int leftTwips, int topTwips)
 {
     clientPlace_ = twipsPoint(leftTwips, topTwips);
 }
 
-QAction* Screen::addMenuCommand(const QString& caption, std::function<void()> handler)
-{
-    QAction* action = menuBar()->addAction(caption);
-    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
-    return action;
-}
-
-QMenu* Screen::addMenu(const QString& caption) { return menuBar()->addMenu(caption); }
-
-QAction* Screen::addMenuItem(QMenu* menu, const QString& caption, std::function<void()> handler)
-{
-    QAction* action = menu->addAction(caption);
-    if (handler)
-        connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
-    return action;
-}
-
-void Screen::closeEvent(QCloseEvent* event)
+void Form::closeEvent(QCloseEvent *event)
 {
     // The window never closes itself: its close box does what the window
-    // says, which shows or hides screens or ends the program.
+    // says, which shows or hides windows or ends the program.
     event->ignore();
-    if (closeBox_)
-        closeBox_();
+    Q_EMIT closeBoxClicked();
 }
 
-bool Screen::event(QEvent* event)
+bool Form::event(QEvent *event)
 {
     // A window hidden by a pop-up menu's item is activated again by the
     // window system once the pop-up has closed, after the item's handler
@@ -93,12 +87,13 @@ bool Screen::event(QEvent* event)
     // it back; a focus that the program gives later stays where it is given.
     if (event->type() == QEvent::WindowActivate && !isVisible()) {
         focusToKeep_ = focusWidget();
-        QMetaObject::invokeMethod(this, [this] { focusToKeep_ = nullptr; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+                this, [this] { focusToKeep_ = nullptr; }, Qt::QueuedConnection);
     }
     return QMainWindow::event(event);
 }
 
-void Screen::keepFocusWhileHidden(QWidget* now)
+void Form::keepFocusWhileHidden(QWidget *now)
 {
     if (!focusToKeep_ || isVisible() || !now || now->window() != this || now == focusToKeep_)
         return;
@@ -107,14 +102,14 @@ void Screen::keepFocusWhileHidden(QWidget* now)
     kept->setFocus(Qt::OtherFocusReason);
 }
 
-void Screen::fitWindow()
+void Form::fitWindow()
 {
     fitted_ = true;
     const int menuHeight = menuWidget() ? menuBar()->sizeHint().height() : 0;
     const QSize size(clientSize_.width(), clientSize_.height() + menuHeight);
     if (border_ == Border::Fixed) {
-        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                       | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                       | Qt::WindowCloseButtonHint);
         setFixedSize(size);
     } else {
         // Resizing moves and scales nothing: the controls keep their places.

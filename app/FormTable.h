@@ -2,7 +2,7 @@
 // Defines the factory of each of the program's windows in a registry.
 
 namespace forms {
-class ScreenRegistry;
+class FormRegistry;
 }
 
-void defineScreens(forms::ScreenRegistry& registry);
+void defineForms(forms::FormRegistry &registry);
