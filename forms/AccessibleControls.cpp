@@ -53,7 +53,7 @@ public:
     void doAction(const QString &action) override
     {
         if (action == pressAction() && visible() && available())
-            const_cast<Image *>(image().seen())->click();
+            image().seen()->click();
     }
 
     QStringList keyBindingsForAction(const QString &) const override { return {}; }

@@ -166,14 +166,14 @@ void Image::setShown(bool shown)
         return;
     const Image *seenBefore = seen();
     shown_ = shown;
-    const_cast<Image &>(speaker()).showSeen();
+    drawer().showSeen();
     tellScreenReader(seenBefore);
 }
 
 void Image::setCursorShape(Qt::CursorShape shape)
 {
     cursorShape_ = shape;
-    const_cast<Image &>(speaker()).showSeen();
+    drawer().showSeen();
 }
 
 void Image::pair(Image &first, const QString &firstName, Image &second, const QString &secondName)
@@ -206,7 +206,7 @@ bool Image::inFrontOf(const Image &other) const
     return stack.indexOf(this) > stack.indexOf(&other);
 }
 
-void Image::click()
+void Image::click() const
 {
     if (clicked_)
         clicked_();
@@ -230,7 +230,7 @@ void Image::tellScreenReader(const Image *seenBefore)
     const Image *seenNow = seen();
     if (!QAccessible::isActive() || seenNow == seenBefore)
         return;
-    auto *heard = const_cast<Image *>(&speaker());
+    Image *heard = &drawer();
     QAccessibleEvent renamed(heard, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
     // A lamp that takes a click stays a button; it is unavailable while the
@@ -271,7 +271,7 @@ void Image::mouseReleaseEvent(QMouseEvent *event)
     const Image *pressed = pressed_;
     pressed_ = nullptr;
     if (pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        const_cast<Image *>(pressed)->click();
+        pressed->click();
 }
 
 // ---- PictureBox

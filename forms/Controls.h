@@ -146,7 +146,7 @@ public:
     const Image *seen() const;
     bool answersClick() const { return bool(clicked_); }
     // What a click on the image does.
-    void click();
+    void click() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -155,6 +155,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // The speaker, which also draws for the pair.
+    Image &drawer() { return paired() && !speaks_ ? *partner_ : *this; }
     bool inFrontOf(const Image &other) const;
     // Brings the drawing widget up to date with the picture seen.
     void showSeen();

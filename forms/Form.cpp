@@ -41,14 +41,9 @@ void Form::showForm()
     activateWindow();
 }
 
-void Form::hideForm()
-{
-    hide();
-}
-
 void Form::leaveFor(FormId target)
 {
-    hideForm();
+    hide();
     services_.forms.show(target);
 }
 

@@ -2,9 +2,9 @@
 // A window of the program, a form with its controls laid out at fixed
 // places. Each exists once, created on first use by the registry; its load
 // handler onLoad runs once, at the first showForm, before the window becomes
-// visible. showForm is modeless and brings the window to the front; hideForm
-// only hides it, keeping its controls, variables and running timers. The
-// client area, where the controls lie, excludes the menu bar.
+// visible. showForm is modeless and brings the window to the front; hiding it
+// keeps its controls, variables and running timers. The client area, where
+// the controls lie, excludes the menu bar.
 // A window builds its own controls, menus and handlers; this class gives it
 // the frame, the placement, the close box, and a focus that stays where it
 // was while the window is hidden, so that it comes back as it was left.
@@ -30,7 +30,6 @@ public:
     ~Form() override;
 
     void showForm();
-    void hideForm();
     bool loaded() const { return loaded_; }
 
     // The client area: the window less its menu bar.

@@ -45,7 +45,7 @@ Form *FormRegistry::find(FormId id) const
 void FormRegistry::hide(FormId id)
 {
     if (Form *existing = find(id))
-        existing->hideForm();
+        existing->hide();
 }
 
 } // namespace forms

@@ -536,7 +536,7 @@ TEST_F(ScreenFixture, AHiddenWindowKeepsItsFocusWhenTheWindowSystemActivatesIt)
     // chain each time.
     for (int trip = 1; trip <= 2; ++trip) {
         SCOPED_TRACE(trip);
-        window.hideForm();
+        window.hide();
         QApplication::setActiveWindow(&window);
         EXPECT_EQ(window.focusWidget(), window.box);
         QApplication::setActiveWindow(nullptr);
@@ -546,7 +546,7 @@ TEST_F(ScreenFixture, AHiddenWindowKeepsItsFocusWhenTheWindowSystemActivatesIt)
     }
 
     // A focus that the program gives while the window is hidden stays.
-    window.hideForm();
+    window.hide();
     QApplication::setActiveWindow(&window);
     window.second->setFocus(Qt::OtherFocusReason);
     QApplication::setActiveWindow(nullptr);
