@@ -61,6 +61,10 @@ echo "== machine: ${cpu:-unknown processor}, $(nproc) cores, $memory, Debian $(c
 
 export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
 unset WAYLAND_DISPLAY
+# Both programs run in a UTF-8 locale, whatever the caller's: without one,
+# Qt writes a title's UTF-8 bytes into the legacy title that xdotool reads
+# as Latin-1, and "Tramelune à décalage" would never be found.
+export LC_ALL=C.UTF-8
 
 # One run: prints "milliseconds KiB". The window counts as up once it is
 # mapped under its title; the peak memory is read after it has had time to
