@@ -235,8 +235,8 @@ void Image::tellScreenReader(const Image *seenBefore)
     QAccessible::updateAccessibility(&renamed);
     // A lamp that takes a click stays a button; it is unavailable while the
     // picture seen takes none.
-    const auto clickable = [](const Image *image) { return image && image->answersClick(); };
-    if (clickable(seenBefore) != clickable(seenNow)) {
+    const auto available = [](const Image *seen) { return seen && seen->answersClick(); };
+    if (available(seenBefore) != available(seenNow)) {
         QAccessible::State changed;
         changed.disabled = true;
         QAccessibleStateChangeEvent availability(heard, changed);
